@@ -1,0 +1,36 @@
+# The two commands a new user needs: `make play` and `make test`.
+# Both install what is missing, then build.
+
+BUILD := build
+XVFB := xvfb-run -a -s "-screen 0 1600x1200x24"
+export SDL_AUDIODRIVER ?= dummy
+
+.PHONY: all deps build play test bench images clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake --build $(BUILD) -j2
+
+play: build
+	@if [ -z "$$DISPLAY" ]; then \
+	  echo "No display found: run it under a virtual one with: xvfb-run -a -s \"-screen 0 1600x1200x24\" make play"; \
+	  exit 1; \
+	fi
+	cd data && ../$(BUILD)/rerara
+
+test: build
+	$(XVFB) ctest --test-dir $(BUILD) --output-on-failure
+
+bench: build
+	$(XVFB) $(BUILD)/bench/frame_bench
+
+images: deps
+	/usr/bin/python3 tools/make_images.py data
+
+clean:
+	rm -rf $(BUILD)

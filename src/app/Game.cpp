@@ -1,0 +1,1 @@
+int SDL_main(int, char**) { return 0; }

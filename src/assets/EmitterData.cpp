@@ -1,0 +1,4 @@
+#include "assets/EmitterData.h"
+EmitterTable readAndExpandEmitterData() { return {}; }
+EmitterTable readEmitterData() { return {}; }
+EmitterSection expandMatrix(const EmitterSection& section) { return section; }

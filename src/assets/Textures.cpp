@@ -1,0 +1,4 @@
+#include "assets/Textures.h"
+GLuint textures[textureCount];
+void loadTextures() {}
+void reportError() {}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "assets/Emitter.h"
+#include "core/point.h"
+#include "world/Trail.h"
+
+class WorldState;
+
+// The ship the user flies.
+class Player {
+public:
+    Player(point position, float forwardAccel, float reverseAccel, float turnRate, float health,
+           float radius);
+
+    int getWorld() const;
+    void warpWorld(int world);
+    float getRadius() const;
+    void setLanded();
+    bool isLanded() const;
+    void setVelocity(point v);
+    void addVelocity(point v);
+    point getVelocity() const;
+    void setAngle(float radians);
+    // Drawing angle in degrees; the sprite's nose points along +y.
+    float getAngle() const;
+    void takeDamage(float amount);
+    float getHealth() const;
+
+    void turnCW(int dt);
+    void turnCCW(int dt);
+    void forwardThrust(int dt);
+    void reverseThrust(int dt);
+
+    void update(int dt);
+    void drawTrail(int dt);
+    void draw();
+    void shoot(unsigned now, WorldState& world, point target, int dt);
+
+    point position;
+    int weapon = 0;
+    int weaponOffset = 0;
+    bool warpArmed = true;
+    bool clearOfWormholes = true;
+    bool landed = false;
+    int launchLock = 0;
+    point velocity{0, 0};
+    float forwardAccel;
+    float reverseAccel;
+    float turnRate;
+    float angle = 0;
+    float health;
+    float radius;
+    float nextShotTime = 0;
+    int launchCharge = 0;
+    float thrustLevel = 0;
+    Emitter exhaust;
+    int world = 0;
+    Trail trail;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/point.h"
+#include "world/Trail.h"
+
+class Player;
+class WorldState;
+
+// An enemy craft steering by its behaviour number; it rams, never shoots.
+class Ship {
+public:
+    // Fills the ship from row `type` of SHIPDATA.
+    Ship(point position, int type);
+
+    bool update(int dt, WorldState& world, Player* player);
+    bool takeDamage(float amount);
+    void addVelocity(point v);
+    float getTheta() const;
+    void calcTheta();
+
+    point position;
+    float theta;
+    int ai;
+    point velocity;
+    float thrust;
+    float topSpeed;
+    float health;
+    float ramDamage;
+    Trail trail;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "combat/TimerBase.h"
+#include "core/point.h"
+
+// Two counter-rotating explosion sprites shrinking to nothing; harms nothing.
+class TExplosion : public TimerBase {
+public:
+    TExplosion(int created, int duration, point position);
+    void execute(int now, WorldState& world) override;
+
+    int created;
+    int duration;
+    point position;
+    float size;
+};

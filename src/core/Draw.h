@@ -1,0 +1,6 @@
+#pragma once
+
+// The textured square every sprite uses: corners (-s,-s), (-s,s), (s,s), (s,-s)
+// with texture coordinates (0,0), (0,1), (1,1), (1,0). Draws inside its own
+// glBegin/glEnd; binding and transforms are the caller's.
+void drawSquare(float s);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <SDL/SDL.h>
+
+// The held-key array and the tick count, read through here so tests can
+// substitute their own without changing what the game does.
+bool keyHeld(SDLKey key);
+Uint32 ticks();
+
+// Tests only: a 323-entry array indexed by SDLKey, or nullptr for the real keyboard.
+void setHeldKeysForTesting(const Uint8* keys);
+// Tests only: a fixed tick count, or nullptr for the real clock.
+void setTicksForTesting(const Uint32* now);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "core/point.h"
+
+class Player;
+class WorldState;
+
+// A body on a circular orbit round its star that spins, pulls, swallows, and
+// can be landed on.
+class Planet {
+public:
+    // orbitSpeed in degrees per ms and orbitAngle in degrees; both kept in radians.
+    Planet(float radius, float density, float orbitRadius, float orbitSpeed, float orbitAngle,
+           float spinRate, float spinAngle, int texture, std::string name);
+
+    std::string getName() const;
+    float getRadius() const;
+    void update(WorldState& world, Player* player, int frameTime, point starPosition);
+    void draw();
+
+    point position;
+    float landingAngle;
+    float radius;
+    float density;
+    float orbitRadius;
+    float orbitSpeed;
+    float orbitAngle;
+    float spinRate;
+    float spinAngle;
+    int texture;
+    point velocity;
+    std::string name;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <vector>
+
+#include "core/point.h"
+
+// The fading ribbon behind a ship: a ring of sampled positions drawn as one
+// quad strip through the trail program.
+class Trail {
+public:
+    Trail(int sampleCount, point start, int sampleInterval, float width, float red, float green,
+          float blue);
+
+    void update(point position, int frameTime);
+    void clear(point position);
+    void draw(point current);
+
+    int sampleInterval;
+    int sampleClock;
+    int sampleCount;
+    int head;
+    float width;
+    float red;
+    float green;
+    float blue;
+    std::vector<point> ring;
+};

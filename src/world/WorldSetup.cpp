@@ -1,0 +1,2 @@
+#include "world/WorldSetup.h"
+bool initializeStars(Universe&) { return true; }
