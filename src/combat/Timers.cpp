@@ -1,5 +1,49 @@
 #include "combat/Timers.h"
-void standardExplosion(point, WorldState&, int) {}
-void standardExplosion(point, WorldState&) {}
-void addTimer(std::unique_ptr<TimerBase>, WorldState&) {}
-void runTimer(int, WorldState&) {}
+
+#include <iterator>
+
+#include "combat/TExplosion.h"
+#include "core/Platform.h"
+#include "world/WorldState.h"
+
+void standardExplosion(point position, WorldState& world, int now) {
+    auto explosion = std::make_unique<TExplosion>(now, 1000, position);
+    explosion->startTime = 0;
+    explosion->endTime = now + 1000;
+    world.timers.push_back(std::move(explosion));
+}
+
+void standardExplosion(point position, WorldState& world) {
+    standardExplosion(position, world, static_cast<int>(ticks()));
+}
+
+void addTimer(std::unique_ptr<TimerBase> event, WorldState& world) {
+    auto& timers = world.timers;
+    if (event->startTime == 0) {
+        timers.push_front(std::move(event));
+        return;
+    }
+    auto place = timers.begin();
+    while (place != timers.end() && (*place)->startTime < event->startTime) {
+        ++place;
+    }
+    timers.insert(place, std::move(event));
+}
+
+void runTimer(int now, WorldState& world) {
+    auto& timers = world.timers;
+    for (auto it = timers.begin(); it != timers.end();) {
+        TimerBase& event = **it;
+        if (event.startTime > now) {
+            break;
+        }
+        if (event.endTime != 0 && event.endTime < now) {
+            it = timers.erase(it);
+            continue;
+        }
+        if (event.startTime < now) {
+            event.execute(now, world);
+        }
+        ++it;
+    }
+}
