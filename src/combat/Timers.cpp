@@ -1,6 +1,5 @@
 #include "combat/Timers.h"
 
-#include <iterator>
 
 #include "combat/TExplosion.h"
 #include "core/Platform.h"
