@@ -1,0 +1,120 @@
+#include "app/FrameLoop.h"
+
+#include <GL/glew.h>
+#include <SDL/SDL.h>
+
+#include "app/FrameState.h"
+#include "app/Hud.h"
+#include "app/Input.h"
+#include "assets/Font.h"
+#include "combat/Player.h"
+#include "combat/Timers.h"
+#include "core/Constants.h"
+#include "core/Geometry.h"
+#include "core/Platform.h"
+#include "world/Universe.h"
+#include "world/WorldStep.h"
+
+void spawnEnemy(Universe& universe) {
+    point p{randLoc(), randLoc()};
+    while (pointDistance(p, universe.player->position) < 20000) {
+        p.x = randLoc();
+        p.y = randLoc();
+    }
+    universe.currentWorld().ships.push_front(Ship(p, 1));
+}
+
+void setCamera(const FrameState& state, const Universe& universe) {
+    point centre = universe.player->position;
+    float v = state.viewHeight;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-v / 2 * state.aspect, v / 2 * state.aspect, -v / 2, v / 2, 10000 * state.nearScale,
+              30000 * state.farScale);
+    glTranslatef(-centre.x, -centre.y, 0);
+    glTranslatef(0, 0, -10000 * state.nearScale);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0, 0, -1);
+}
+
+namespace {
+std::string countText(const char* label, size_t count) {
+    return label + toString(static_cast<float>(count));
+}
+}  // namespace
+
+void drawStatusLines(FrameState& state, Universe& universe, Font& font) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, w, 0, h, -1, 1);
+    // The model-view keeps its translation by -1, still inside this depth range.
+    glMatrixMode(GL_MODELVIEW);
+    WorldState& world = universe.currentWorld();
+    state.projectilesText = countText("Projectiles: ", world.projectiles.size());
+    state.timersText = countText("Timers: ", world.timers.size());
+    state.healthText = "Player HP: " + toString(universe.player->getHealth());
+    state.shipsText = countText("Ships: ", world.ships.size());
+    font.displayText(state.fpsText, 0, 0, 20);
+    font.displayText(state.shipsText, 0, 30, 20);
+    font.displayText(state.projectilesText, 0, 60, 20);
+    font.displayText(state.timersText, 0, 90, 20);
+    font.displayText(state.healthText, 0, 120, 20);
+}
+
+namespace {
+void drawPanels(Universe& universe) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, w, -h, 0, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    topLeftUI(universe.currentWorld(), universe.player);
+
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-w, 0, -h, 0, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    topRightUI(universe.currentWorld(), universe.player);
+}
+}  // namespace
+
+void runFrame(FrameState& state, Universe& universe, Font& font) {
+    Player& player = *universe.player;
+    glLoadIdentity();
+    state.startFrame();
+    if (state.takeSpawn()) {
+        spawnEnemy(universe);
+    }
+    handleInput(state, player);
+    int dt = state.frameTime;
+    int now = static_cast<int>(state.clockTime);
+    player.update(dt);
+    setCamera(state, universe);
+    drawBackground();
+    if (keyHeld(SDLK_SPACE)) {
+        player.shoot(state.clockTime, universe.currentWorld(), state.cursorInWorld(player.position),
+                     dt);
+    }
+
+    glColor4f(1, 0, 0, 1);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    processWormholes(universe, now);
+    processProjectiles(universe.currentWorld(), dt, now);
+    player.drawTrail(dt);
+    runTimer(now, universe.currentWorld());
+
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    player.draw();
+    processShips(universe.currentWorld(), &player, dt);
+    processStars(universe.currentWorld(), &player, dt);
+
+    glColor4f(0, 0.7f, 0, 1);
+    drawMouse(state.cursorInWorld(player.position));
+    drawBoundary();
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    drawStatusLines(state, universe, font);
+    drawPanels(universe);
+
+    SDL_GL_SwapBuffers();
+    glClear(GL_COLOR_BUFFER_BIT);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+class Font;
+class FrameState;
+class Universe;
+
+// One whole frame: clock, spawning, input, the world step with its drawing,
+// the overlays, and the buffer swap.
+void runFrame(FrameState& state, Universe& universe, Font& font);
+// Puts one enemy into the player's world, at least 20000 units from the player.
+void spawnEnemy(Universe& universe);
+// Perspective camera centred on the player's position.
+void setCamera(const FrameState& state, const Universe& universe);
+void drawStatusLines(FrameState& state, Universe& universe, Font& font);

@@ -1,0 +1,62 @@
+#include "app/FrameState.h"
+
+#include "core/Constants.h"
+#include "core/Geometry.h"
+#include "core/Platform.h"
+
+FrameState::FrameState() : aspect(static_cast<float>(w) / h) {}
+
+void FrameState::startFrame() {
+    frameTime = static_cast<int>(ticks() - clockTime);
+    countFps();
+    clockTime = ticks();
+}
+
+void FrameState::countFps() {
+    fpsTimeMs += frameTime;
+    fpsFrames += 1;
+    if (fpsTimeMs > 1000) {
+        float fps = fpsFrames / (fpsTimeMs / 1000);
+        fpsText = "FPS: " + toString(fps);
+        fpsFrames = 0;
+        fpsTimeMs = 0;
+    }
+}
+
+bool FrameState::takeSpawn() {
+    if (static_cast<double>(clockTime) <= static_cast<double>(spawnTicks) + spawnIntervalMs) {
+        return false;
+    }
+    spawnTicks = clockTime;
+    return true;
+}
+
+ViewRect FrameState::viewRect(point centre) const {
+    float halfWidth = viewHeight / 2 * aspect;
+    float halfHeight = viewHeight / 2;
+    return ViewRect{centre.x - halfWidth, centre.x + halfWidth, centre.y - halfHeight,
+                    centre.y + halfHeight};
+}
+
+point FrameState::cursorInWorld(point centre) const {
+    ViewRect view = viewRect(centre);
+    return mouseToGame(cursor, view.left, view.right, view.bottom, view.top);
+}
+
+namespace {
+float clampPercent(float v) {
+    if (v < 0) {
+        return 0;
+    }
+    if (v > 100) {
+        return 100;
+    }
+    return v;
+}
+}  // namespace
+
+void FrameState::moveCursor(int dx, int dy) {
+    cursor.x = clampPercent(cursor.x + dx * cursorSensitivity);
+    // Screen y grows downward, the view's y upward.
+    cursor.y = clampPercent(cursor.y - dy * cursorSensitivity);
+}

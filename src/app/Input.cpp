@@ -1,0 +1,76 @@
+#include "app/Input.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/FrameState.h"
+#include "combat/Player.h"
+
+void applyKeyPress(SDLKey key, FrameState& state, Player& player) {
+    switch (key) {
+        case SDLK_MINUS: state.spawnIntervalMs *= 2; break;
+        case SDLK_EQUALS: state.spawnIntervalMs *= 0.5f; break;
+        case SDLK_q: std::exit(0);
+        case SDLK_n: state.nearScale *= 1.2f; break;
+        case SDLK_m: state.nearScale /= 1.2f; break;
+        case SDLK_x: state.farScale *= 1.2f; break;
+        case SDLK_c: state.farScale /= 1.2f; break;
+        case SDLK_1: player.weapon = 0; break;
+        case SDLK_2: player.weapon = 1; break;
+        case SDLK_3: player.weapon = 2; break;
+        default: break;
+    }
+}
+
+void applyMouseButton(int button, FrameState& state) {
+    if (button == SDL_BUTTON_WHEELUP) {
+        state.viewHeight /= 1.2f;
+    } else if (button == SDL_BUTTON_WHEELDOWN) {
+        state.viewHeight *= 1.2f;
+    }
+}
+
+void handleInput(FrameState& state, Player& player) {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_KEYDOWN) {
+            applyKeyPress(event.key.keysym.sym, state, player);
+        } else if (event.type == SDL_MOUSEBUTTONDOWN) {
+            applyMouseButton(event.button.button, state);
+        } else if (event.type == SDL_QUIT) {
+            std::exit(0);
+        }
+    }
+    int dx = 0;
+    int dy = 0;
+    SDL_GetRelativeMouseState(&dx, &dy);
+    state.moveCursor(dx, dy);
+}
+
+namespace {
+const char* eventTypeName(int type) {
+    switch (type) {
+        case 1: return "Active Event";
+        case 2: return "KEY DOWN";
+        case 3: return "KEY UP";
+        case 4: return "MOUSE MOTION";
+        case 5: return "MOUSEBUTTONDOWN";
+        case 6: return "MOUSEBUTTONUP";
+        case 7: return "JOYAXISMOTION";
+        case 8: return "JOYBALLMOTION";
+        case 9: return "JOYHATMOTION";
+        case 10: return "JOYBUTTONDOWN";
+        case 11: return "JOYBUTTONUP";
+        case 12: return "QUIT";
+        case 13: return "SOME KIND OF UNHANDLED WINDOW MANAGER EVENT";
+        case 16: return "VIDEORESIZE";
+        case 17: return "VIDEOEXPOSE";
+        default: return "Unusual SDL event";
+    }
+}
+}  // namespace
+
+void eventTypeDisp(SDL_Event event) {
+    std::printf("<%s>\n", eventTypeName(event.type));
+    std::fflush(stdout);
+}

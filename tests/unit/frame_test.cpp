@@ -1,0 +1,174 @@
+#include <GL/glew.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/FrameLoop.h"
+#include "app/FrameState.h"
+#include "app/Input.h"
+#include "assets/EmitterData.h"
+#include "assets/Tables.h"
+#include "combat/Player.h"
+#include "core/Geometry.h"
+#include "core/Platform.h"
+#include "world/Universe.h"
+
+namespace {
+// Advances the injected clock and runs the frame's timing step.
+void frameAt(FrameState& state, Uint32& clock, Uint32 now) {
+    clock = now;
+    state.startFrame();
+}
+
+class FrameStateTest : public testing::Test {
+protected:
+    void SetUp() override { setTicksForTesting(&clock); }
+    void TearDown() override { setTicksForTesting(nullptr); }
+
+    Uint32 clock = 0;
+    FrameState state;
+};
+}  // namespace
+
+TEST_F(FrameStateTest, FpsLineWaitsForMoreThanOneSecond) {
+    for (Uint32 t = 10; t <= 1000; t += 10) {
+        frameAt(state, clock, t);
+    }
+    EXPECT_EQ(state.fpsText, "");  // exactly 1000 ms summed: not yet
+    frameAt(state, clock, 1010);
+    // 101 frames over 1010 ms.
+    EXPECT_EQ(state.fpsText, "FPS: 100");
+    EXPECT_EQ(state.fpsFrames, 0);
+    EXPECT_EQ(state.fpsTimeMs, 0);
+}
+
+TEST_F(FrameStateTest, FpsAboveAThousandShowsExponentForm) {
+    frameAt(state, clock, 1);
+    for (int i = 0; i < 1500; ++i) {
+        frameAt(state, clock, 1);  // zero-length frames
+    }
+    frameAt(state, clock, 1002);
+    EXPECT_EQ(state.fpsText, "FPS: 1.5e+03");
+}
+
+TEST_F(FrameStateTest, FrameTimeCountsFromThePreviousClock) {
+    state.clockTime = 500;
+    frameAt(state, clock, 517);
+    EXPECT_EQ(state.frameTime, 17);
+    EXPECT_EQ(state.clockTime, 517u);
+}
+
+TEST_F(FrameStateTest, SpawnFollowsTheTickCountStrictly) {
+    state.spawnTicks = 1000;
+    state.clockTime = 1500;
+    EXPECT_FALSE(state.takeSpawn());  // exactly the interval: not yet
+    state.clockTime = 1501;
+    EXPECT_TRUE(state.takeSpawn());
+    EXPECT_EQ(state.spawnTicks, 1501u);
+    EXPECT_FALSE(state.takeSpawn());
+    // An interval shorter than the frame spawns once per frame, never more.
+    state.spawnIntervalMs = 1;
+    state.clockTime = 1600;
+    EXPECT_TRUE(state.takeSpawn());
+    EXPECT_FALSE(state.takeSpawn());
+}
+
+TEST_F(FrameStateTest, ViewRectangleAndCursorFollowTheCentre) {
+    ViewRect view = state.viewRect(point{1000, -2000});
+    EXPECT_FLOAT_EQ(view.left, 1000 - 2500);
+    EXPECT_FLOAT_EQ(view.right, 1000 + 2500);
+    EXPECT_FLOAT_EQ(view.bottom, -2000 - 2000);
+    EXPECT_FLOAT_EQ(view.top, -2000 + 2000);
+    point aim = state.cursorInWorld(point{1000, -2000});
+    EXPECT_FLOAT_EQ(aim.x, 1000);
+    EXPECT_FLOAT_EQ(aim.y, -2000);
+    state.cursor = point{100, 0};
+    aim = state.cursorInWorld(point{0, 0});
+    EXPECT_FLOAT_EQ(aim.x, 2500);
+    EXPECT_FLOAT_EQ(aim.y, -2000);
+}
+
+TEST_F(FrameStateTest, CursorMovesWithSensitivityAndIsClamped) {
+    state.moveCursor(100, 100);  // right and down on screen
+    EXPECT_FLOAT_EQ(state.cursor.x, 65);
+    EXPECT_FLOAT_EQ(state.cursor.y, 35);
+    state.moveCursor(5000, -5000);
+    EXPECT_FLOAT_EQ(state.cursor.x, 100);
+    EXPECT_FLOAT_EQ(state.cursor.y, 100);
+    state.moveCursor(-100000, 100000);
+    EXPECT_FLOAT_EQ(state.cursor.x, 0);
+    EXPECT_FLOAT_EQ(state.cursor.y, 0);
+}
+
+TEST(Input, KeysChangeTheirSettingsWithoutBounds) {
+    FrameState state;
+    Player player(point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 40);
+    applyKeyPress(SDLK_MINUS, state, player);
+    applyKeyPress(SDLK_MINUS, state, player);
+    EXPECT_FLOAT_EQ(state.spawnIntervalMs, 2000);
+    for (int i = 0; i < 4; ++i) {
+        applyKeyPress(SDLK_EQUALS, state, player);
+    }
+    EXPECT_FLOAT_EQ(state.spawnIntervalMs, 125);
+    applyKeyPress(SDLK_n, state, player);
+    EXPECT_FLOAT_EQ(state.nearScale, 1.2f);
+    applyKeyPress(SDLK_m, state, player);
+    applyKeyPress(SDLK_m, state, player);
+    EXPECT_NEAR(state.nearScale, 1 / 1.2f, 1e-6);
+    applyKeyPress(SDLK_x, state, player);
+    EXPECT_FLOAT_EQ(state.farScale, 1.2f);
+    applyKeyPress(SDLK_c, state, player);
+    EXPECT_NEAR(state.farScale, 1.0f, 1e-6);
+    applyKeyPress(SDLK_3, state, player);
+    EXPECT_EQ(player.weapon, 2);
+    applyKeyPress(SDLK_2, state, player);
+    EXPECT_EQ(player.weapon, 1);
+    applyKeyPress(SDLK_1, state, player);
+    EXPECT_EQ(player.weapon, 0);
+    applyKeyPress(SDLK_k, state, player);  // unmapped keys change nothing
+    EXPECT_EQ(player.weapon, 0);
+}
+
+TEST(Input, WheelZoomsAndOtherButtonsDoNothing) {
+    FrameState state;
+    for (int i = 0; i < 3; ++i) {
+        applyMouseButton(SDL_BUTTON_WHEELUP, state);
+    }
+    EXPECT_NEAR(state.viewHeight, 4000 / std::pow(1.2, 3), 0.01);
+    applyMouseButton(SDL_BUTTON_LEFT, state);
+    applyMouseButton(SDL_BUTTON_RIGHT, state);
+    applyMouseButton(SDL_BUTTON_MIDDLE, state);
+    EXPECT_NEAR(state.viewHeight, 2314.8, 0.1);
+    applyMouseButton(SDL_BUTTON_WHEELDOWN, state);
+    EXPECT_NEAR(state.viewHeight, 4000 / 1.44, 0.01);
+}
+
+TEST(Input, EventNamesCoverEveryType) {
+    SDL_Event event{};
+    testing::internal::CaptureStdout();
+    event.type = SDL_KEYDOWN;
+    eventTypeDisp(event);
+    event.type = 13;
+    eventTypeDisp(event);
+    event.type = 14;
+    eventTypeDisp(event);
+    event.type = SDL_VIDEOEXPOSE;
+    eventTypeDisp(event);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "<KEY DOWN>\n<SOME KIND OF UNHANDLED WINDOW MANAGER EVENT>\n<Unusual SDL event>\n"
+              "<VIDEOEXPOSE>\n");
+}
+
+TEST(Spawn, NewShipsAppearFarFromThePlayerAtTheFront) {
+    SHIPDATA.assign(2, std::vector<float>{1, 0.01f, 1, 100, 50});
+    Player player(point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 40);
+    Universe universe;
+    universe.worlds.emplace_back();
+    universe.player = &player;
+    for (int i = 0; i < 300; ++i) {
+        spawnEnemy(universe);
+        ASSERT_GE(pointDistance(universe.worlds[0].ships.front().position, player.position),
+                  20000.0f);
+    }
+    EXPECT_EQ(universe.worlds[0].ships.size(), 300u);
+}
