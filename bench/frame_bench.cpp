@@ -1,0 +1,159 @@
+// Frame cost of the real game loop as the world fills up, against the least
+// any frame must do (two dust layers and a buffer swap). Prints figures only.
+#include <GL/glew.h>
+#include <SDL/SDL.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "app/FrameLoop.h"
+#include "app/FrameState.h"
+#include "app/Hud.h"
+#include "assets/Font.h"
+#include "assets/Shaders.h"
+#include "assets/Tables.h"
+#include "assets/Textures.h"
+#include "combat/Player.h"
+#include "combat/TExplosion.h"
+#include "combat/Timers.h"
+#include "core/Constants.h"
+#include "world/PlayerSetup.h"
+#include "world/Universe.h"
+#include "world/WorldSetup.h"
+
+namespace {
+const int warmupFrames = 5;
+const int measuredFrames = 40;
+
+struct Figures {
+    double median;
+    double low;   // 10th percentile
+    double high;  // 90th percentile
+};
+
+Figures summarise(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    auto at = [&](double q) { return times[static_cast<size_t>(q * (times.size() - 1))]; };
+    return Figures{at(0.5), at(0.1), at(0.9)};
+}
+
+template <typename Frame>
+Figures measure(Frame frame) {
+    for (int i = 0; i < warmupFrames; ++i) {
+        frame();
+    }
+    std::vector<double> times;
+    for (int i = 0; i < measuredFrames; ++i) {
+        glFinish();
+        Uint32 start = SDL_GetTicks();
+        frame();
+        glFinish();
+        times.push_back(static_cast<double>(SDL_GetTicks() - start));
+    }
+    return summarise(times);
+}
+
+bool openWindow() {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) < 0) {
+        std::printf("SDL init failed: %s\n", SDL_GetError());
+        return false;
+    }
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    if (!SDL_SetVideoMode(w, h, 32, SDL_OPENGL) || glewInit() != GLEW_OK) {
+        std::printf("Could not open the OpenGL window: %s\n", SDL_GetError());
+        return false;
+    }
+    glViewport(0, 0, w, h);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glEnable(GL_BLEND);
+    return true;
+}
+
+// Ships, projectiles and events spread over a 40000-unit square round the
+// player, so some are on screen and all are stepped.
+void fill(Universe& universe, int ships, int projectiles, int events, int now) {
+    WorldState& world = universe.currentWorld();
+    world.ships.clear();
+    world.projectiles.clear();
+    world.timers.clear();
+    point centre = universe.player->position;
+    auto spot = [&](int i, int salt) {
+        float angle = static_cast<float>((i * 7919 + salt) % 3600) / 10.0f;
+        float distance = 25000.0f + static_cast<float>((i * 104729 + salt) % 15000);
+        return point{centre.x + distance * std::cos(angle), centre.y + distance * std::sin(angle)};
+    };
+    for (int i = 0; i < ships; ++i) {
+        world.ships.push_front(Ship(spot(i, 1), 1));
+    }
+    for (int i = 0; i < projectiles; ++i) {
+        point p = spot(i, 2);
+        world.projectiles.push_front(Projectile(p, 1, 0.5f, 1.0f, world, 0, true, -1, 0, 0));
+    }
+    for (int i = 0; i < events; ++i) {
+        auto event = std::make_unique<TExplosion>(now, 100000000, spot(i, 3));
+        event->endTime = 0;
+        addTimer(std::move(event), world);
+    }
+}
+
+void printRow(const char* label, int ships, int projectiles, int events, Figures f, double base) {
+    std::printf("%-10s %6d %6d %6d %10.1f %8.1f-%-8.1f %8.1f %8.2f\n", label, ships, projectiles, events,
+                f.median, f.low, f.high, f.median > 0 ? 1000.0 / f.median : 0.0,
+                base > 0 ? f.median / base : 0.0);
+}
+}  // namespace
+
+int main() {
+    std::filesystem::current_path(RERARA_DATA_DIR);
+    if (!openWindow()) {
+        return 1;
+    }
+    loadTextures();
+    if (!initializeWeaponArray() || !initializeShipArray()) {
+        return 1;
+    }
+    shaders = readShaders();
+    Universe universe;
+    universe.worlds.emplace_back();
+    std::unique_ptr<Player> player = initializePlayer();
+    if (!player) {
+        return 1;
+    }
+    universe.player = player.get();
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    Font font("subatomic.tsoonami.ttf");
+    if (!initializeStars(universe)) {
+        return 1;
+    }
+
+    FrameState state;
+    state.clockTime = SDL_GetTicks();
+    state.spawnTicks = state.clockTime;
+    state.spawnIntervalMs = 1e9f;  // the bench sets the population itself
+
+    Figures base = measure([&] {
+        setCamera(state, universe);
+        drawBackground();
+        SDL_GL_SwapBuffers();
+        glClear(GL_COLOR_BUFFER_BIT);
+    });
+
+    std::printf("\nFrame cost, %d frames each (ms: median, 10th-90th percentile)\n", measuredFrames);
+    std::printf("%-10s %6s %6s %6s %10s %17s %8s %8s\n", "frame", "ships", "shots", "events",
+                "ms/frame", "spread", "fps", "x dust");
+    printRow("dust only", 0, 0, 0, base, base.median);
+    for (int ships : {0, 500, 2000, 5000}) {
+        int projectiles = ships / 2;
+        int events = ships / 5;
+        fill(universe, ships, projectiles, events, static_cast<int>(SDL_GetTicks()));
+        Figures f = measure([&] { runFrame(state, universe, font); });
+        printRow("full", ships, projectiles, events, f, base.median);
+    }
+    SDL_Quit();
+    return 0;
+}

@@ -1,0 +1,128 @@
+"""Drives the real game binary under the X display for end-to-end tests."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+from PIL import Image
+
+BINARY = os.environ.get("RERARA_BINARY", os.path.join(os.path.dirname(__file__), "../../build/rerara"))
+DATA = os.environ.get("RERARA_DATA", os.path.join(os.path.dirname(__file__), "../../data"))
+SHOTS = os.environ.get("RERARA_SHOTS", os.path.join(os.path.dirname(__file__), "../../build/screenshots"))
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True, check=False).stdout.strip()
+
+
+class Game:
+    """The game running in a scratch copy of data/, with its output captured."""
+
+    def __init__(self, remove=(), replace=None):
+        self.dir = tempfile.mkdtemp(prefix="rerara-e2e-")
+        shutil.copytree(DATA, self.dir, dirs_exist_ok=True)
+        for name in remove:
+            os.remove(os.path.join(self.dir, name))
+        for name, text in (replace or {}).items():
+            with open(os.path.join(self.dir, name), "w") as f:
+                f.write(text)
+        self.out = open(os.path.join(self.dir, "stdout.txt"), "w+")
+        self.err = open(os.path.join(self.dir, "stderr.txt"), "w+")
+        env = dict(os.environ, SDL_AUDIODRIVER="dummy")
+        self.process = subprocess.Popen([os.path.abspath(BINARY)], cwd=self.dir, stdout=self.out,
+                                        stderr=self.err, env=env)
+        self.window = None
+
+    def output(self):
+        with open(self.out.name) as f:
+            return f.read()
+
+    def errors(self):
+        with open(self.err.name) as f:
+            return f.read()
+
+    def lines(self):
+        return self.output().splitlines()
+
+    def wait_for_line(self, text, timeout=60):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if text in self.lines():
+                return True
+            if self.process.poll() is not None:
+                return text in self.lines()
+            time.sleep(0.1)
+        return False
+
+    def wait_for_window(self, timeout=60):
+        deadline = time.time() + timeout
+        while time.time() < deadline and self.process.poll() is None:
+            found = xdotool("search", "--name", "^Rerara$")
+            if found:
+                self.window = found.splitlines()[0]
+                return self.window
+            time.sleep(0.2)
+        raise AssertionError("the game window never appeared:\n" + self.output() + self.errors())
+
+    def start(self):
+        """Waits until the frame loop runs."""
+        self.wait_for_window()
+        if not self.wait_for_line("Done with that, now starting main loop"):
+            raise AssertionError("the frame loop never started:\n" + self.output())
+        xdotool("windowfocus", "--sync", self.window)
+        time.sleep(0.5)
+
+    def key(self, *keys):
+        xdotool("key", "--delay", "60", *keys)
+
+    def hold(self, keys, seconds):
+        xdotool("keydown", *keys)
+        time.sleep(seconds)
+        xdotool("keyup", *keys)
+
+    def move_mouse(self, dx, dy):
+        xdotool("mousemove_relative", "--", str(dx), str(dy))
+
+    def wheel(self, button, clicks=1):
+        xdotool("click", "--repeat", str(clicks), "--delay", "80", str(button))
+
+    def screenshot(self, name):
+        """The game window's pixels, saved as a PNG under the screenshot folder."""
+        os.makedirs(SHOTS, exist_ok=True)
+        root = os.path.join(self.dir, "root.png")
+        subprocess.run(["import", "-window", "root", root], check=True)
+        geometry = xdotool("getwindowgeometry", "--shell", self.window)
+        values = dict(line.split("=") for line in geometry.splitlines() if "=" in line)
+        x, y = int(values["X"]), int(values["Y"])
+        image = Image.open(root).convert("RGB").crop((x, y, x + 1280, y + 1024))
+        path = os.path.join(SHOTS, name + ".png")
+        image.save(path)
+        return image
+
+    def wait_exit(self, timeout=20):
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            raise AssertionError("the game did not end")
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        self.out.close()
+        self.err.close()
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+
+def bright_pixels(image, box, threshold=120):
+    """How many pixels inside box (left, top, right, bottom) are brighter than threshold."""
+    region = image.crop(box).convert("L")
+    return sum(1 for v in region.getdata() if v > threshold)
+
+
+def colour_pixels(image, box, test):
+    region = image.crop(box).convert("RGB")
+    return sum(1 for p in region.getdata() if test(*p))
