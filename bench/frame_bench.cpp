@@ -4,6 +4,7 @@
 #include <SDL/SDL.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -50,10 +51,11 @@ Figures measure(Frame frame) {
     std::vector<double> times;
     for (int i = 0; i < measuredFrames; ++i) {
         glFinish();
-        Uint32 start = SDL_GetTicks();
+        auto start = std::chrono::steady_clock::now();
         frame();
         glFinish();
-        times.push_back(static_cast<double>(SDL_GetTicks() - start));
+        std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+        times.push_back(spent.count());
     }
     return summarise(times);
 }
@@ -102,7 +104,7 @@ void fill(Universe& universe, int ships, int projectiles, int events, int now) {
 }
 
 void printRow(const char* label, int ships, int projectiles, int events, Figures f, double base) {
-    std::printf("%-10s %6d %6d %6d %10.1f %8.1f-%-8.1f %8.1f %8.2f\n", label, ships, projectiles, events,
+    std::printf("%-10s %6d %6d %6d %10.2f %8.2f-%-8.2f %8.1f %8.2f\n", label, ships, projectiles, events,
                 f.median, f.low, f.high, f.median > 0 ? 1000.0 / f.median : 0.0,
                 base > 0 ? f.median / base : 0.0);
 }
