@@ -23,6 +23,7 @@
 #include "combat/TExplosion.h"
 #include "combat/Timers.h"
 #include "core/Constants.h"
+#include "core/Platform.h"
 #include "world/PlayerSetup.h"
 #include "world/Universe.h"
 #include "world/WorldSetup.h"
@@ -61,7 +62,7 @@ Figures measure(Frame frame) {
 }
 
 bool openWindow() {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) < 0) {
+    if (initWindowingLibrary(SDL_INIT_VIDEO | SDL_INIT_TIMER) < 0) {
         std::printf("SDL init failed: %s\n", SDL_GetError());
         return false;
     }

@@ -60,7 +60,7 @@ void prepareDrawing() {
 int SDL_main(int, char**) {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     say("Starting this thing");
-    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
+    if (initWindowingLibrary(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
         std::fprintf(stderr, "SDL init failed: %s\n", SDL_GetError());
         return 1;
     }

@@ -10,6 +10,17 @@ bool keyHeld(SDLKey key) {
     return keys[key] != 0;
 }
 
+int initWindowingLibrary(Uint32 flags) {
+    const int attempts = 10;
+    int result = SDL_Init(flags);
+    for (int attempt = 1; result < 0 && attempt < attempts; ++attempt) {
+        SDL_Quit();
+        SDL_Delay(100);
+        result = SDL_Init(flags);
+    }
+    return result;
+}
+
 Uint32 ticks() { return ticksOverride ? *ticksOverride : SDL_GetTicks(); }
 
 void setHeldKeysForTesting(const Uint8* keys) { heldKeysOverride = keys; }

@@ -5,6 +5,9 @@
 // The held-key array and the tick count, read through here so tests can
 // substitute their own without changing what the game does.
 bool keyHeld(SDLKey key);
+// SDL_Init, tried again a few times: a busy X server now and then refuses a
+// connection that succeeds a moment later.
+int initWindowingLibrary(Uint32 flags);
 Uint32 ticks();
 
 // Tests only: a 323-entry array indexed by SDLKey, or nullptr for the real keyboard.

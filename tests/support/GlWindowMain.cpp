@@ -6,10 +6,11 @@
 #include <cstdio>
 
 #include "core/Constants.h"
+#include "core/Platform.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) < 0) {
+    if (initWindowingLibrary(SDL_INIT_VIDEO | SDL_INIT_TIMER) < 0) {
         std::fprintf(stderr, "SDL init failed: %s\n", SDL_GetError());
         return 1;
     }
