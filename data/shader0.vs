@@ -10,8 +10,8 @@ varying vec2 texCoord;
 varying vec4 tint;
 
 const float lifeSeconds = 0.45;  // one pass from nozzle to tip
-const float idleLength = 40.0;   // game units, flame length at no thrust
-const float fullLength = 210.0;  // game units, flame length at full thrust
+const float idleLength = 45.0;   // game units, flame length at no thrust
+const float fullLength = 250.0;  // game units, flame length at full thrust
 
 float hash(float n) {
     return fract(sin(n * 127.1 + 11.7) * 43758.5453);
@@ -26,10 +26,11 @@ void main() {
 
     float len = mix(idleLength, fullLength, thrust) * (0.75 + 0.25 * hash(id + 5.0));
     float along = age * len;
-    float spread = (hash(id + 1.0) - 0.5) * mix(10.0, 34.0, thrust) * sqrt(age);
-    float wobble = sin(time_0_X * 23.0 + id) * 2.0 * age;
+    // Wide at the nozzle, drawn in to a point as the particles shrink.
+    float spread = (hash(id + 1.0) - 0.5) * mix(14.0, 40.0, thrust) * (1.0 - 0.5 * age);
+    float wobble = sin(time_0_X * 23.0 + id) * 3.0 * age;
 
-    float radius = mix(mix(7.0, 15.0, thrust), 3.0, age);
+    float radius = mix(mix(8.0, 22.0, thrust), 4.0, age);
     vec2 centre = vec2(spread + wobble, along);
     vec4 world = vec4(centre + gl_Vertex.xy * radius, 0.0, 1.0);
     gl_Position = gl_ModelViewProjectionMatrix * world;
@@ -43,6 +44,6 @@ void main() {
     vec3 colour = age < 0.2 ? mix(hot, yellow, age / 0.2)
                 : age < 0.55 ? mix(yellow, orange, (age - 0.2) / 0.35)
                 : mix(orange, red, (age - 0.55) / 0.45);
-    float fade = (1.0 - age) * (1.0 - age);
-    tint = vec4(colour, fade * mix(0.18, 0.55, thrust));
+    float fade = pow(1.0 - age, 1.5);
+    tint = vec4(colour, fade * mix(0.2, 0.5, thrust));
 }

@@ -7,5 +7,5 @@ varying vec4 ribbon;
 void main() {
     float edge = abs(gl_TexCoord[0].x);
     float core = 1.0 - edge * edge;
-    gl_FragColor = vec4(ribbon.rgb, ribbon.a * ribbon.a * (0.25 + 0.75 * core));
+    gl_FragColor = vec4(ribbon.rgb, ribbon.a * (0.3 + 0.7 * core));
 }

@@ -4,6 +4,7 @@
 
 #include <GL/glew.h>
 #include <SOIL/SOIL.h>
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -59,3 +60,22 @@ inline long brightnessAround(point world, point eye, int halfSize, float viewHei
     return brightness(static_cast<int>(p.x) - halfSize, static_cast<int>(p.y) - halfSize,
                       2 * halfSize, 2 * halfSize);
 }
+
+// A suite that works on the shipped programs; each test may change `shaders`
+// and gets it back afterwards.
+class EffectDataTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        data = loadEffectData();
+        testing::internal::GetCapturedStderr();
+        testing::internal::GetCapturedStdout();
+    }
+    static void TearDownTestSuite() { data.reset(); }
+    void SetUp() override { savedShaders = shaders; }
+    void TearDown() override { shaders = savedShaders; }
+
+    inline static std::unique_ptr<ScratchDir> data;
+    std::vector<GLuint> savedShaders;
+};
