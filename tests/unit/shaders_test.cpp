@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "TestSupport.h"
+#include "assets/Shaders.h"
+
+namespace {
+
+void copyPairs(int count) {
+    for (int n = 0; n < count; ++n) {
+        copyDataFile("shader" + std::to_string(n) + ".vs");
+        copyDataFile("shader" + std::to_string(n) + ".fs");
+    }
+}
+
+GLint linkStatus(GLuint program) {
+    GLint status = GL_FALSE;
+    glGetProgramiv(program, GL_LINK_STATUS, &status);
+    return status;
+}
+
+}  // namespace
+
+TEST(ReadEmitter, ReadsWholeFilesAndReportsTheLength) {
+    ScratchDir dir;
+    writeFile("text.txt", "line one\nline two\n");
+    writeFile("empty.txt", "");
+    testing::internal::CaptureStdout();
+    std::unique_ptr<char[]> text = readEmitter("text.txt");
+    std::unique_ptr<char[]> empty = readEmitter("empty.txt");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "File 'text.txt' is 18 long\nFile 'empty.txt' is 0 long\n");
+    ASSERT_TRUE(text);
+    EXPECT_STREQ(text.get(), "line one\nline two\n");
+    ASSERT_TRUE(empty);
+    EXPECT_STREQ(empty.get(), "");
+}
+
+TEST(ReadEmitter, MissingFileGivesNullAndAnErrorLine) {
+    ScratchDir dir;
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(readEmitter("absent.vs"));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Can't open file 'absent.vs' for reading\n");
+}
+
+const std::string plainVertex = "void main() { gl_Position = ftransform(); }\n";
+const std::string plainFragment = "void main() { gl_FragColor = vec4(1.0); }\n";
+
+void writePair(int n, bool withFragment = true) {
+    writeFile("shader" + std::to_string(n) + ".vs", plainVertex);
+    if (withFragment) {
+        writeFile("shader" + std::to_string(n) + ".fs", plainFragment);
+    }
+}
+
+std::string lengthLines(int n) {
+    std::string number = std::to_string(n);
+    return "File 'shader" + number + ".vs' is " + std::to_string(plainVertex.size()) +
+           " long\nFile 'shader" + number + ".fs' is " + std::to_string(plainFragment.size()) +
+           " long\n";
+}
+
+TEST(ReadShaders, BuildsEveryPairInFileOrder) {
+    ScratchDir dir;
+    for (int n = 0; n < 3; ++n) {
+        writePair(n);
+    }
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    std::vector<GLuint> programs = readShaders();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              lengthLines(0) + "Reading shader 1\n" + lengthLines(1) + "Reading shader 2\n" +
+                  lengthLines(2) + "Reading shader 3\nShaders read: 3\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Can't open file 'shader3.vs' for reading\nCan't open file 'shader3.fs' for reading\n");
+    ASSERT_EQ(programs.size(), 3u);
+    for (GLuint program : programs) {
+        EXPECT_EQ(linkStatus(program), GL_TRUE);
+    }
+    EXPECT_LT(programs[0], programs[1]);
+    EXPECT_LT(programs[1], programs[2]);
+}
+
+TEST(ReadShaders, ReportsMissingProgramsAndStopsAtAHalfPair) {
+    ScratchDir dir;
+    writePair(0);
+    writePair(1);
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(readShaders().size(), 2u);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("Shaders read: 2\nShader program 2 missing: trails will not be drawn\n"),
+              std::string::npos)
+        << out;
+
+    writePair(2, false);
+    writePair(3);
+    std::remove("shader1.fs");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(readShaders().size(), 1u);
+    out = testing::internal::GetCapturedStdout();
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(out, lengthLines(0) + "Reading shader 1\nFile 'shader1.vs' is " +
+                       std::to_string(plainVertex.size()) +
+                       " long\nShader program 1 incomplete: shader1.fs missing\n"
+                       "Shaders read: 1\n"
+                       "Shader programs 1 and 2 missing: wormholes and trails will not be drawn\n");
+}
+
+TEST(ReadShaders, NoFilesGiveNoPrograms) {
+    ScratchDir dir;
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(readShaders().empty());
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Shaders read: 0\nShader programs 0, 1 and 2 missing: the engine flame, wormholes "
+              "and trails will not be drawn\n");
+    testing::internal::GetCapturedStderr();
+}
+
+TEST(ReadShaders, ABrokenShaderStillYieldsAProgramAndPrintsItsLogs) {
+    ScratchDir dir;
+    writeFile("shader0.vs", "void main() { gl_Position = undefinedThing; }\n");
+    writeFile("shader0.fs", plainFragment);
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    std::vector<GLuint> programs = readShaders();
+    std::string out = testing::internal::GetCapturedStdout();
+    testing::internal::GetCapturedStderr();
+    ASSERT_EQ(programs.size(), 1u);
+    EXPECT_EQ(linkStatus(programs[0]), GL_FALSE);
+    EXPECT_NE(out.find("Vertex info log "), std::string::npos) << out;
+    EXPECT_NE(out.find("Program info log "), std::string::npos) << out;
+}
+
+// Any compiler or linker remark on the shipped sources would print an info
+// log line; they must build silently on this driver.
+TEST(ReadShaders, ShippedProgramsBuildWithoutRemarks) {
+    ScratchDir dir;
+    copyPairs(3);
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    std::vector<GLuint> programs = readShaders();
+    std::string out = testing::internal::GetCapturedStdout();
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(out.find("info log"), std::string::npos) << out;
+    EXPECT_NE(out.find("Shaders read: 3\n"), std::string::npos) << out;
+    ASSERT_EQ(programs.size(), 3u);
+    for (GLuint program : programs) {
+        EXPECT_EQ(linkStatus(program), GL_TRUE);
+    }
+}
