@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/Geometry.h"
+#include "core/Numbers.h"
 
 namespace {
 
@@ -20,46 +21,6 @@ const long sampleCountLimit = 10000000;
 
 std::string emitterFileName(int number) {
     return "emitterShade" + toString(static_cast<float>(number)) + ".txt";
-}
-
-size_t digitsAt(const std::string& text, size_t at) {
-    size_t end = at;
-    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) {
-        ++end;
-    }
-    return end - at;
-}
-
-// The longest prefix that reads as a decimal number (sign, digits, fraction,
-// exponent); 0 when there is none. Hex, "inf" and "nan" are not numbers here.
-float leadingNumber(const std::string& field) {
-    size_t end = 0;
-    if (end < field.size() && (field[end] == '+' || field[end] == '-')) {
-        ++end;
-    }
-    size_t whole = digitsAt(field, end);
-    end += whole;
-    size_t fraction = 0;
-    if (end < field.size() && field[end] == '.') {
-        fraction = digitsAt(field, end + 1);
-        if (whole + fraction > 0) {
-            end += 1 + fraction;
-        }
-    }
-    if (whole + fraction == 0) {
-        return 0.0f;
-    }
-    if (end < field.size() && (field[end] == 'e' || field[end] == 'E')) {
-        size_t exponent = end + 1;
-        if (exponent < field.size() && (field[exponent] == '+' || field[exponent] == '-')) {
-            ++exponent;
-        }
-        size_t digits = digitsAt(field, exponent);
-        if (digits > 0) {
-            end = exponent + digits;
-        }
-    }
-    return static_cast<float>(std::strtod(field.substr(0, end).c_str(), nullptr));
 }
 
 // Fields are cut at single blanks: two blanks make an empty field (0), a

@@ -6,46 +6,9 @@
 #include <iostream>
 
 #include "core/Constants.h"
+#include "core/Numbers.h"
 
 namespace {
-
-// Length of the longest prefix of `token` that reads as a decimal number:
-// optional sign, digits with an optional fraction, optional exponent.
-size_t numericPrefixLength(const std::string& token) {
-    size_t i = 0;
-    auto digitAt = [&token](size_t at) {
-        return at < token.size() && std::isdigit(static_cast<unsigned char>(token[at]));
-    };
-    if (i < token.size() && (token[i] == '+' || token[i] == '-')) ++i;
-    size_t mantissaDigits = 0;
-    while (digitAt(i)) ++i, ++mantissaDigits;
-    if (i < token.size() && token[i] == '.') {
-        size_t afterPoint = i + 1;
-        size_t fractionDigits = 0;
-        while (digitAt(afterPoint + fractionDigits)) ++fractionDigits;
-        if (mantissaDigits + fractionDigits > 0) {
-            i = afterPoint + fractionDigits;
-            mantissaDigits += fractionDigits;
-        }
-    }
-    if (mantissaDigits == 0) return 0;
-    if (i < token.size() && (token[i] == 'e' || token[i] == 'E')) {
-        size_t exponent = i + 1;
-        if (exponent < token.size() && (token[exponent] == '+' || token[exponent] == '-')) ++exponent;
-        if (digitAt(exponent)) {
-            while (digitAt(exponent)) ++exponent;
-            i = exponent;
-        }
-    }
-    return i;
-}
-
-// Junk after the number is ignored; a token with no number in front reads as 0.
-float numberFromToken(const std::string& token) {
-    size_t length = numericPrefixLength(token);
-    if (length == 0) return 0.0f;
-    return static_cast<float>(std::strtod(token.substr(0, length).c_str(), nullptr));
-}
 
 // "@Alpha_One" names the row "Alpha One".
 std::string nameFromToken(const std::string& token) {
@@ -59,7 +22,7 @@ std::string nameFromToken(const std::string& token) {
 void storeNumber(const std::string& token, unsigned count, int columns, NumberTable& table) {
     unsigned width = static_cast<unsigned>(columns);
     if (count % width == 0) table.emplace_back(width, 0.0f);
-    table[count / width][count % width] = numberFromToken(token);
+    table[count / width][count % width] = leadingNumber(token);
 }
 
 // A name belongs to the most recently completed number row.

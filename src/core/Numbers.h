@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+
+// The longest prefix of `text` that reads as a decimal number (sign, digits,
+// fraction, exponent), as a float; 0 when there is none. Junk after it is
+// ignored; hex, "inf" and "nan" are not numbers here.
+float leadingNumber(const std::string& text);
