@@ -1,6 +1,5 @@
 #include "assets/EmitterData.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>

@@ -1,6 +1,5 @@
 #include "assets/Tables.h"
 
-#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
