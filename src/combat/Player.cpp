@@ -1,24 +1,166 @@
 #include "combat/Player.h"
+
+#include <GL/glew.h>
+
+#include <cmath>
+
 #include "assets/EmitterData.h"
-Player::Player(point p, float fa, float ra, float tr, float hp, float r)
-    : position(p), forwardAccel(fa), reverseAccel(ra), turnRate(tr), health(hp), radius(r), exhaust(EmitterDefinition{}), trail(200, p, 20, 10.0f, 0.0f, 1.0f, 1.0f) {}
+#include "assets/Textures.h"
+#include "core/Constants.h"
+#include "core/Draw.h"
+#include "core/Platform.h"
+
+namespace {
+
+// The exhaust uses the first emitter definition; without one the emitter is
+// built empty and stays inert instead of reading past the table.
+EmitterDefinition exhaustDefinition() {
+    return emitters.empty() ? EmitterDefinition{} : emitters[0];
+}
+
+// Stops at the world's edge and drops the velocity component that pushed out.
+void clampToBound(float& coordinate, float& speed, float bound) {
+    if (coordinate > bound) {
+        coordinate = bound;
+        speed = 0;
+    }
+    if (coordinate < -bound) {
+        coordinate = -bound;
+        speed = 0;
+    }
+}
+
+}  // namespace
+
+Player::Player(point startPosition, float forward, float reverse, float turn, float hitPoints,
+               float size)
+    : position(startPosition),
+      forwardAccel(forward),
+      reverseAccel(reverse),
+      turnRate(turn),
+      health(hitPoints),
+      radius(size),
+      exhaust(exhaustDefinition()),
+      trail(200, startPosition, 20, 10.0f, 0.0f, 1.0f, 1.0f) {}
+
 int Player::getWorld() const { return world; }
-void Player::warpWorld(int wd) { trail.clear(position); world = wd; }
+
+void Player::warpWorld(int newWorld) {
+    trail.clear(position);
+    world = newWorld;
+}
+
 float Player::getRadius() const { return radius; }
-void Player::setLanded() { landed = true; launchLock = 300; }
+
+void Player::setLanded() {
+    landed = true;
+    launchLock = 300;
+}
+
 bool Player::isLanded() const { return landed; }
+
 void Player::setVelocity(point v) { velocity = v; }
-void Player::addVelocity(point v) { velocity.x += v.x; velocity.y += v.y; }
+
+void Player::addVelocity(point v) {
+    velocity.x += v.x;
+    velocity.y += v.y;
+}
+
 point Player::getVelocity() const { return velocity; }
-void Player::setAngle(float a) { angle = a; }
+
+void Player::setAngle(float radians) { angle = radians; }
+
 float Player::getAngle() const { return angle * 57.2958f - 90; }
-void Player::takeDamage(float a) { health -= a; }
+
+void Player::takeDamage(float amount) { health -= amount; }
+
 float Player::getHealth() const { return health; }
-void Player::turnCW(int) {}
-void Player::turnCCW(int) {}
-void Player::forwardThrust(int) {}
-void Player::reverseThrust(int) {}
-void Player::update(int) {}
-void Player::drawTrail(int) {}
-void Player::draw() {}
-void Player::shoot(unsigned, WorldState&, point, int) {}
+
+void Player::turnCW(int dt) {
+    if (!landed) {
+        angle -= turnRate * dt;
+    }
+}
+
+void Player::turnCCW(int dt) {
+    if (!landed) {
+        angle += turnRate * dt;
+    }
+}
+
+void Player::forwardThrust(int dt) {
+    if (launchLock > 0) {
+        return;
+    }
+    if (landed) {
+        // Lift-off spends the boost stored by holding reverse on the ground.
+        landed = false;
+        dt += launchCharge;
+        launchCharge = 0;
+    }
+    velocity.x += std::cos(angle) * forwardAccel * dt;
+    velocity.y += std::sin(angle) * forwardAccel * dt;
+}
+
+void Player::reverseThrust(int dt) {
+    if (landed) {
+        launchCharge += dt;
+        return;
+    }
+    // Applied once per frame on purpose: reverse is a fine-control brake.
+    velocity.x -= std::cos(angle) * reverseAccel;
+    velocity.y -= std::sin(angle) * reverseAccel;
+}
+
+void Player::update(int dt) {
+    // Re-arm only after a whole frame in which no wormhole claimed the ship.
+    if (clearOfWormholes) {
+        warpArmed = true;
+    }
+    clearOfWormholes = true;
+
+    if (keyHeld(SDLK_d)) {
+        turnCW(dt);
+    }
+    if (keyHeld(SDLK_a)) {
+        turnCCW(dt);
+    }
+    if (keyHeld(SDLK_w)) {
+        thrustLevel = 1.0f;
+        forwardThrust(dt);
+    } else if (keyHeld(SDLK_s)) {
+        thrustLevel = 0.0f;
+        reverseThrust(dt);
+    } else {
+        thrustLevel = 0.0f;
+    }
+
+    if (launchLock > 0) {
+        launchLock -= dt;
+    }
+    if (!landed) {
+        position.x += velocity.x * dt;
+        position.y += velocity.y * dt;
+        clampToBound(position.x, velocity.x, XBOUND);
+        clampToBound(position.y, velocity.y, YBOUND);
+    }
+    trail.update(position, dt);
+}
+
+void Player::drawTrail(int dt) {
+    exhaust.updateValue(thrustLevel, 1);
+    exhaust.update(dt, position, getAngle() + 180, true);
+    trail.draw(position);
+}
+
+void Player::draw() {
+    glPushMatrix();
+    reportError();
+    glTranslatef(position.x, position.y, 0);
+    glRotatef(getAngle(), 0, 0, 1);
+    glBindTexture(GL_TEXTURE_2D, textures[0]);
+    reportError();
+    drawSquare(getRadius());
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glPopMatrix();
+}

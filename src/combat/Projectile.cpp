@@ -1,8 +1,132 @@
 #include "combat/Projectile.h"
-Projectile::Projectile(point s, float, float, float, WorldState&, int wpn, bool b, int l, float, float)
-    : weapon(wpn), theta(0), bounces(b), position(s), lifetime(l), velocity{0, 0}, damage(0) {}
-void Projectile::calcTheta() {}
-void Projectile::addVelocity(point v) { velocity.x += v.x; velocity.y += v.y; }
-bool Projectile::update(int, WorldState&, int) { return true; }
-bool Projectile::handleCollision(point p, WorldState& w, int n) { return handleCollision(p, w, n, 50); }
-bool Projectile::handleCollision(point, WorldState&, int, int) { return false; }
+
+#include <GL/glew.h>
+
+#include <cmath>
+#include <memory>
+
+#include "assets/Textures.h"
+#include "combat/TShockwave.h"
+#include "combat/Targeting.h"
+#include "combat/Timers.h"
+#include "core/Constants.h"
+#include "core/Draw.h"
+#include "world/WorldState.h"
+
+namespace {
+
+const int gunSprite = 5;
+const int shockwaveSprite = 8;
+
+// Flips a velocity component at the edge and puts the shot back inside, as if
+// it had flown the frame backwards.
+bool bounceOff(float& coordinate, float& speed, float bound, int dt) {
+    if (coordinate <= bound && coordinate >= -bound) {
+        return false;
+    }
+    speed = -speed;
+    coordinate += 2 * speed * dt;
+    return true;
+}
+
+bool outside(point p) { return p.x > XBOUND || p.x < -XBOUND || p.y > YBOUND || p.y < -YBOUND; }
+
+void drawShot(point position, float theta, int sprite) {
+    glPushMatrix();
+    reportError();
+    glTranslatef(position.x, position.y, 0);
+    glRotatef(theta * 57.2958f, 0, 0, 1);
+    glBindTexture(GL_TEXTURE_2D, textures[sprite]);
+    drawSquare(20);
+    glPopMatrix();
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void startShockwave(point position, WorldState& world, int now) {
+    auto wave = std::make_unique<TShockwave>(200, now, 2000, position);
+    wave->startTime = 0;
+    wave->endTime = now + 2000;
+    addTimer(std::move(wave), world);
+}
+
+}  // namespace
+
+Projectile::Projectile(point start, float dirX, float dirY, float speed, WorldState&, int weaponNumber,
+                       bool bouncing, int life, float inheritX, float inheritY)
+    : weapon(weaponNumber),
+      theta(0),
+      bounces(bouncing),
+      position(start),
+      lifetime(life),
+      velocity{0, 0},
+      damage(weaponStat(weaponNumber, DAMAGE)) {
+    double length = std::sqrt(static_cast<double>(dirX) * dirX + static_cast<double>(dirY) * dirY);
+    // A zero aim gives the shot only the inherited velocity rather than NaN.
+    if (length > 0) {
+        velocity.x = static_cast<float>(dirX * speed / length);
+        velocity.y = static_cast<float>(dirY * speed / length);
+    }
+    calcTheta();
+    velocity.x += inheritX;
+    velocity.y += inheritY;
+    if (dirX == 0 && dirY == 0) {
+        theta = 0;
+    }
+}
+
+void Projectile::calcTheta() { theta = std::atan2(velocity.y, velocity.x) - 1.57f; }
+
+void Projectile::addVelocity(point v) {
+    velocity.x += v.x;
+    velocity.y += v.y;
+}
+
+bool Projectile::update(int dt, WorldState& world, int now) {
+    point previous = position;
+    position.x += velocity.x * dt;
+    position.y += velocity.y * dt;
+
+    if (!bounces) {
+        if (outside(position)) {
+            return false;
+        }
+    } else {
+        if (bounceOff(position.x, velocity.x, XBOUND, dt)) {
+            calcTheta();
+        }
+        if (bounceOff(position.y, velocity.y, YBOUND, dt)) {
+            calcTheta();
+        }
+    }
+
+    bool expired = lifetime >= 0 && lifetime < dt;
+    if (weapon == 0) {
+        if (expired || handleCollision(previous, world, now)) {
+            return false;
+        }
+        drawShot(position, theta, gunSprite);
+    } else if (weapon == 2) {
+        if (expired || handleCollision(previous, world, now)) {
+            startShockwave(position, world, now);
+            return false;
+        }
+        drawShot(position, theta, shockwaveSprite);
+    }
+    lifetime -= dt;
+    return true;
+}
+
+bool Projectile::handleCollision(point previous, WorldState& world, int now) {
+    return handleCollision(previous, world, now, 50);
+}
+
+bool Projectile::handleCollision(point previous, WorldState& world, int, int) {
+    Ship* hit = nearestShipOnSegment(position, previous, world.ships);
+    if (hit == nullptr) {
+        return false;
+    }
+    if (weapon == 0) {
+        hit->takeDamage(damage);
+    }
+    return true;
+}

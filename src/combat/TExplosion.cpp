@@ -1,3 +1,33 @@
 #include "combat/TExplosion.h"
-TExplosion::TExplosion(int c, int d, point p) : created(c), duration(d), position(p), size(50.0f) {}
-void TExplosion::execute(int, WorldState&) {}
+
+#include <GL/glew.h>
+
+#include "assets/Textures.h"
+#include "core/Draw.h"
+
+namespace {
+const int explosionSprite = 3;
+}
+
+TExplosion::TExplosion(int createdAt, int lifetime, point centre)
+    : created(createdAt), duration(lifetime), position(centre), size(50.0f) {}
+
+void TExplosion::execute(int now, WorldState&) {
+    // Whole degrees on purpose: the layers turn in integer steps.
+    int forwardTurn = ((now - created) * 360) / 1000;
+    int backwardTurn = ((created - now) * 360) / 2000;
+    float halfSize = size * (created + duration - now) / duration;
+
+    glPushMatrix();
+    glTranslatef(position.x, position.y, 0);
+    glPushMatrix();
+    glRotatef(static_cast<float>(forwardTurn), 0, 0, 1);
+    glBindTexture(GL_TEXTURE_2D, textures[explosionSprite]);
+    drawSquare(halfSize);
+    glPopMatrix();
+    glRotatef(static_cast<float>(backwardTurn), 0, 0, 1);
+    glBindTexture(GL_TEXTURE_2D, textures[explosionSprite]);
+    drawSquare(halfSize);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glPopMatrix();
+}

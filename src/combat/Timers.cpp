@@ -1,6 +1,5 @@
 #include "combat/Timers.h"
 
-
 #include "combat/TExplosion.h"
 #include "core/Platform.h"
 #include "world/WorldState.h"

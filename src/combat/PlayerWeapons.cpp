@@ -1,0 +1,128 @@
+#include <GL/glew.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+
+#include "assets/Textures.h"
+#include "combat/Player.h"
+#include "combat/Targeting.h"
+#include "core/Constants.h"
+#include "core/Geometry.h"
+#include "world/WorldState.h"
+
+namespace {
+
+const int laserWeapon = 1;
+const int laserSprite = 4;
+
+// Too close to the ship's centre to give a sensible aim.
+bool insideDeadZone(point from, point to) {
+    int dx = static_cast<int>(from.x) - static_cast<int>(to.x);
+    int dy = static_cast<int>(from.y) - static_cast<int>(to.y);
+    return std::abs(dx) <= DEADZONE && std::abs(dy) <= DEADZONE;
+}
+
+// Step along `direction` from `start` to the edge of the square on one axis;
+// 0 when the direction does not move on that axis.
+float stepsToBound(float start, float direction, float bound) {
+    if (direction > 0) {
+        return (bound - start) / direction;
+    }
+    if (direction < 0) {
+        return (-bound - start) / direction;
+    }
+    return 0;
+}
+
+// Where the ray from `start` along `direction` leaves the world.
+point beamEnd(point start, point direction) {
+    float tx = stepsToBound(start.x, direction.x, XBOUND);
+    float ty = stepsToBound(start.y, direction.y, YBOUND);
+    float t;
+    if (tx < ty && tx != 0) {
+        t = tx;
+    } else if (ty != 0) {
+        t = ty;
+    } else {
+        t = tx;
+    }
+    return point{start.x + t * direction.x, start.y + t * direction.y};
+}
+
+// A star or planet on the beam whose centre is nearer than the ship's stops it.
+bool beamBlocked(point start, point end, const WorldState& world, float shipDistance) {
+    auto blocks = [&](point centre, float radius) {
+        return intersectCircleLine(start, end, centre, radius) && pointDistance(start, centre) < shipDistance;
+    };
+    for (const Star& star : world.stars) {
+        if (blocks(star.position, star.getRadius())) {
+            return true;
+        }
+        for (const Planet& planet : star.planets) {
+            if (blocks(planet.position, planet.getRadius())) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void drawBeam(point start, point end, point direction) {
+    glPushMatrix();
+    glTranslatef(start.x, start.y, 0);
+    float length = pointDistance(end, start);
+    float degrees = (std::atan2(direction.y, direction.x) - 1.57f) * 57.2958f;
+    glBindTexture(GL_TEXTURE_2D, textures[laserSprite]);
+    glRotatef(degrees, 0, 0, 1);
+    // The whole beam samples the texture's middle row.
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0.5f);
+    glVertex2f(-10, 0);
+    glTexCoord2f(0, 0.5f);
+    glVertex2f(-10, length);
+    glTexCoord2f(1, 0.5f);
+    glVertex2f(10, length);
+    glTexCoord2f(1, 0.5f);
+    glVertex2f(10, 0);
+    glEnd();
+    glPopMatrix();
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void fireLaser(point start, WorldState& world, point target, int dt) {
+    point direction{target.x - start.x, target.y - start.y};
+    if (direction.x == 0 && direction.y == 0) {
+        return;  // no direction to cast along
+    }
+    point end = beamEnd(start, direction);
+    Ship* ship = nearestShipOnSegment(start, end, world.ships);
+    if (ship != nullptr && !beamBlocked(start, end, world, pointDistance(start, ship->position))) {
+        end = ship->position;
+        ship->takeDamage(weaponStat(laserWeapon, DAMAGE) * dt);
+    }
+    drawBeam(start, end, direction);
+}
+
+}  // namespace
+
+void Player::shoot(unsigned now, WorldState& currentWorld, point target, int dt) {
+    int number = weapon + weaponOffset;
+    if (number > maxWeapons) {
+        std::cout << "Error, weapon number exceeded" << std::endl;
+        weapon = 0;
+        weaponOffset = 0;
+    }
+    if (number == laserWeapon) {
+        fireLaser(position, currentWorld, target, dt);
+    }
+    bool gun = number == 0 || number == 2;
+    if (!gun || !(static_cast<float>(now) > nextShotTime) || insideDeadZone(position, target)) {
+        return;
+    }
+    nextShotTime = static_cast<float>(now) + weaponStat(number, COOLDOWN);
+    Projectile shot(position, target.x - position.x, target.y - position.y, weaponStat(number, GUNSPEED),
+                    currentWorld, number, true, static_cast<int>(weaponStat(number, LIFETIME)), velocity.x,
+                    velocity.y);
+    currentWorld.projectiles.push_front(shot);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <list>
+
+#include "combat/Ship.h"
+#include "core/point.h"
+
+// A cell of the weapon table, or 0 when the table lacks that row or column,
+// so a short table disarms a weapon instead of reading past its end.
+float weaponStat(int weapon, int column);
+
+// The ship whose hit circle the segment from-to crosses with its centre
+// nearest to `from`; the first one listed wins a tie. nullptr when none.
+Ship* nearestShipOnSegment(point from, point to, std::list<Ship>& ships);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "assets/Tables.h"
+
+// Weapon rows: cooldown ms, speed units/ms, lifetime ms, damage.
+// Ship rows: ai, thrust, top speed, hit points, ram damage.
+inline void fillCombatTables() {
+    WEAPONDATA = {{200, 1.0f, 1000, 25}, {0, 0, 0, 0.5f}, {700, 1.6f, 1500, 0.1f}};
+    SHIPDATA = {{3, 0.02f, 0.9f, 150, 40}, {1, 0.01f, 0.5f, 100, 60}};
+}

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "CombatTestData.h"
+#include "combat/Player.h"
+#include "combat/TExplosion.h"
+#include "world/WorldState.h"
+
+namespace {
+
+class ShipTest : public testing::Test {
+protected:
+    void SetUp() override { fillCombatTables(); }
+    Ship ship(int ai, float thrust, float topSpeed, point at, point velocity = {0, 0}) {
+        Ship s(at, 1);
+        s.ai = ai;
+        s.thrust = thrust;
+        s.topSpeed = topSpeed;
+        s.velocity = velocity;
+        return s;
+    }
+    float speed(const Ship& s) { return std::hypot(s.velocity.x, s.velocity.y); }
+
+    WorldState world;
+    Player player{point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 40};
+};
+
+}  // namespace
+
+TEST_F(ShipTest, MissingTypeMakesAnInertShip) {
+    Ship s(point{5, 6}, 7);
+    EXPECT_EQ(s.ai, 0);
+    EXPECT_FLOAT_EQ(s.thrust, 0);
+    EXPECT_FLOAT_EQ(s.health, 0);
+    EXPECT_FLOAT_EQ(Ship(point{0, 0}, -1).ramDamage, 0);
+}
+
+TEST_F(ShipTest, ChaserReachesAndHoldsItsTopSpeedWhateverTheFrameTime) {
+    Ship s = ship(1, 0.01f, 0.5f, point{20000, 0});
+    for (int i = 0; i < 49; ++i) s.update(1, world, &player);
+    EXPECT_NEAR(speed(s), 0.49f, 1e-5);
+    for (int dt : {1, 16, 200}) {
+        s.update(dt, world, &player);
+        EXPECT_NEAR(speed(s), 0.5f, 1e-5) << dt;
+    }
+    EXPECT_LT(s.velocity.x, 0);
+    // A zero limit pins a steering ship, outside pulls included.
+    Ship pinned = ship(2, 0.01f, 0, point{1000, 1000}, point{0.3f, 0.3f});
+    pinned.update(16, world, &player);
+    EXPECT_FLOAT_EQ(pinned.position.x, 1000);
+}
+
+TEST_F(ShipTest, KeepRangePushesByBandAndSettlesFacingThePlayer) {
+    Ship near = ship(3, 0.01f, -1, point{450, 0}, point{0, 0.1f});
+    near.update(0, world, &player);
+    EXPECT_NEAR(near.velocity.x, 0.005f * 0.98f, 1e-6);  // half thrust away, then 2 % off
+    EXPECT_NEAR(near.velocity.y, 0.098f, 1e-6);
+    EXPECT_NEAR(near.getTheta(), std::atan2(0.0f, -1.0f) - 1.57f, 1e-5);
+
+    Ship atRange = ship(3, 0.01f, -1, point{0, 500}, point{0.2f, 0});
+    atRange.update(0, world, &player);
+    EXPECT_NEAR(atRange.velocity.x, 0.196f, 1e-6);
+    EXPECT_NEAR(atRange.velocity.y, 0, 1e-7);
+
+    Ship far = ship(3, 0.01f, -1, point{700, 0}, point{0, 0.1f});
+    far.update(0, world, &player);
+    EXPECT_NEAR(far.velocity.x, -0.01f, 1e-6);
+    EXPECT_NEAR(far.velocity.y, 0.1f, 1e-6);
+    EXPECT_NEAR(far.getTheta(), 0, 1e-3);  // heading of the velocity before the push
+}
+
+TEST_F(ShipTest, RamsOnlyInsideFiftyUnitsAndWithoutAnExplosion) {
+    Ship rammer = ship(1, 0.01f, 0.5f, point{49.9f, 0});
+    EXPECT_FALSE(rammer.update(16, world, &player));
+    EXPECT_FLOAT_EQ(player.getHealth(), 940);
+    EXPECT_TRUE(world.timers.empty());
+    Ship grazer = ship(1, 0.01f, 0.5f, point{50, 0});
+    EXPECT_TRUE(grazer.update(16, world, &player));
+    EXPECT_FLOAT_EQ(player.getHealth(), 940);
+}
+
+TEST_F(ShipTest, DiesWithAnExplosionAtItsNextUpdate) {
+    Ship s = ship(0, 0, 0, point{3000, 4000});
+    s.health = 10;
+    s.takeDamage(10);
+    EXPECT_TRUE(world.timers.empty());
+    EXPECT_FALSE(s.update(16, world, &player));
+    ASSERT_EQ(world.timers.size(), 1u);
+    auto* explosion = dynamic_cast<TExplosion*>(world.timers.front().get());
+    ASSERT_NE(explosion, nullptr);
+    EXPECT_FLOAT_EQ(explosion->position.y, 4000);
+}
+
+TEST_F(ShipTest, SlidesAlongTheEdgeAndLeavesItWhenPushedBack) {
+    Ship s = ship(2, 50, -1, point{99000, 10});  // flees without limit
+    s.update(16, world, &player);
+    s.update(16, world, &player);
+    EXPECT_FLOAT_EQ(s.position.x, 100000);
+    EXPECT_FLOAT_EQ(s.velocity.x, 0);
+    EXPECT_GT(s.velocity.y, 0);
+    s.ai = 0;
+    s.velocity = point{-1, 0};
+    s.update(10, world, &player);
+    EXPECT_FLOAT_EQ(s.position.x, 99990);
+}
