@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "WorldFixtures.h"
 #include "assets/Textures.h"
+#include "world/WorldSetup.h"
 #include "world/WorldStep.h"
 
 namespace {
@@ -86,6 +87,41 @@ TEST_F(WorldTest, StarDrawsOverItsSpinningPlanetsThroughTheGameCamera) {
     EXPECT_LT(under.g, 80);
     EXPECT_GT(overlap.g, under.g + 100);  // the star's light is added on top
     EXPECT_EQ(space.r + space.g + space.b, 0);
+
+    glDisable(GL_TEXTURE_2D);
+    glDeleteTextures(1, &textures[14]);
+    glDeleteTextures(1, &textures[10]);
+    textures[14] = textures[10] = 0;
+}
+
+// What a new player sees first: the home system from the ship's start.
+TEST_F(WorldTest, TheHomeSystemShowsPlanetsFromTheStart) {
+    Universe universe;
+    universe.worlds.resize(1);
+    {
+        ScratchDir scratch;
+        for (const char* file : {"stardata.txt", "planetdata.txt", "wormholedata.txt"}) {
+            copyDataFile(file);
+        }
+        testing::internal::CaptureStdout();
+        ASSERT_TRUE(initializeStars(universe));
+        testing::internal::GetCapturedStdout();
+    }
+    Player player = playerAt(point{0, -6000}, 40);
+    universe.player = &player;
+    textures[14] = discTexture(255, 230, 120);
+    textures[10] = discTexture(200, 60, 40);
+    glEnable(GL_TEXTURE_2D);
+    glClear(GL_COLOR_BUFFER_BIT);
+    gameCamera(player.position);
+
+    processWormholes(universe, 1000);
+    processStars(universe.currentWorld(), &player, 16);
+    saveFrame("world_home_from_start");
+
+    EXPECT_GT(brightness(0, 0, 1280, 1024), 1000000);
+    EXPECT_FALSE(player.isLanded());
+    EXPECT_TRUE(universe.worlds[0].timers.empty());
 
     glDisable(GL_TEXTURE_2D);
     glDeleteTextures(1, &textures[14]);

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <vector>
 
 #include "TestSupport.h"
+#include "core/Geometry.h"
 #include "WorldFixtures.h"
 #include "world/WorldSetup.h"
 
@@ -207,6 +210,39 @@ TEST_F(WorldSetupTest, DestinationsMayNameWorldsThatLaterRowsCreate) {
     load(true);
     EXPECT_EQ(universe.worlds.size(), 3u);
     EXPECT_EQ(universe.worlds[0].wormholes.at(0).destinationWorld, 2);
+}
+
+
+// The shipped universe: every world can be reached and left, and the ship's
+// start in world 0 is clear of every star and of every planet's path.
+TEST_F(WorldSetupTest, TheShippedUniverseIsConnectedAndStartsInTheClear) {
+    for (const char* file : {"stardata.txt", "planetdata.txt", "wormholedata.txt"}) {
+        copyDataFile(file);
+    }
+    load(true);
+    ASSERT_GE(universe.worlds.size(), 4u);
+
+    std::vector<int> arrivals(universe.worlds.size(), 0);
+    for (size_t w = 0; w < universe.worlds.size(); ++w) {
+        const WorldState& world = universe.worlds[w];
+        EXPECT_FALSE(world.stars.empty()) << "world " << w;
+        EXPECT_FALSE(world.wormholes.empty()) << "world " << w;
+        for (const Wormhole& wormhole : world.wormholes) {
+            ++arrivals[wormhole.destinationWorld];
+        }
+    }
+    for (size_t w = 0; w < universe.worlds.size(); ++w) {
+        EXPECT_GT(arrivals[w], 0) << "no way into world " << w;
+    }
+
+    const point start{0, -6000};
+    for (const Star& star : universe.worlds[0].stars) {
+        float fromStar = pointDistance(start, star.position);
+        EXPECT_GT(fromStar, 10 * star.radius * star.density) << star.getName();
+        for (const Planet& planet : star.planets) {
+            EXPECT_GT(std::fabs(fromStar - planet.orbitRadius), planet.radius + 100) << planet.getName();
+        }
+    }
 }
 
 }  // namespace
