@@ -32,4 +32,9 @@ public:
     int texture;
     point velocity;
     std::string name;
+
+private:
+    void advance(int frameTime, point starPosition);
+    void carryPlayer(Player& player, float surface, int frameTime);
+    void actOnFreePlayer(WorldState& world, Player& player, float d, float surface, int frameTime);
 };

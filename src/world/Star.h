@@ -28,4 +28,7 @@ public:
     float spare;
     int texture;
     std::string name;
+
+private:
+    void burnAndPullPlayer(WorldState& world, Player& player, int frameTime);
 };

@@ -1,4 +1,29 @@
 #include "world/Universe.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
 #include "combat/Player.h"
-WorldState& Universe::operator[](int world) { return worlds[world]; }
-WorldState& Universe::currentWorld() { return worlds[player->getWorld()]; }
+
+namespace {
+// A world number that names no world cannot be recovered from mid-game.
+void requireWorld(const Universe& universe, int world, const std::string& who) {
+    if (world >= 0 && static_cast<size_t>(world) < universe.worlds.size()) {
+        return;
+    }
+    std::cout << who << " " << world << ", but only " << universe.worlds.size() << " worlds exist"
+              << std::endl;
+    std::exit(1);
+}
+}  // namespace
+
+WorldState& Universe::operator[](int world) {
+    requireWorld(*this, world, "Asked for world");
+    return worlds[world];
+}
+
+WorldState& Universe::currentWorld() {
+    requireWorld(*this, player->getWorld(), "Player is in world");
+    return worlds[player->getWorld()];
+}
