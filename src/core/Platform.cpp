@@ -1,5 +1,7 @@
 #include "core/Platform.h"
 
+#include <cstdlib>
+
 namespace {
 const Uint8* heldKeysOverride = nullptr;
 const Uint32* ticksOverride = nullptr;
@@ -11,6 +13,11 @@ bool keyHeld(SDLKey key) {
 }
 
 int initWindowingLibrary(Uint32 flags) {
+    // Without a named driver, a refused X connection falls back silently to
+    // a text-mode driver that has no OpenGL.
+    if (!std::getenv("SDL_VIDEODRIVER")) {
+        SDL_putenv(const_cast<char*>("SDL_VIDEODRIVER=x11"));
+    }
     const int attempts = 10;
     int result = SDL_Init(flags);
     for (int attempt = 1; result < 0 && attempt < attempts; ++attempt) {

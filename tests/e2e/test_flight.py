@@ -1,0 +1,75 @@
+"""Flying the player's ship: thrust moves it, with its flame, trail and panels on screen."""
+
+import time
+import unittest
+
+from PIL import ImageChops
+
+from rerara import Game, colour_pixels, xdotool
+
+# The ship is always at the centre of the window; it points along +x at the start.
+CENTRE = (640, 512)
+BEHIND_SHIP = (CENTRE[0] - 260, CENTRE[1] - 40, CENTRE[0] - 12, CENTRE[1] + 40)
+RADAR = (0, 0, 200, 200)
+MAP = (1080, 0, 1280, 200)
+
+
+def flame_coloured(r, g, b):
+    return r > 180 and g > 60 and b < 120 and r > b + 80
+
+
+def cyan(r, g, b):
+    return g > 120 and b > 120 and r < 100
+
+
+class Flight(unittest.TestCase):
+    def test_holding_w_moves_the_ship_with_its_flame_and_trail(self):
+        game = Game()
+        try:
+            game.start()
+            game.key("minus", "minus", "minus")  # keep enemies out of the picture
+            before = game.screenshot("flight-before")
+            xdotool("keydown", "w")
+            time.sleep(1.0)
+            during = game.screenshot("flight-thrust")
+            xdotool("keyup", "w")
+
+            self.assertGreater(colour_pixels(during, BEHIND_SHIP, flame_coloured), 40,
+                               "no engine flame behind the ship")
+            self.assertGreater(colour_pixels(during, BEHIND_SHIP, cyan), 40,
+                               "no cyan trail behind the ship")
+            # The camera follows the ship, so the star field has moved under it.
+            sky = (300, 250, 980, 450)
+            moved = ImageChops.difference(before.crop(sky), during.crop(sky)).convert("L")
+            self.assertGreater(sum(1 for v in moved.getdata() if v > 40), 200,
+                               "the view did not move")
+            # Both panels are drawn: a green radar and a blue map.
+            self.assertGreater(colour_pixels(during, RADAR, lambda r, g, b: g > 150 and r < 150), 500)
+            self.assertGreater(colour_pixels(during, MAP, lambda r, g, b: b > 150 and r < 180), 500)
+            game.key("q")
+            self.assertEqual(game.wait_exit(), 0)
+        finally:
+            game.close()
+
+    def test_wheel_zooms_the_view(self):
+        game = Game()
+        try:
+            game.start()
+            game.key("minus", "minus", "minus")
+            wide = game.screenshot("zoom-start")
+            game.wheel(4, 6)  # wheel up: zoom in
+            time.sleep(0.5)
+            close = game.screenshot("zoom-in")
+            # Zoomed in, the ship fills more of the window's centre.
+            ship = (CENTRE[0] - 60, CENTRE[1] - 60, CENTRE[0] + 60, CENTRE[1] + 60)
+            bright = lambda r, g, b: r + g + b > 400  # noqa: E731
+            self.assertGreater(colour_pixels(close, ship, bright),
+                               2 * colour_pixels(wide, ship, bright) + 50)
+            game.key("q")
+            self.assertEqual(game.wait_exit(), 0)
+        finally:
+            game.close()
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
