@@ -1,0 +1,78 @@
+"""A scripted fight: enemies close in, and each weapon is used on them."""
+
+import time
+import unittest
+
+from rerara import Game, colour_pixels, xdotool
+
+# Fast enemies that come to hover near the ship, so the fight starts at once.
+FAST_ENEMIES = "3 0.02 0.9 150 40\n3 0.6 12 60 20\n"
+PLAY_AREA = (220, 210, 1060, 840)  # the view without the panels and status lines
+
+
+def laser_pink(r, g, b):
+    return r > 200 and b > 110 and g < 170
+
+
+def bullet_yellow(r, g, b):
+    return r > 200 and g > 170 and b < 150
+
+
+def fire_orange(r, g, b):
+    return r > 230 and 110 < g < 220 and b < 90
+
+
+class Fight(unittest.TestCase):
+    def test_each_weapon_fires_and_ships_explode(self):
+        game = Game(replace={"shipdata.txt": FAST_ENEMIES})
+        try:
+            game.start()
+            game.key("equal", "equal")  # enemies four times as often
+            game.wheel(4, 3)  # zoom in to see the sprites
+            time.sleep(7)
+            game.move_mouse(220, 0)  # aim to the right of the ship
+            time.sleep(0.2)
+
+            game.key("2")
+            xdotool("keydown", "space")
+            fire = 0
+            for step in range(12):
+                game.move_mouse(0, 35)
+                time.sleep(0.1)
+                if step == 6:
+                    laser = game.screenshot("fight-laser")
+            for _ in range(6):
+                time.sleep(0.15)
+                fire = max(fire, colour_pixels(game.screenshot("fight-explosion"), PLAY_AREA,
+                                               fire_orange))
+                if fire > 20:
+                    break
+            xdotool("keyup", "space")
+            self.assertGreater(colour_pixels(laser, PLAY_AREA, laser_pink), 150, "no laser beam")
+
+            game.key("1")
+            xdotool("keydown", "space")
+            for _ in range(8):
+                game.move_mouse(-40, 0)
+                time.sleep(0.1)
+            gun = game.screenshot("fight-gun")
+            xdotool("keyup", "space")
+            self.assertGreater(colour_pixels(gun, PLAY_AREA, bullet_yellow), 3, "no gun shots")
+
+            game.key("3")
+            xdotool("keydown", "space")
+            for _ in range(8):
+                game.move_mouse(0, -40)
+                time.sleep(0.12)
+            game.screenshot("fight-shockwave")
+            xdotool("keyup", "space")
+            self.assertGreater(fire, 20, "no explosion seen")
+            game.key("q")
+            self.assertEqual(game.wait_exit(), 0)
+        finally:
+            xdotool("keyup", "space")
+            game.close()
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
