@@ -27,7 +27,7 @@ test: build
 	$(XVFB) ctest --test-dir $(BUILD) --output-on-failure
 
 bench: build
-	$(XVFB) $(BUILD)/bench/frame_bench
+	cd data && $(XVFB) ../$(BUILD)/bench/frame_bench | grep -v -e "^Emitter construct" -e "^shader size"
 
 images: deps
 	/usr/bin/python3 tools/make_images.py data

@@ -1,5 +1,7 @@
 // Frame cost of the real game loop as the world fills up, against the least
 // any frame must do (two dust layers and a buffer swap). Prints figures only.
+// Run it inside data/, like the game: the particle definitions are read
+// before main().
 #include <GL/glew.h>
 #include <SDL/SDL.h>
 
@@ -8,7 +10,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -112,7 +113,6 @@ void printRow(const char* label, int ships, int projectiles, int events, Figures
 }  // namespace
 
 int main() {
-    std::filesystem::current_path(RERARA_DATA_DIR);
     if (!openWindow()) {
         return 1;
     }
