@@ -9,7 +9,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-from rerara import Game  # noqa: E402
+from rerara import Game, xdotool  # noqa: E402
 
 ROOT = os.path.join(os.path.dirname(__file__), "..")
 
@@ -19,15 +19,15 @@ def main():
     try:
         game.start()
         game.key("minus")  # fewer enemies while we line up the picture
-        game.hold(["w"], 1.2)
-        game.hold(["a"], 0.3)
-        game.move_mouse(120, -80)
-        time.sleep(0.3)
-        game.hold(["space"], 0.8)
-        game.key("3")
-        game.hold(["space", "w"], 0.6)
-        time.sleep(0.2)
+        game.wheel(4, 1)
+        game.hold(["w"], 0.7)
+        game.hold(["a"], 0.35)
+        game.move_mouse(-250, -120)
+        game.key("2")
+        xdotool("keydown", "w", "space")
+        time.sleep(0.5)
         image = game.screenshot("readme")
+        xdotool("keyup", "w", "space")
         os.makedirs(os.path.join(ROOT, "docs"), exist_ok=True)
         image.save(os.path.join(ROOT, "docs", "screenshot.png"))
         game.key("q")
