@@ -140,7 +140,7 @@ int main() {
     state.spawnIntervalMs = 1e9f;  // the bench sets the population itself
 
     Figures base = measure([&] {
-        setCamera(state, universe);
+        setCamera(state, universe.player->position);
         drawBackground();
         SDL_GL_SwapBuffers();
         glClear(GL_COLOR_BUFFER_BIT);

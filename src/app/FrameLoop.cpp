@@ -24,8 +24,7 @@ void spawnEnemy(Universe& universe) {
     universe.currentWorld().ships.push_front(Ship(p, 1));
 }
 
-void setCamera(const FrameState& state, const Universe& universe) {
-    point centre = universe.player->position;
+void setCamera(const FrameState& state, point centre) {
     float v = state.viewHeight;
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -89,7 +88,7 @@ void runFrame(FrameState& state, Universe& universe, Font& font) {
     int dt = state.frameTime;
     int now = static_cast<int>(state.clockTime);
     player.update(dt);
-    setCamera(state, universe);
+    setCamera(state, player.position);
     drawBackground();
     if (keyHeld(SDLK_SPACE)) {
         player.shoot(state.clockTime, universe.currentWorld(), state.cursorInWorld(player.position),

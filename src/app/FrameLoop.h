@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/point.h"
+
 class Font;
 class FrameState;
 class Universe;
@@ -9,6 +11,6 @@ class Universe;
 void runFrame(FrameState& state, Universe& universe, Font& font);
 // Puts one enemy into the player's world, at least 20000 units from the player.
 void spawnEnemy(Universe& universe);
-// Perspective camera centred on the player's position.
-void setCamera(const FrameState& state, const Universe& universe);
+// Perspective camera centred on `centre` (the player's position in the game).
+void setCamera(const FrameState& state, point centre);
 void drawStatusLines(FrameState& state, Universe& universe, Font& font);

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <vector>
 
+#include "app/FrameLoop.h"
+#include "app/FrameState.h"
 #include "core/Constants.h"
 
 ScratchDir::ScratchDir() {
@@ -55,6 +57,12 @@ long brightness(int x, int y, int width, int height) {
         sum += pixels[i] + pixels[i + 1] + pixels[i + 2];
     }
     return sum;
+}
+
+void useGameCamera(float x, float y, float viewHeight) {
+    FrameState state;
+    state.viewHeight = viewHeight;
+    setCamera(state, point{x, y});
 }
 
 void startPixelFrame() {

@@ -28,6 +28,8 @@ struct Rgba {
 Rgba readPixel(int x, int y);
 // Sum of red+green+blue over a rectangle of the back buffer.
 long brightness(int x, int y, int width, int height);
+// The game's own perspective camera, centred on (x, y).
+void useGameCamera(float x, float y, float viewHeight = 4000);
 // Sets an orthographic pixel projection (origin bottom-left) and clears the frame.
 void startPixelFrame();
 // Saves the back buffer as a PNG-convertible PPM under the screenshot folder.

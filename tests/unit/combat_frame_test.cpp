@@ -14,17 +14,6 @@ namespace {
 const point centre{0, -6000};
 const float unitsPerPixel = 4000.0f / h;
 
-// The game's camera at its starting zoom: 5000 x 4000 units round `centre`.
-void gameCamera() {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glFrustum(-2000 * 1.25f, 2000 * 1.25f, -2000, 2000, 10000, 30000);
-    glTranslatef(-centre.x, -centre.y, -10000);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(0, 0, -1);
-}
-
 Rgba pixelAt(point world) {
     return readPixel(static_cast<int>(w / 2 + (world.x - centre.x) / unitsPerPixel),
                      static_cast<int>(h / 2 + (world.y - centre.y) / unitsPerPixel));
@@ -43,7 +32,7 @@ TEST(CombatFrame, ShipExplosionShockwaveAndBeamAllShow) {
 
     // In the frame loop's order: beam, then additive effects, then the ship.
     glClear(GL_COLOR_BUFFER_BIT);
-    gameCamera();
+    useGameCamera(centre.x, centre.y);
     glColor4f(1, 1, 1, 1);
     player.shoot(10000, world, point{0, -5000}, 16);
     glColor4f(1, 0, 0, 1);

@@ -34,14 +34,7 @@ inline std::unique_ptr<ScratchDir> loadEffectData() {
 
 // The frame loop's camera centred on `eye`, additive blending, cleared frame.
 inline void startGameFrame(point eye, float viewHeight = 4000.0f) {
-    float v = viewHeight;
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glFrustum(-v / 2 * 1.25, v / 2 * 1.25, -v / 2, v / 2, 10000, 30000);
-    glTranslatef(-eye.x, -eye.y, -10000);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(0, 0, -1);
+    useGameCamera(eye.x, eye.y, viewHeight);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glClearColor(0, 0, 0, 0);

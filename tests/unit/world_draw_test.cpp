@@ -39,19 +39,7 @@ GLuint discTexture(int red, int green, int blue) {
     return name;
 }
 
-// The game's camera: a 5000 x 4000 view of the world plane centred on `centre`.
-void gameCamera(point centre) {
-    const float v = 4000;
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glFrustum(-v / 2 * 1.25, v / 2 * 1.25, -v / 2, v / 2, 10000, 30000);
-    glTranslatef(-centre.x, -centre.y, -10000);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(0, 0, -1);
-}
-
-// Window pixel of a world point seen by gameCamera((0, 0)).
+// Window pixel of a world point seen by the game camera at (0, 0).
 Rgba pixelAt(float x, float y) {
     return readPixel(static_cast<int>(640 + x * 1280 / 5000), static_cast<int>(512 + y * 1024 / 4000));
 }
@@ -62,7 +50,7 @@ TEST_F(WorldTest, StarDrawsOverItsSpinningPlanetsThroughTheGameCamera) {
     glEnable(GL_TEXTURE_2D);
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT);
-    gameCamera(point{0, 0});
+    useGameCamera(0, 0);
 
     WorldState world;
     Player player = playerAt(point{90000, 90000});
@@ -113,7 +101,7 @@ TEST_F(WorldTest, TheHomeSystemShowsPlanetsFromTheStart) {
     textures[10] = discTexture(200, 60, 40);
     glEnable(GL_TEXTURE_2D);
     glClear(GL_COLOR_BUFFER_BIT);
-    gameCamera(player.position);
+    useGameCamera(player.position.x, player.position.y);
 
     processWormholes(universe, 1000);
     processStars(universe.currentWorld(), &player, 16);
