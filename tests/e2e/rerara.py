@@ -108,7 +108,15 @@ class Game:
             self.process.kill()
             raise AssertionError("the game did not end")
 
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
     def close(self):
+        # A failed test may leave keys held on the shared display.
+        xdotool("keyup", "space", "w", "a", "s", "d")
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()

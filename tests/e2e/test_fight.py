@@ -25,8 +25,7 @@ def fire_orange(r, g, b):
 
 class Fight(unittest.TestCase):
     def test_each_weapon_fires_and_ships_explode(self):
-        game = Game(replace={"shipdata.txt": FAST_ENEMIES})
-        try:
+        with Game(replace={"shipdata.txt": FAST_ENEMIES}) as game:
             game.start()
             game.key("equal", "equal")  # enemies four times as often
             game.wheel(4, 3)  # zoom in to see the sprites
@@ -70,9 +69,6 @@ class Fight(unittest.TestCase):
             self.assertGreater(fire, 12, "no explosion seen")
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
-        finally:
-            xdotool("keyup", "space")
-            game.close()
 
 
 if __name__ == "__main__":

@@ -24,8 +24,7 @@ def cyan(r, g, b):
 
 class Flight(unittest.TestCase):
     def test_holding_w_moves_the_ship_with_its_flame_and_trail(self):
-        game = Game()
-        try:
+        with Game() as game:
             game.start()
             game.key("minus", "minus", "minus")  # keep enemies out of the picture
             before = game.screenshot("flight-before")
@@ -48,12 +47,9 @@ class Flight(unittest.TestCase):
             self.assertGreater(colour_pixels(during, MAP, lambda r, g, b: b > 150 and r < 180), 500)
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
-        finally:
-            game.close()
 
     def test_wheel_zooms_the_view(self):
-        game = Game()
-        try:
+        with Game() as game:
             game.start()
             game.key("minus", "minus", "minus")
             wide = game.screenshot("zoom-start")
@@ -67,8 +63,6 @@ class Flight(unittest.TestCase):
                                2 * colour_pixels(wide, ship, bright) + 50)
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
-        finally:
-            game.close()
 
 
 if __name__ == "__main__":

@@ -53,8 +53,7 @@ def assert_in_order(test, lines, expected):
 
 class StartUp(unittest.TestCase):
     def test_lines_in_order_then_q_quits_cleanly(self):
-        game = Game()
-        try:
+        with Game() as game:
             game.start()
             assert_in_order(self, game.lines(), STARTUP_ORDER)
             self.assertEqual(game.lines()[:3], STARTUP_ORDER[:3])
@@ -62,12 +61,9 @@ class StartUp(unittest.TestCase):
             self.assertIn("Can't open file 'shader3.fs' for reading", game.errors())
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
-        finally:
-            game.close()
 
     def test_status_lines_show_after_two_seconds(self):
-        game = Game()
-        try:
+        with Game() as game:
             game.start()
             game.screenshot("startup-0s")
             time.sleep(2)
@@ -77,32 +73,23 @@ class StartUp(unittest.TestCase):
             self.assertGreater(bright_pixels(shot, text_area, 200), 1500)
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
-        finally:
-            game.close()
 
     def test_missing_weapon_table_ends_with_status_1(self):
-        game = Game(remove=["weapondata.txt"])
-        try:
+        with Game(remove=["weapondata.txt"]) as game:
             self.assertEqual(game.wait_exit(), 1)
             lines = game.lines()
             assert_in_order(self, lines, ["loading weapondata.txt", "Error opening file"])
             self.assertNotIn("loading shipdata.txt", lines)
-        finally:
-            game.close()
 
     def test_short_ship_table_is_reported_and_ends_with_status_1(self):
-        game = Game(replace={"shipdata.txt": "1 0.01 1 100 50\n"})
-        try:
+        with Game(replace={"shipdata.txt": "1 0.01 1 100 50\n"}) as game:
             self.assertEqual(game.wait_exit(), 1)
             self.assertTrue(any("shipdata.txt" in line and line != "loading shipdata.txt"
                                 and line != "Opening shipdata.txt" for line in game.lines()),
                             game.output())
-        finally:
-            game.close()
 
     def test_missing_images_are_reported_and_the_game_runs_on(self):
-        game = Game(remove=IMAGES)
-        try:
+        with Game(remove=IMAGES) as game:
             game.start()
             errors = [l for l in game.lines() if l.startswith("SOIL loading error on ")]
             self.assertEqual(len(errors), 21, "\n".join(errors))
@@ -111,17 +98,12 @@ class StartUp(unittest.TestCase):
             game.screenshot("no-images")
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
-        finally:
-            game.close()
 
     def test_missing_player_file_ends_with_status_1(self):
-        game = Game(remove=["playerdata.txt"])
-        try:
+        with Game(remove=["playerdata.txt"]) as game:
             self.assertEqual(game.wait_exit(), 1)
             assert_in_order(self, game.lines(),
                             ["Loading player data", "Error opening file", "playerdata read failure"])
-        finally:
-            game.close()
 
 
 if __name__ == "__main__":

@@ -76,8 +76,7 @@ SMALL_UNIVERSE = {
 
 class Universe(unittest.TestCase):
     def test_default_universe_loads_in_order(self):
-        game = Game()
-        try:
+        with Game() as game:
             game.start()
             lines = game.lines()
             start = lines.index("Initializing stars")
@@ -87,12 +86,9 @@ class Universe(unittest.TestCase):
             self.assertGreater(colour_pixels(shot, MAP, greenish), 3)
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
-        finally:
-            game.close()
 
     def test_flying_into_a_wormhole_moves_the_ship_to_the_other_world(self):
-        game = Game(replace=SMALL_UNIVERSE)
-        try:
+        with Game(replace=SMALL_UNIVERSE) as game:
             game.start()
             game.key("minus", "minus", "minus")
             before = game.screenshot("wormhole-before")
@@ -109,29 +105,21 @@ class Universe(unittest.TestCase):
             self.assertFalse(near(after, MAP_CENTRE[0], MAP_CENTRE[1] - 17, reddish))
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
-        finally:
-            game.close()
 
     def test_bad_world_file_is_reported_and_ends_with_status_1(self):
         bad = dict(SMALL_UNIVERSE)
         bad["stardata.txt"] = "0 0 50000 800 0.1 0 25 @Above\n"
-        game = Game(replace=bad)
-        try:
+        with Game(replace=bad) as game:
             self.assertEqual(game.wait_exit(), 1)
             self.assertTrue(any(l.startswith("stardata.txt row 0") for l in game.lines()),
                             game.output())
-        finally:
-            game.close()
 
     def test_missing_planet_file_stops_before_the_wormholes(self):
-        game = Game(remove=["planetdata.txt"])
-        try:
+        with Game(remove=["planetdata.txt"]) as game:
             self.assertEqual(game.wait_exit(), 1)
             lines = game.lines()
             self.assertEqual(lines[-2:], ["Error opening file", "planetdata read failure"])
             self.assertNotIn("Opening wormholedata.txt", lines)
-        finally:
-            game.close()
 
 
 if __name__ == "__main__":
