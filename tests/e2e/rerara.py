@@ -134,3 +134,15 @@ def bright_pixels(image, box, threshold=120):
 def colour_pixels(image, box, test):
     region = image.crop(box).convert("RGB")
     return sum(1 for p in region.getdata() if test(*p))
+
+
+# Where the status lines' changing figures are drawn, as (left, top, right, bottom).
+HEALTH_FIGURE = (200, 872, 420, 904)
+TIMERS_FIGURE = (140, 910, 230, 932)
+
+
+def text_changed(before, after, box):
+    """How many pixels of white text appear in one image's box and not the other's."""
+    def mask(image):
+        return [r > 200 and g > 200 and b > 200 for r, g, b in image.crop(box).convert("RGB").getdata()]
+    return sum(1 for a, b in zip(mask(before), mask(after)) if a != b)

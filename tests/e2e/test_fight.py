@@ -3,7 +3,7 @@
 import time
 import unittest
 
-from rerara import Game, colour_pixels, xdotool
+from rerara import TIMERS_FIGURE, Game, colour_pixels, text_changed, xdotool
 
 # Fast, fragile enemies that come to hover near the ship, so the fight starts
 # at once and any hit makes an explosion.
@@ -19,14 +19,11 @@ def bullet_yellow(r, g, b):
     return r > 200 and g > 170 and b < 150
 
 
-def fire_orange(r, g, b):
-    return r > 230 and 110 < g < 220 and b < 90
-
-
 class Fight(unittest.TestCase):
     def test_each_weapon_fires_and_ships_explode(self):
         with Game(replace={"shipdata.txt": FAST_ENEMIES}) as game:
             game.start()
+            calm = game.screenshot("fight-start")  # no timed events yet
             game.key("equal", "equal")  # enemies four times as often
             game.wheel(4, 3)  # zoom in to see the sprites
             time.sleep(7)
@@ -35,7 +32,7 @@ class Fight(unittest.TestCase):
 
             game.key("2")
             xdotool("keydown", "space")
-            fire = 0
+            explosions = 0
             for step in range(12):
                 game.move_mouse(0, 35)
                 time.sleep(0.1)
@@ -43,9 +40,10 @@ class Fight(unittest.TestCase):
                     laser = game.screenshot("fight-laser")
             for _ in range(15):
                 game.move_mouse(0, -20)
-                fire = max(fire, colour_pixels(game.screenshot("fight-explosion"), PLAY_AREA,
-                                               fire_orange))
-                if fire > 12:
+                shot = game.screenshot("fight-explosion")
+                # Timed events appear only as ships blow up: the timers figure changes.
+                explosions = max(explosions, text_changed(calm, shot, TIMERS_FIGURE))
+                if explosions > 50:
                     break
             xdotool("keyup", "space")
             self.assertGreater(colour_pixels(laser, PLAY_AREA, laser_pink), 150, "no laser beam")
@@ -66,7 +64,7 @@ class Fight(unittest.TestCase):
                 time.sleep(0.12)
             game.screenshot("fight-shockwave")
             xdotool("keyup", "space")
-            self.assertGreater(fire, 12, "no explosion seen")
+            self.assertGreater(explosions, 50, "no explosion seen")
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
 

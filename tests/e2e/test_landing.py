@@ -1,0 +1,91 @@
+"""Landing on a planet: gently, then carried round by its spin; or crashing."""
+
+import math
+import time
+import unittest
+
+from rerara import HEALTH_FIGURE, TIMERS_FIGURE, Game, text_changed
+
+CENTRE = (640, 512)
+
+
+def planet_rust(r, g, b):
+    return 120 < r < 235 and 40 < g < 130 and b < 90 and r > g + 50
+
+
+def centroid(image, test):
+    """Centre of the pixels that pass `test`, or None."""
+    xs = ys = count = 0
+    pixels = image.load()
+    for y in range(0, image.height, 2):
+        for x in range(0, image.width, 2):
+            if test(*pixels[x, y]):
+                xs += x
+                ys += y
+                count += 1
+    return (xs / count, ys / count) if count > 50 else None
+
+
+def direction_to(point):
+    return math.atan2(point[1] - CENTRE[1], point[0] - CENTRE[0])
+
+
+def universe(planet_spin, distance):
+    """The ship at the origin facing +x; a planet of radius 300 sits `distance`
+    units ahead on a weightless star, spinning at `planet_spin` degrees per ms."""
+    return {
+        "playerdata.txt": "0 0 0.0008 0.003 0.0035 1000 45\n",
+        "stardata.txt": "0 %s 0 1 0 0 14 @Anchor\n" % distance,
+        "planetdata.txt": "0 300 0.3 0 0 0 %s 0 10 @Rock\n" % planet_spin,
+        "wormholedata.txt": "",
+        "shipdata.txt": "0 0 0 1 0\n0 0 0 1 0\n",  # drifting targets only: nobody rams
+    }
+
+
+class Landing(unittest.TestCase):
+    def test_gentle_landing_is_carried_round_by_the_spin(self):
+        with Game(replace=universe(0.06, 1000)) as game:
+            game.start()
+            start = game.screenshot("landing-start")
+            game.hold(["w"], 0.5)  # about 0.4 units per ms: a soft touch-down
+            time.sleep(2.5)
+            landed = game.screenshot("landing-touchdown")
+            # No damage and no explosion: the health and timer figures stay as they were.
+            self.assertLess(text_changed(start, landed, HEALTH_FIGURE), 20)
+            self.assertLess(text_changed(start, landed, TIMERS_FIGURE), 20)
+            first = centroid(landed, planet_rust)
+            time.sleep(1.5)
+            later = game.screenshot("landing-carried")
+            second = centroid(later, planet_rust)
+            self.assertIsNotNone(first)
+            self.assertIsNotNone(second)
+            # The camera follows the ship, so the planet swings round it.
+            turn = abs(direction_to(second) - direction_to(first))
+            turn = min(turn, 2 * math.pi - turn)
+            self.assertGreater(turn, math.radians(40))
+            # Lifting off again: W after the lock carries the ship away.
+            game.hold(["w"], 1.0)
+            time.sleep(1.0)
+            away = centroid(game.screenshot("landing-lift-off"), planet_rust)
+            self.assertTrue(away is None or math.dist(away, CENTRE) > math.dist(second, CENTRE) + 30)
+            game.key("q")
+            self.assertEqual(game.wait_exit(), 0)
+
+    def test_fast_touch_down_crashes_with_an_explosion(self):
+        with Game(replace=universe(0, 2000)) as game:
+            game.start()
+            start = game.screenshot("landing-crash-start")
+            game.hold(["w"], 1.6)  # about 1.3 units per ms, then coast into the planet
+            explosion = 0
+            for _ in range(8):
+                shot = game.screenshot("landing-crash")
+                explosion = max(explosion, text_changed(start, shot, TIMERS_FIGURE))
+            # The crash cost hit points and set off an explosion (a timed event).
+            self.assertGreater(text_changed(start, shot, HEALTH_FIGURE), 100, "no damage")
+            self.assertGreater(explosion, 50, "no explosion")
+            game.key("q")
+            self.assertEqual(game.wait_exit(), 0)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
