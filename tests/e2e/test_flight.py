@@ -64,6 +64,34 @@ class Flight(unittest.TestCase):
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
 
+    def test_depth_keys_change_the_background_layers(self):
+        def sky_difference(a, b):
+            sky = (300, 250, 980, 450)
+            moved = ImageChops.difference(a.crop(sky), b.crop(sky)).convert("L")
+            return sum(1 for v in moved.getdata() if v > 15)  # the faint nebula counts too
+
+        with Game() as game:
+            game.start()
+            game.key("minus", "minus", "minus")
+            time.sleep(0.3)
+            start = game.screenshot("depth-start")
+            time.sleep(0.3)
+            self.assertLess(sky_difference(start, game.screenshot("depth-still")), 500)
+            # Pulling the far plane in past the far dust layer hides that layer.
+            game.key("c", "c", "c")
+            time.sleep(0.3)
+            shallow = game.screenshot("depth-far-layer-hidden")
+            self.assertGreater(sky_difference(start, shallow), 5000)
+            game.key("x", "x", "x")
+            time.sleep(0.3)
+            self.assertLess(sky_difference(start, game.screenshot("depth-restored")), 500)
+            # Pushing the near plane out moves the far layer past the far plane too.
+            game.key("n", "n", "n", "n", "n", "n")
+            time.sleep(0.3)
+            self.assertGreater(sky_difference(start, game.screenshot("depth-near")), 5000)
+            game.key("q")
+            self.assertEqual(game.wait_exit(), 0)
+
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)
