@@ -2,6 +2,7 @@
 // builds them in this order, and the emitter files are read before main().
 #include <GL/glew.h>
 
+#include <iostream>  // makes the standard streams usable during this file's initialisation
 #include <vector>
 
 #include "assets/EmitterData.h"
