@@ -31,6 +31,7 @@ bench: build
 
 images: deps
 	/usr/bin/python3 tools/make_images.py data
+	/usr/bin/python3 tools/make_effect_images.py
 
 clean:
 	rm -rf $(BUILD)
