@@ -8,7 +8,8 @@
 
 namespace {
 
-const char* testFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+// The game's own font file.
+std::string testFont() { return dataDir() + "/subatomic.tsoonami.ttf"; }
 
 std::unique_ptr<Font> loadFont(const std::string& file, std::string* printed = nullptr) {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -48,7 +49,7 @@ void drawText(Font& font, const std::string& text, float x, float y) {
 
 class FontTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() { font = loadFont(testFont, &printed); }
+    static void SetUpTestSuite() { font = loadFont(testFont(), &printed); }
     static void TearDownTestSuite() { font.reset(); }
     static std::unique_ptr<Font> font;
     static std::string printed;
