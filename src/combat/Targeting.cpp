@@ -1,5 +1,6 @@
 #include "combat/Targeting.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "assets/Tables.h"
@@ -18,10 +19,20 @@ float weaponStat(int weapon, int column) {
 }
 
 Ship* nearestShipOnSegment(point from, point to, std::list<Ship>& ships) {
+    // Ships outside the segment's box grown by the hit radius cannot be hit:
+    // a cheap test that spares the full one for most of a crowded world.
+    float left = std::min(from.x, to.x) - collisionRadius;
+    float right = std::max(from.x, to.x) + collisionRadius;
+    float bottom = std::min(from.y, to.y) - collisionRadius;
+    float top = std::max(from.y, to.y) + collisionRadius;
     Ship* nearest = nullptr;
     float nearestDistance = 0;
     for (Ship& ship : ships) {
-        if (!intersectCircleLine(from, to, ship.position, collisionRadius)) {
+        point p = ship.position;
+        if (p.x < left || p.x > right || p.y < bottom || p.y > top) {
+            continue;
+        }
+        if (!intersectCircleLine(from, to, p, collisionRadius)) {
             continue;
         }
         float distance = pointDistance(from, ship.position);
