@@ -41,6 +41,20 @@ namespace {
 std::string countText(const char* label, size_t count) {
     return label + toString(static_cast<float>(count));
 }
+
+void drawPanels(Universe& universe) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, w, -h, 0, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    topLeftUI(universe.currentWorld(), universe.player);
+
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-w, 0, -h, 0, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    topRightUI(universe.currentWorld(), universe.player);
+}
 }  // namespace
 
 void drawStatusLines(FrameState& state, Universe& universe, Font& font) {
@@ -60,22 +74,6 @@ void drawStatusLines(FrameState& state, Universe& universe, Font& font) {
     font.displayText(state.timersText, 0, 90, 20);
     font.displayText(state.healthText, 0, 120, 20);
 }
-
-namespace {
-void drawPanels(Universe& universe) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, w, -h, 0, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    topLeftUI(universe.currentWorld(), universe.player);
-
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-w, 0, -h, 0, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    topRightUI(universe.currentWorld(), universe.player);
-}
-}  // namespace
 
 void runFrame(FrameState& state, Universe& universe, Font& font) {
     Player& player = *universe.player;

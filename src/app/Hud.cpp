@@ -20,9 +20,7 @@ void drawSprite(point p, int slot, float half, float angleDegrees) {
     glPushMatrix();
     reportError();
     glTranslatef(p.x, p.y, 0);
-    if (angleDegrees != 0) {
-        glRotatef(angleDegrees, 0, 0, 1);
-    }
+    glRotatef(angleDegrees, 0, 0, 1);
     glBindTexture(GL_TEXTURE_2D, textures[slot]);
     reportError();
     drawSquare(half);
