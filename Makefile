@@ -3,9 +3,8 @@
 
 BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1600x1200x24"
-export SDL_AUDIODRIVER ?= dummy
 
-.PHONY: all deps build play test bench images clean
+.PHONY: all deps build play test bench images sounds clean
 
 all: build
 
@@ -32,6 +31,10 @@ bench: build
 images: deps
 	/usr/bin/python3 tools/make_images.py data
 	/usr/bin/python3 tools/make_effect_images.py
+
+# Writes data/sounds/ and, to look at, a spectrum picture of each sound.
+sounds: deps
+	/usr/bin/python3 tools/make_sounds.py data/sounds $(BUILD)/sound-plots
 
 clean:
 	rm -rf $(BUILD)

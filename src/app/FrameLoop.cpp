@@ -12,6 +12,7 @@
 #include "core/Constants.h"
 #include "core/Geometry.h"
 #include "core/Platform.h"
+#include "sound/Sound.h"
 #include "world/Universe.h"
 #include "world/WorldStep.h"
 
@@ -111,6 +112,7 @@ void runFrame(FrameState& state, Universe& universe, Font& font) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     drawStatusLines(state, universe, font);
     drawPanels(universe);
+    finishSoundFrame(player.position, player.thrustLevel);
 
     SDL_GL_SwapBuffers();
     glClear(GL_COLOR_BUFFER_BIT);

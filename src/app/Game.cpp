@@ -17,6 +17,8 @@
 #include "combat/Player.h"
 #include "core/Constants.h"
 #include "core/Platform.h"
+#include "sound/Sound.h"
+#include "sound/SoundSystem.h"
 #include "world/PlayerSetup.h"
 #include "world/Universe.h"
 #include "world/WorldSetup.h"
@@ -67,6 +69,8 @@ int SDL_main(int, char**) {
     say("SDL initialized");
     std::atexit(SDL_Quit);
     openWindow();
+    SoundSystem sound(readSoundSettings("settings.txt"));
+    useSoundSystem(&sound);
     initialiseGlew();
     prepareDrawing();
 

@@ -5,6 +5,7 @@
 
 #include "app/FrameState.h"
 #include "combat/Player.h"
+#include "sound/Sound.h"
 
 void applyKeyPress(SDLKey key, FrameState& state, Player& player) {
     switch (key) {
@@ -18,6 +19,7 @@ void applyKeyPress(SDLKey key, FrameState& state, Player& player) {
         case SDLK_1: player.weapon = 0; break;
         case SDLK_2: player.weapon = 1; break;
         case SDLK_3: player.weapon = 2; break;
+        case SDLK_v: toggleMute(); break;
         default: break;
     }
 }

@@ -9,6 +9,7 @@
 #include "core/Constants.h"
 #include "core/Draw.h"
 #include "core/Platform.h"
+#include "sound/Sound.h"
 
 namespace {
 
@@ -97,6 +98,7 @@ void Player::forwardThrust(int dt) {
         landed = false;
         dt += launchCharge;
         launchCharge = 0;
+        playSound(SoundEffect::liftOff);
     }
     velocity.x += std::cos(angle) * forwardAccel * dt;
     velocity.y += std::sin(angle) * forwardAccel * dt;

@@ -9,6 +9,7 @@
 #include "combat/Targeting.h"
 #include "core/Constants.h"
 #include "core/Geometry.h"
+#include "sound/Sound.h"
 #include "world/WorldState.h"
 
 namespace {
@@ -115,6 +116,7 @@ void Player::shoot(unsigned now, WorldState& currentWorld, point target, int dt)
     }
     if (number == laserWeapon) {
         fireLaser(position, currentWorld, target, dt);
+        playSound(SoundEffect::laser);
     }
     bool gun = number == 0 || number == 2;
     if (!gun || !(static_cast<float>(now) > nextShotTime) || insideDeadZone(position, target)) {
@@ -125,4 +127,5 @@ void Player::shoot(unsigned now, WorldState& currentWorld, point target, int dt)
                     currentWorld, number, true, static_cast<int>(weaponStat(number, LIFETIME)), velocity.x,
                     velocity.y);
     currentWorld.projectiles.push_front(shot);
+    playSound(number == 0 ? SoundEffect::gunShot : SoundEffect::shockwaveShot);
 }

@@ -11,6 +11,7 @@
 #include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Draw.h"
+#include "sound/Sound.h"
 #include "world/WorldState.h"
 
 namespace {
@@ -47,6 +48,7 @@ void startShockwave(point position, WorldState& world, int now) {
     wave->startTime = 0;
     wave->endTime = now + 2000;
     addTimer(std::move(wave), world);
+    playSound(SoundEffect::shockwaveBurst, position);
 }
 
 }  // namespace

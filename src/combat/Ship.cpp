@@ -8,6 +8,7 @@
 #include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Geometry.h"
+#include "sound/Sound.h"
 #include "world/WorldState.h"
 
 namespace {
@@ -84,6 +85,7 @@ bool Ship::update(int dt, WorldState& world, Player* player) {
     float distance = pointDistance(target, position);
     if (distance < ramDistance) {
         player->takeDamage(ramDamage);
+        playSound(SoundEffect::ram);
         return false;
     }
 

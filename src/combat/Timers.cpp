@@ -2,6 +2,7 @@
 
 #include "combat/TExplosion.h"
 #include "core/Platform.h"
+#include "sound/Sound.h"
 #include "world/WorldState.h"
 
 void standardExplosion(point position, WorldState& world, int now) {
@@ -9,6 +10,7 @@ void standardExplosion(point position, WorldState& world, int now) {
     explosion->startTime = 0;
     explosion->endTime = now + 1000;
     world.timers.push_back(std::move(explosion));
+    playSound(SoundEffect::explosion, position);
 }
 
 void standardExplosion(point position, WorldState& world) {

@@ -11,6 +11,7 @@
 #include "combat/Timers.h"
 #include "core/Draw.h"
 #include "core/Geometry.h"
+#include "sound/Sound.h"
 #include "world/Gravity.h"
 #include "world/WorldState.h"
 
@@ -97,9 +98,11 @@ void Planet::actOnFreePlayer(WorldState& world, Player& player, float d, float s
     float impact = pointDistance(player.getVelocity(), velocity);
     if (impact < crashSpeed) {
         player.setLanded();
+        playSound(SoundEffect::touchDown);
         return;
     }
     standardExplosion(player.position, world);
+    playSound(SoundEffect::crash);
     player.setLanded();
     player.takeDamage(crashDamagePerSpeed * (impact - crashSpeed));
 }

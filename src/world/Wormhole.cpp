@@ -3,6 +3,7 @@
 #include "assets/EmitterData.h"
 #include "combat/Player.h"
 #include "core/Geometry.h"
+#include "sound/Sound.h"
 #include "world/Universe.h"
 
 namespace {
@@ -38,5 +39,6 @@ void Wormhole::update(Universe& universe, int& clockTime) {
     player.warpArmed = false;
     player.position = exitPoint;
     player.warpWorld(destinationWorld);
+    playSound(SoundEffect::wormholeJump);
     universe[sourceWorld].projectiles.clear();
 }

@@ -1,0 +1,33 @@
+#include "sound/Sound.h"
+
+#include "sound/SoundSystem.h"
+
+namespace {
+SoundSystem* active = nullptr;
+}
+
+void useSoundSystem(SoundSystem* system) { active = system; }
+
+void playSound(SoundEffect effect, point where) {
+    if (active) {
+        active->request(SoundRequest{effect, where, false});
+    }
+}
+
+void playSound(SoundEffect effect) {
+    if (active) {
+        active->request(SoundRequest{effect, point{0, 0}, true});
+    }
+}
+
+void finishSoundFrame(point listener, float thrustLevel) {
+    if (active) {
+        active->finishFrame(listener, thrustLevel);
+    }
+}
+
+void toggleMute() {
+    if (active) {
+        active->toggleMute();
+    }
+}

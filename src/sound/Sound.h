@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/point.h"
+#include "sound/SoundEffect.h"
+
+class SoundSystem;
+
+// The calls game code makes; they do nothing until a sound system is in use
+// (tests and the benchmark run silent).
+void useSoundSystem(SoundSystem* system);
+// A sound made at a place in the current world.
+void playSound(SoundEffect effect, point where);
+// A sound made by the player's ship itself.
+void playSound(SoundEffect effect);
+// Once a frame, after the world step: starts the frame's sounds around the
+// ship and keeps the engine loop at the thrust level.
+void finishSoundFrame(point listener, float thrustLevel);
+void toggleMute();

@@ -1,0 +1,21 @@
+#include "sound/SoundEffect.h"
+
+namespace {
+// Same order as SoundEffect. Gaps keep bursts of one event (a ship inside a
+// star explodes every frame) from stacking into a roar.
+const SoundFile files[soundEffectCount] = {
+    {"sounds/engine.wav", true, 1, 0},
+    {"sounds/laser.wav", true, 1, 0},
+    {"sounds/gunShot.wav", false, 4, 0},
+    {"sounds/shockwaveShot.wav", false, 3, 0},
+    {"sounds/shockwaveBurst.wav", false, 3, 100},
+    {"sounds/explosion.wav", false, 4, 100},
+    {"sounds/touchDown.wav", false, 1, 0},
+    {"sounds/crash.wav", false, 2, 200},
+    {"sounds/liftOff.wav", false, 1, 0},
+    {"sounds/wormholeJump.wav", false, 1, 0},
+    {"sounds/ram.wav", false, 3, 60},
+};
+}  // namespace
+
+const SoundFile& soundFile(SoundEffect effect) { return files[static_cast<int>(effect)]; }

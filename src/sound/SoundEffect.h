@@ -1,0 +1,28 @@
+#pragma once
+
+// Every sound the game makes. The engine and the laser loop for as long as
+// they are asked for; the rest play once.
+enum class SoundEffect {
+    engine,
+    laser,
+    gunShot,
+    shockwaveShot,
+    shockwaveBurst,
+    explosion,
+    touchDown,
+    crash,
+    liftOff,
+    wormholeJump,
+    ram,
+};
+const int soundEffectCount = 11;
+
+// How one sound is stored and how often it may sound.
+struct SoundFile {
+    const char* fileName;  // under the working directory
+    bool loops;
+    int atOnce;       // instances that may sound together
+    int minGapMs;     // least time between two starts
+};
+
+const SoundFile& soundFile(SoundEffect effect);

@@ -1,0 +1,140 @@
+#include "sound/SoundSystem.h"
+
+#include <iostream>
+
+#include "core/Platform.h"
+
+namespace {
+const int sampleRate = 22050;
+const int bufferSamples = 512;  // about 23 ms
+const int loopFadeInMs = 30;
+const int loopFadeOutMs = 120;
+
+Mix_Chunk* loadSound(const char* fileName) {
+    Mix_Chunk* chunk = Mix_LoadWAV(fileName);
+    if (!chunk) {
+        std::cout << "Sound file " << fileName << " could not be read (" << Mix_GetError()
+                  << "), that sound stays silent" << std::endl;
+    }
+    return chunk;
+}
+}  // namespace
+
+SoundSystem::SoundSystem(const SoundSettings& settings)
+    : masterVolume(settings.volume / 100.0f),
+      chunks(soundEffectCount, nullptr),
+      firstChannel(soundEffectCount, 0),
+      lastStart(soundEffectCount, 0) {
+    if (Mix_OpenAudio(sampleRate, AUDIO_S16SYS, 2, bufferSamples) < 0) {
+        std::cout << "No audio (" << Mix_GetError() << "), the game runs without sound" << std::endl;
+        return;
+    }
+    open = true;
+    loadSounds();
+}
+
+SoundSystem::~SoundSystem() {
+    if (!open) {
+        return;
+    }
+    Mix_HaltChannel(-1);
+    for (Mix_Chunk* chunk : chunks) {
+        Mix_FreeChunk(chunk);
+    }
+    Mix_CloseAudio();
+}
+
+void SoundSystem::loadSounds() {
+    int channels = 0;
+    for (int i = 0; i < soundEffectCount; ++i) {
+        const SoundFile& file = soundFile(static_cast<SoundEffect>(i));
+        firstChannel[i] = channels;
+        channels += file.atOnce;
+    }
+    Mix_AllocateChannels(channels);
+    for (int i = 0; i < soundEffectCount; ++i) {
+        const SoundFile& file = soundFile(static_cast<SoundEffect>(i));
+        Mix_GroupChannels(firstChannel[i], firstChannel[i] + file.atOnce - 1, i);
+        chunks[i] = loadSound(file.fileName);
+    }
+}
+
+void SoundSystem::request(const SoundRequest& request) {
+    if (request.effect == SoundEffect::laser) {
+        laserHeld = true;
+    } else {
+        requests.push_back(request);
+    }
+}
+
+void SoundSystem::finishFrame(point listener, float thrustLevel) {
+    if (open && !muted) {
+        Uint32 now = ticks();
+        for (const SoundStart& start : loudestPerEffect(requests, listener)) {
+            this->start(start, now);
+        }
+        keepLoop(SoundEffect::engine, thrustLevel);
+        keepLoop(SoundEffect::laser, laserHeld ? 1.0f : 0.0f);
+    }
+    requests.clear();
+    laserHeld = false;
+}
+
+void SoundSystem::start(const SoundStart& start, Uint32 now) {
+    int i = static_cast<int>(start.effect);
+    if (!chunks[i] || !mayStart(soundFile(start.effect), playing(start.effect), now - lastStart[i])) {
+        return;
+    }
+    int channel = Mix_GroupAvailable(i);
+    if (channel < 0) {
+        return;
+    }
+    StereoGains gains = stereoGains(start.placement.pan);
+    Mix_SetPanning(channel, static_cast<Uint8>(gains.left), static_cast<Uint8>(gains.right));
+    Mix_Volume(channel, mixVolume(start.placement.volume));
+    Mix_PlayChannel(channel, chunks[i], 0);
+    lastStart[i] = now;
+}
+
+// A loop fades in when asked for and out when no longer asked for, so it
+// neither clicks nor lingers; in between its volume follows the level.
+void SoundSystem::keepLoop(SoundEffect effect, float level) {
+    int i = static_cast<int>(effect);
+    int channel = firstChannel[i];
+    if (!chunks[i]) {
+        return;
+    }
+    Mix_Fading fading = Mix_FadingChannel(channel);
+    bool sounding = Mix_Playing(channel) && fading != MIX_FADING_OUT;
+    if (level > 0 && !sounding) {
+        Mix_Volume(channel, mixVolume(level));
+        Mix_FadeInChannel(channel, chunks[i], -1, loopFadeInMs);
+    } else if (level > 0 && fading == MIX_NO_FADING) {
+        Mix_Volume(channel, mixVolume(level));
+    } else if (level <= 0 && sounding) {
+        Mix_FadeOutChannel(channel, loopFadeOutMs);
+    }
+}
+
+void SoundSystem::toggleMute() {
+    muted = !muted;
+    if (muted && open) {
+        Mix_HaltChannel(-1);
+    }
+}
+
+int SoundSystem::playing(SoundEffect effect) const {
+    if (!open) {
+        return 0;
+    }
+    int i = static_cast<int>(effect);
+    int count = 0;
+    for (int channel = firstChannel[i]; channel < firstChannel[i] + soundFile(effect).atOnce; ++channel) {
+        count += Mix_Playing(channel) ? 1 : 0;
+    }
+    return count;
+}
+
+int SoundSystem::mixVolume(float volume) const {
+    return static_cast<int>(MIX_MAX_VOLUME * volume * masterVolume + 0.5f);
+}

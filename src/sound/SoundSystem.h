@@ -1,0 +1,47 @@
+#pragma once
+
+#include <SDL/SDL_mixer.h>
+
+#include <vector>
+
+#include "sound/SoundEffect.h"
+#include "sound/SoundRules.h"
+#include "sound/SoundSettings.h"
+
+// The game's audio: opens the device, owns the loaded sounds and gives each
+// its own group of mixer channels, so one sound cannot crowd out the others.
+// Requests gather during a frame and start together at its end; nothing here
+// waits for a sound.
+class SoundSystem {
+public:
+    // Opens audio and loads every sound file. Failing to open prints one
+    // line and leaves the system silent; a file that fails prints one line
+    // and leaves only that sound silent.
+    explicit SoundSystem(const SoundSettings& settings);
+    ~SoundSystem();
+    SoundSystem(const SoundSystem&) = delete;
+    SoundSystem& operator=(const SoundSystem&) = delete;
+
+    void request(const SoundRequest& request);
+    // Starts this frame's sounds around the listener and sets the loops: the
+    // engine at the thrust level, the laser if it was requested this frame.
+    void finishFrame(point listener, float thrustLevel);
+    void toggleMute();
+    // Instances of a sound sounding now.
+    int playing(SoundEffect effect) const;
+
+    bool open = false;
+    bool muted = false;
+    float masterVolume;
+    std::vector<Mix_Chunk*> chunks;
+    std::vector<int> firstChannel;
+    std::vector<Uint32> lastStart;
+    std::vector<SoundRequest> requests;
+    bool laserHeld = false;
+
+private:
+    void loadSounds();
+    void start(const SoundStart& start, Uint32 now);
+    void keepLoop(SoundEffect effect, float level);
+    int mixVolume(float volume) const;
+};

@@ -1,0 +1,87 @@
+"""What the game plays, recorded through SDL's disk audio driver, and the game
+running on when sound cannot be had."""
+
+import array
+import math
+import os
+import tempfile
+import time
+import unittest
+
+from rerara import Game, colour_pixels, xdotool
+
+# Enemies that never move, so none comes near enough to be heard.
+STILL_ENEMIES = "0 0 0 50 20\n0 0 0 50 20\n"
+
+
+def loudness(path, start, end):
+    """RMS of the 16-bit samples the file gained between two sizes."""
+    start -= start % 4
+    with open(path, "rb") as f:
+        f.seek(start)
+        samples = array.array("h", f.read(end - start - (end - start) % 4))
+    return math.sqrt(sum(v * v for v in samples) / max(1, len(samples)))
+
+
+class Sound(unittest.TestCase):
+    def test_recording_holds_each_sound_and_silence_while_muted(self):
+        record = tempfile.NamedTemporaryFile(suffix=".raw", delete=False).name
+        # The disk driver waits this long after each 512-sample buffer: about real time.
+        env = {"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": record, "SDL_DISKAUDIODELAY": "23"}
+        try:
+            with Game(replace={"shipdata.txt": STILL_ENEMIES}, env=env) as game:
+                game.start()
+
+                def heard(*keys, seconds=1.0):
+                    before = os.path.getsize(record)
+                    if keys:
+                        game.hold(keys, seconds)
+                    else:
+                        time.sleep(seconds)
+                    time.sleep(0.1)  # the mixer's last buffers reach the file
+                    return loudness(record, before, os.path.getsize(record))
+
+                self.assertLess(heard(), 5, "sound before anything happened")
+                self.assertGreater(heard("w", seconds=0.6), 500, "no engine")
+                game.move_mouse(150, 0)  # aim away from the ship
+                for weapon in ("1", "2", "3"):
+                    game.key(weapon)
+                    self.assertGreater(heard("space"), 500, "weapon %s is silent" % weapon)
+                game.key("v")
+                time.sleep(0.3)
+                self.assertLess(heard("w", "space"), 5, "sound while muted")
+                game.key("v")
+                self.assertGreater(heard("w", seconds=0.5), 500, "no engine after unmuting")
+                game.key("q")
+                self.assertEqual(game.wait_exit(), 0)
+        finally:
+            os.remove(record)
+
+    def test_runs_on_without_a_sound_file_or_without_audio(self):
+        with Game(remove=["sounds/gunShot.wav"]) as game:
+            game.start()
+            self.assertTrue([line for line in game.lines() if line.startswith(
+                "Sound file sounds/gunShot.wav could not be read")], game.output())
+            game.move_mouse(150, 0)
+            before = game.screenshot("sound-missing-gun-before")
+            xdotool("keydown", "space")
+            time.sleep(0.5)
+            shots = game.screenshot("sound-missing-gun")
+            xdotool("keyup", "space")
+            # Shots are warm dots on the line to the right of the ship.
+            line = (660, 490, 1100, 535)
+            warm = [colour_pixels(image, line, lambda r, g, b: r > 120 and r > b + 40) for image in (before, shots)]
+            self.assertGreater(warm[1] - warm[0], 20, "the gun no longer fires")
+            game.key("q")
+            self.assertEqual(game.wait_exit(), 0)
+
+        with Game(env={"SDL_AUDIODRIVER": "nosuchdevice"}) as game:
+            game.start()
+            self.assertIn("No audio (No available audio device), the game runs without sound", game.lines())
+            game.hold(["w", "space"], 0.5)
+            game.key("v", "q")
+            self.assertEqual(game.wait_exit(), 0)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
