@@ -5,7 +5,7 @@ BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1600x1200x24"
 export SDL_AUDIODRIVER ?= dummy
 
-.PHONY: all deps build play test bench images clean
+.PHONY: all deps build play test bench images reference-images clean
 
 all: build
 
@@ -32,6 +32,13 @@ bench: build
 images: deps
 	/usr/bin/python3 tools/make_images.py data
 	/usr/bin/python3 tools/make_effect_images.py
+
+# Re-makes the images the reference-scene test compares whole frames with:
+# only when a change to the picture is meant.
+reference-images: build
+	rm -f $(BUILD)/screenshots/reference_*.ppm
+	-cd $(BUILD)/tests && RERARA_SHOTS=$(CURDIR)/$(BUILD)/screenshots $(XVFB) ./reference_scenes_test > /dev/null
+	/usr/bin/python3 tools/save_reference_images.py $(BUILD)/screenshots tests/reference
 
 clean:
 	rm -rf $(BUILD)
