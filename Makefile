@@ -4,7 +4,7 @@
 BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1600x1200x24"
 
-.PHONY: all deps build play test bench images sounds clean
+.PHONY: all deps build play test bench images sounds reference-images clean
 
 all: build
 
@@ -35,6 +35,13 @@ images: deps
 # Writes data/sounds/ and, to look at, a spectrum picture of each sound.
 sounds: deps
 	/usr/bin/python3 tools/make_sounds.py data/sounds $(BUILD)/sound-plots
+
+# Re-makes the images the reference-scene test compares whole frames with:
+# only when a change to the picture is meant.
+reference-images: build
+	rm -f $(BUILD)/screenshots/reference_*.ppm
+	-cd $(BUILD)/tests && RERARA_SHOTS=$(CURDIR)/$(BUILD)/screenshots $(XVFB) ./reference_scenes_test > /dev/null
+	/usr/bin/python3 tools/save_reference_images.py $(BUILD)/screenshots tests/reference
 
 clean:
 	rm -rf $(BUILD)

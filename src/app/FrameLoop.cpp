@@ -76,7 +76,7 @@ void drawStatusLines(FrameState& state, Universe& universe, Font& font) {
     font.displayText(state.healthText, 0, 120, 20);
 }
 
-void runFrame(FrameState& state, Universe& universe, Font& font) {
+void drawFrame(FrameState& state, Universe& universe, Font& font) {
     Player& player = *universe.player;
     glLoadIdentity();
     state.startFrame();
@@ -112,8 +112,11 @@ void runFrame(FrameState& state, Universe& universe, Font& font) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     drawStatusLines(state, universe, font);
     drawPanels(universe);
-    finishSoundFrame(player.position, player.thrustLevel);
+}
 
+void runFrame(FrameState& state, Universe& universe, Font& font) {
+    drawFrame(state, universe, font);
+    finishSoundFrame(universe.player->position, universe.player->thrustLevel);
     SDL_GL_SwapBuffers();
     glClear(GL_COLOR_BUFFER_BIT);
 }

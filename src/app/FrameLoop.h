@@ -9,6 +9,8 @@ class Universe;
 // One whole frame: clock, spawning, input, the world step with its drawing,
 // the overlays, and the buffer swap.
 void runFrame(FrameState& state, Universe& universe, Font& font);
+// All of a frame but the buffer swap: the picture is left in the back buffer.
+void drawFrame(FrameState& state, Universe& universe, Font& font);
 // Puts one enemy into the player's world, at least 20000 units from the player.
 void spawnEnemy(Universe& universe);
 // Perspective camera centred on `centre` (the player's position in the game).

@@ -75,17 +75,21 @@ void startPixelFrame() {
     glClear(GL_COLOR_BUFFER_BIT);
 }
 
-void saveFrame(const std::string& name) {
+void savePixels(const std::string& name, const std::vector<unsigned char>& rgb) {
     const char* dir = std::getenv("RERARA_SHOTS");
     std::filesystem::path folder = dir ? dir : RERARA_BINARY_DIR "/screenshots";
     std::filesystem::create_directories(folder);
+    std::ofstream out(folder / (name + ".ppm"), std::ios::binary);
+    out << "P6\n" << w << " " << h << "\n255\n";
+    for (int row = h - 1; row >= 0; --row) {
+        out.write(reinterpret_cast<const char*>(&rgb[static_cast<size_t>(row) * w * 3]), w * 3);
+    }
+}
+
+void saveFrame(const std::string& name) {
     std::vector<unsigned char> pixels(static_cast<size_t>(w) * h * 3);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    std::ofstream out(folder / (name + ".ppm"), std::ios::binary);
-    out << "P6\n" << w << " " << h << "\n255\n";
-    for (int row = h - 1; row >= 0; --row) {
-        out.write(reinterpret_cast<const char*>(&pixels[static_cast<size_t>(row) * w * 3]), w * 3);
-    }
+    savePixels(name, pixels);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Runs a test inside a fresh temporary directory, restoring the old one after.
 class ScratchDir {
@@ -34,3 +35,5 @@ void useGameCamera(float x, float y, float viewHeight = 4000);
 void startPixelFrame();
 // Saves the back buffer as a PNG-convertible PPM under the screenshot folder.
 void saveFrame(const std::string& name);
+// The same for a whole window of RGB pixels read from the bottom row up.
+void savePixels(const std::string& name, const std::vector<unsigned char>& rgb);

@@ -1,0 +1,229 @@
+// Whole frames of fixed scenes, drawn by the real frame loop with the shipped
+// data, compared pixel by pixel with reference images made by the same code
+// before the frame was made cheaper. Things at and beyond the edges of the
+// view are where skipping off-screen work could go wrong, so every scene has
+// some. `make reference-images` re-makes the images.
+#include <GL/glew.h>
+#include <SOIL/SOIL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "app/FrameLoop.h"
+#include "app/FrameState.h"
+#include "assets/EmitterData.h"
+#include "assets/Font.h"
+#include "assets/Shaders.h"
+#include "assets/Tables.h"
+#include "assets/Textures.h"
+#include "combat/Player.h"
+#include "combat/TExplosion.h"
+#include "combat/TShockwave.h"
+#include "combat/Timers.h"
+#include "core/Constants.h"
+#include "core/Platform.h"
+#include "world/PlayerSetup.h"
+#include "world/Universe.h"
+
+namespace {
+
+const Uint32 startTick = 100000;
+const int frameStep = 20;
+// A pixel differs when a channel is off by more than this; a few may, as
+// antialiased glyph edges can shift by a shade.
+const int channelTolerance = 3;
+const int differingPixelsAllowed = 20;
+
+std::string referenceDir() { return RERARA_SOURCE_DIR "/tests/reference"; }
+
+// The game's data, loaded as start-up loads it, in a scratch copy of data/.
+class ReferenceScenes : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        scratch = new ScratchDir();
+        for (const auto& entry : std::filesystem::directory_iterator(dataDir())) {
+            std::filesystem::copy(entry.path(), entry.path().filename(),
+                                  std::filesystem::copy_options::recursive);
+        }
+        emitters = readAndExpandEmitterData();
+        loadTextures();
+        ASSERT_TRUE(initializeWeaponArray());
+        ASSERT_TRUE(initializeShipArray());
+        shaders = readShaders();
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        font = new Font("subatomic.tsoonami.ttf");
+    }
+    static void TearDownTestSuite() {
+        delete font;
+        delete scratch;
+    }
+
+    void SetUp() override {
+        setTicksForTesting(&clock);
+        setHeldKeysForTesting(keys);
+        player = initializePlayer();
+        player->position = point{0, 0};
+        player->trail.clear(player->position);
+        universe.worlds.resize(2);
+        universe.player = player.get();
+        state.spawnIntervalMs = 1e9f;
+    }
+    void TearDown() override {
+        setTicksForTesting(nullptr);
+        setHeldKeysForTesting(nullptr);
+    }
+
+    WorldState& world() { return universe.worlds[0]; }
+
+    // A tough ship of type 1 with the given behaviour (0 drifts in a straight line).
+    void addShip(point at, point velocity, int ai) {
+        world().ships.push_back(Ship(at, 1));
+        Ship& ship = world().ships.back();
+        ship.velocity = velocity;
+        ship.ai = ai;
+        ship.health = 1e9f;
+    }
+    void addShot(point at, point direction, int weapon) {
+        world().projectiles.push_back(
+            Projectile(at, direction.x, direction.y, 0.6f, world(), weapon, true, -1, 0, 0));
+    }
+    void addShockwave(point at, int created, int spin) {
+        auto wave = std::make_unique<TShockwave>(200, created, 2000, at);
+        wave->spin = spin;
+        wave->startTime = 0;
+        wave->endTime = created + 2000;
+        addTimer(std::move(wave), world());
+    }
+
+    // Runs the real frame loop `frames` times, 20 ms apart, and checks the
+    // last frame, read before its buffer swap, against its reference image.
+    void runAndCompare(const std::string& name, int frames) {
+        clock = startTick;
+        state.clockTime = startTick;
+        state.spawnTicks = startTick;
+        for (int i = 1; i < frames; ++i) {
+            clock += frameStep;
+            runFrame(state, universe, *font);
+        }
+        clock += frameStep;
+        drawFrame(state, universe, *font);
+        compareWithReference(name);
+    }
+
+    void compareWithReference(const std::string& name) {
+        std::vector<unsigned char> frame(static_cast<size_t>(w) * h * 3);
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
+        glClear(GL_COLOR_BUFFER_BIT);
+        savePixels("reference_" + name, frame);
+
+        std::string file = referenceDir() + "/" + name + ".png";
+        int width = 0, height = 0, channels = 0;
+        unsigned char* reference = SOIL_load_image(file.c_str(), &width, &height, &channels, SOIL_LOAD_RGB);
+        ASSERT_NE(reference, nullptr) << file << " missing: run make reference-images";
+        ASSERT_EQ(width, w);
+        ASSERT_EQ(height, h);
+        long bright = 0;
+        int differing = 0;
+        for (int y = 0; y < h; ++y) {
+            // The image's first row is the top of the screen; the frame's is the bottom.
+            const unsigned char* expected = reference + static_cast<size_t>(h - 1 - y) * w * 3;
+            const unsigned char* got = &frame[static_cast<size_t>(y) * w * 3];
+            for (int i = 0; i < w * 3; i += 3) {
+                bright += got[i] + got[i + 1] + got[i + 2];
+                for (int c = 0; c < 3; ++c) {
+                    if (std::abs(got[i + c] - expected[i + c]) > channelTolerance) {
+                        ++differing;
+                        break;
+                    }
+                }
+            }
+        }
+        SOIL_free_image_data(reference);
+        EXPECT_GT(bright, static_cast<long>(w) * h * 10) << name << " is nearly black";
+        EXPECT_LE(differing, differingPixelsAllowed) << name << ": pixels differ from " << file;
+    }
+
+    static ScratchDir* scratch;
+    static Font* font;
+    Uint32 clock = startTick;
+    Uint8 keys[SDLK_LAST] = {};
+    std::unique_ptr<Player> player;
+    Universe universe;
+    FrameState state;
+};
+
+ScratchDir* ReferenceScenes::scratch = nullptr;
+Font* ReferenceScenes::font = nullptr;
+
+}  // namespace
+
+// The view spans x from -2500 to 2500 and y from -2000 to 2000. Ships end
+// on or just beyond each edge with their trails inside, trails cross the view
+// with both ends outside, shots sit in view, on the edge and far away, and
+// far ships show only on the radar.
+TEST_F(ReferenceScenes, ShipsAndShotsAcrossTheEdges) {
+    const int drift = 0, chase = 1, keepRange = 3;
+    addShip(point{1900, 300}, point{1.0f, 0.1f}, drift);       // ends on the right edge
+    addShip(point{-1950, -600}, point{-1.0f, -0.3f}, drift);   // just beyond the left
+    addShip(point{400, 1450}, point{0.2f, 1.0f}, drift);       // across the top
+    addShip(point{-900, -1400}, point{-0.3f, -1.0f}, drift);   // across the bottom
+    addShip(point{-1500, -1200}, point{-3.0f, 0}, drift);      // gone, its trail still in view
+    addShip(point{-3000, -300}, point{10.0f, 0}, drift);       // a trail across the whole view
+    addShip(point{3200, 2600}, point{-0.5f, -0.3f}, drift);    // off screen, trail and all
+    addShip(point{1200, -800}, point{0, 0}, chase);
+    addShip(point{-700, 600}, point{0, 0}, keepRange);
+    addShip(point{8000, 0}, point{0, 0}, chase);
+    addShip(point{-40000, 30000}, point{1, 0}, drift);
+    addShot(point{0, 500}, point{1, 1}, 0);
+    addShot(point{2150, -1000}, point{1, 0}, 0);
+    addShot(point{-1200, 1700}, point{0, 1}, 2);
+    addShot(point{30000, 30000}, point{1, 0}, 0);
+    runAndCompare("ships_and_shots", 30);
+}
+
+// An explosion and a shockwave ring in view, each also half out of it, a
+// wormhole half in view, and a star with a planet orbiting across the edge.
+TEST_F(ReferenceScenes, EffectsWormholeAndPlanetAtTheEdges) {
+    const Uint32 end = startTick + 40 * frameStep;
+    Star star(point{-2700, 200}, 500, 0.01f, 0, 14, "Edge");
+    star.addPlanet(Planet(220, 0.01f, 1100, 0.01f, 67, 0.05f, 0, 10, "Rim"));
+    world().stars.push_back(star);
+    world().wormholes.push_back(Wormhole(0, point{600, 2050}, 300, 1, point{0, 0}, 1));
+    standardExplosion(point{-500, 400}, world(), end - 100);
+    standardExplosion(point{2520, 900}, world(), end - 150);
+    addShockwave(point{900, -700}, startTick, 45);
+    addShockwave(point{2450, -1950}, startTick, 200);
+    runAndCompare("effects_and_bodies", 40);
+}
+// The laser held on a ship, with the player thrusting and turning.
+TEST_F(ReferenceScenes, LaserWhileThrusting) {
+    addShip(point{1500, 900}, point{0, 0}, 3);
+    player->weapon = 1;
+    state.cursor = point{80, 72};
+    keys[SDLK_SPACE] = 1;
+    keys[SDLK_w] = 1;
+    keys[SDLK_a] = 1;
+    runAndCompare("laser", 25);
+}
+
+// Zoomed out, and with the depth effect pulled so far that the world plane
+// shows well beyond the nominal view: what lies there must still be drawn.
+TEST_F(ReferenceScenes, ZoomedOutWithAStrongDepthEffect) {
+    state.viewHeight = 9000;
+    state.nearScale = 0.0002f;
+    for (int i = 0; i < 12; ++i) {
+        float x = -9000 + 1500.0f * i;
+        addShip(point{x, 4200 - 700.0f * (i % 5)}, point{0.5f, -0.3f}, i % 2 == 0 ? 0 : 3);
+        addShot(point{x, -4000 + 300.0f * (i % 4)}, point{0, 1}, i % 3 == 0 ? 2 : 0);
+    }
+    standardExplosion(point{7000, -3000}, world(), startTick + 200);
+    addShockwave(point{-7000, 3500}, startTick, 10);
+    runAndCompare("zoomed_out_deep", 20);
+}
