@@ -179,7 +179,7 @@ def shockwave_burst():
     ring = filtered(rng.standard_normal(len(t)), glide(2500, 250, 1.2, t), 4.0, "band")
     pulse = 1 - 0.4 * (0.5 + 0.5 * np.sin(2 * np.pi * 18 * t))
     ring = normalised(ring, 1) * pulse * attack(t, 0.02) * decay(t, 0.45)
-    return faded_out(normalised(boom + 1.5 * ring, 0.7))
+    return faded_out(normalised(boom + 1.5 * ring, 0.6))
 
 
 def explosion():
@@ -198,7 +198,7 @@ def explosion():
         if when < 1.0:
             spark = filtered(rng.standard_normal(60), 2500, mode="high")
             crackle += delayed(spark * rng.uniform(0.2, 1.0) * math.exp(-when / 0.4), when, n)
-    return faded_out(normalised(blast + 0.6 * rumble + thump + 0.35 * crackle, 0.9))
+    return faded_out(normalised(blast + 0.6 * rumble + thump + 0.35 * crackle, 0.75))
 
 
 def touch_down():
@@ -234,7 +234,7 @@ def crash():
     scrape = filtered(rng.standard_normal(n), 1400, 1.2, "band") * jitter * attack(t, 0.01) * decay(t, 0.25)
     thump = np.sin(2 * np.pi * 60 * t) * attack(t, 0.002) * decay(t, 0.12)
     mix = normalised(hits, 1) + 0.5 * normalised(scrape, 1) + 0.6 * thump
-    return faded_out(normalised(mix, 0.8))
+    return faded_out(normalised(mix, 0.7))
 
 
 def lift_off():
@@ -275,7 +275,7 @@ def ram():
     clank = modes(t, [420, 980, 1530, 2210], [0.12, 0.09, 0.07, 0.05], rng) * attack(t, 0.001)
     click = rng.standard_normal(len(t)) * decay(t, 0.003)
     mix = thunk + 0.6 * normalised(clank, 1) + 0.2 * click
-    return faded_out(normalised(mix, 0.7))
+    return faded_out(normalised(mix, 0.5))
 
 
 SOUNDS = {
