@@ -1,5 +1,6 @@
-// Frame cost of the real game loop as the world fills up, against the least
-// any frame must do (two dust layers and a buffer swap). Prints figures only.
+// Frame cost of the real game loop as the world fills up, and in a battle on
+// screen, against the least any frame must do (two dust layers and a buffer
+// swap). Prints figures only.
 // Run it inside data/, like the game: the particle definitions are read
 // before main().
 #include <GL/glew.h>
@@ -45,13 +46,16 @@ Figures summarise(std::vector<double> times) {
     return Figures{at(0.5), at(0.1), at(0.9)};
 }
 
-template <typename Frame>
-Figures measure(Frame frame) {
+// `prepare` runs before every frame, outside the timing.
+template <typename Frame, typename Prepare>
+Figures measure(Frame frame, Prepare prepare) {
     for (int i = 0; i < warmupFrames; ++i) {
+        prepare();
         frame();
     }
     std::vector<double> times;
     for (int i = 0; i < measuredFrames; ++i) {
+        prepare();
         glFinish();
         auto start = std::chrono::steady_clock::now();
         frame();
@@ -60,6 +64,11 @@ Figures measure(Frame frame) {
         times.push_back(spent.count());
     }
     return summarise(times);
+}
+
+template <typename Frame>
+Figures measure(Frame frame) {
+    return measure(frame, [] {});
 }
 
 bool openWindow() {
@@ -78,30 +87,91 @@ bool openWindow() {
     return true;
 }
 
-// Ships, projectiles and events spread over a 40000-unit square round the
-// player, so some are on screen and all are stepped.
-void fill(Universe& universe, int ships, int projectiles, int events, int now) {
-    WorldState& world = universe.currentWorld();
+// A deterministic spot anywhere in the world.
+point spreadSpot(int i, int salt) {
+    auto coordinate = [](unsigned n) {
+        n = n * 2654435761u;
+        n ^= n >> 13;
+        return static_cast<float>(n % 200000) - 100000.0f;
+    };
+    return point{coordinate(static_cast<unsigned>(i * 2 + salt * 7919)),
+                 coordinate(static_cast<unsigned>(i * 2 + 1 + salt * 7919))};
+}
+
+void clearWorld(WorldState& world) {
     world.ships.clear();
     world.projectiles.clear();
     world.timers.clear();
-    point centre = universe.player->position;
-    auto spot = [&](int i, int salt) {
-        float angle = static_cast<float>((i * 7919 + salt) % 3600) / 10.0f;
-        float distance = 25000.0f + static_cast<float>((i * 104729 + salt) % 15000);
-        return point{centre.x + distance * std::cos(angle), centre.y + distance * std::sin(angle)};
-    };
-    for (int i = 0; i < ships; ++i) {
-        world.ships.push_front(Ship(spot(i, 1), 1));
-    }
-    for (int i = 0; i < projectiles; ++i) {
-        point p = spot(i, 2);
-        world.projectiles.push_front(Projectile(p, 1, 0.5f, 1.0f, world, 0, true, -1, 0, 0));
-    }
+}
+
+void addEvents(WorldState& world, int events, int now, point (*spot)(int, int, point), point centre) {
     for (int i = 0; i < events; ++i) {
-        auto event = std::make_unique<TExplosion>(now, 100000000, spot(i, 3));
+        auto event = std::make_unique<TExplosion>(now, 100000000, spot(i, 3, centre));
         event->endTime = 0;
         addTimer(std::move(event), world);
+    }
+}
+
+// Ships, projectiles and events spread over the whole world, so a handful
+// are on screen and all are stepped.
+void fill(Universe& universe, int ships, int projectiles, int events, int now) {
+    WorldState& world = universe.currentWorld();
+    clearWorld(world);
+    for (int i = 0; i < ships; ++i) {
+        world.ships.push_front(Ship(spreadSpot(i, 1), 1));
+    }
+    for (int i = 0; i < projectiles; ++i) {
+        world.projectiles.push_front(Projectile(spreadSpot(i, 2), 1, 0.5f, 1.0f, world, 0, true, -1, 0, 0));
+    }
+    addEvents(world, events, now, [](int i, int salt, point) { return spreadSpot(i, salt); }, point{});
+}
+
+// A spot in the view round `centre`, 900 to 2000 units out.
+point battleSpot(int i, int salt, point centre) {
+    float angle = static_cast<float>((i * 7919 + salt * 131) % 3600) / 10.0f;
+    float distance = 900.0f + static_cast<float>((i * 104729 + salt) % 1100);
+    return point{centre.x + distance * std::cos(angle), centre.y + distance * std::sin(angle)};
+}
+
+// The ship's trail as if it had flown in a straight line at its velocity.
+void fillTrail(Ship& ship) {
+    Trail& trail = ship.trail;
+    int n = trail.sampleCount;
+    for (int i = 0; i <= n; ++i) {
+        float back = static_cast<float>(trail.sampleInterval * (n - i));
+        trail.ring[i] = point{ship.position.x - ship.velocity.x * back, ship.position.y - ship.velocity.y * back};
+    }
+    trail.head = n;
+}
+
+const int battleShips = 300;
+const int battleShots = 300;
+const int battleEvents = 50;
+
+// Keep-range ships too tough to die, circling round the player with their
+// trails, explosions, and shots topped up before every frame.
+void fillBattle(Universe& universe, int now) {
+    WorldState& world = universe.currentWorld();
+    clearWorld(world);
+    point centre = universe.player->position;
+    for (int i = 0; i < battleShips; ++i) {
+        Ship ship(battleSpot(i, 1, centre), 0);
+        point out{ship.position.x - centre.x, ship.position.y - centre.y};
+        float length = std::sqrt(out.x * out.x + out.y * out.y);
+        ship.velocity = point{-out.y / length * 0.8f, out.x / length * 0.8f};
+        ship.health = 1e9f;
+        fillTrail(ship);
+        world.ships.push_front(ship);
+    }
+    addEvents(world, battleEvents, now, battleSpot, centre);
+}
+
+void topUpBattleShots(Universe& universe) {
+    WorldState& world = universe.currentWorld();
+    point centre = universe.player->position;
+    for (int i = static_cast<int>(world.projectiles.size()); i < battleShots; ++i) {
+        point p = battleSpot(i, 2, centre);
+        world.projectiles.push_front(Projectile(p, p.y - centre.y, centre.x - p.x, 1.0f, world, 0, true, -1, 0, 0));
     }
 }
 
@@ -150,13 +220,23 @@ int main() {
     std::printf("%-10s %6s %6s %6s %10s %17s %8s %8s\n", "frame", "ships", "shots", "events",
                 "ms/frame", "spread", "fps", "x dust");
     printRow("dust only", 0, 0, 0, base, base.median);
-    for (int ships : {0, 500, 2000, 5000}) {
+    for (int ships : {0, 500, 2000, 2500, 5000}) {
         int projectiles = ships / 2;
         int events = ships / 5;
         fill(universe, ships, projectiles, events, static_cast<int>(SDL_GetTicks()));
         Figures f = measure([&] { runFrame(state, universe, font); });
         printRow("full", ships, projectiles, events, f, base.median);
     }
+
+    fillBattle(universe, static_cast<int>(SDL_GetTicks()));
+    Uint8 keys[SDLK_LAST] = {};
+    keys[SDLK_SPACE] = 1;
+    setHeldKeysForTesting(keys);
+    universe.player->weapon = 1;
+    state.cursor = point{70, 60};
+    Figures battle = measure([&] { runFrame(state, universe, font); }, [&] { topUpBattleShots(universe); });
+    printRow("battle", battleShips, battleShots, battleEvents, battle, base.median);
+    setHeldKeysForTesting(nullptr);
     SDL_Quit();
     return 0;
 }

@@ -12,33 +12,26 @@
 #include "core/Constants.h"
 #include "core/Geometry.h"
 #include "core/Platform.h"
+#include "core/VisibleArea.h"
 #include "sound/Sound.h"
 #include "world/Universe.h"
 #include "world/WorldStep.h"
 
-void spawnEnemy(Universe& universe) {
-    point p{randLoc(), randLoc()};
-    while (pointDistance(p, universe.player->position) < 20000) {
-        p.x = randLoc();
-        p.y = randLoc();
-    }
-    universe.currentWorld().ships.push_front(Ship(p, 1));
-}
-
-void setCamera(const FrameState& state, point centre) {
-    float v = state.viewHeight;
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glFrustum(-v / 2 * state.aspect, v / 2 * state.aspect, -v / 2, v / 2, 10000 * state.nearScale,
-              30000 * state.farScale);
-    glTranslatef(-centre.x, -centre.y, 0);
-    glTranslatef(0, 0, -10000 * state.nearScale);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(0, 0, -1);
-}
-
 namespace {
+// A twentieth of the view's size more on every side, so nothing pops in.
+const float visibleMargin = 0.05f;
+
+// The world plane lies one unit beyond the near plane, so it shows the view
+// rectangle enlarged by (near + 1) / near, round the camera's centre.
+VisibleArea worldPlaneShown(const FrameState& state, point centre) {
+    double nearPlane = 10000.0 * state.nearScale;
+    double grow = (nearPlane + 1) / nearPlane * (1 + visibleMargin);
+    float halfHeight = static_cast<float>(state.viewHeight / 2 * grow);
+    float halfWidth = halfHeight * state.aspect;
+    return VisibleArea{centre.x - halfWidth, centre.x + halfWidth, centre.y - halfHeight,
+                       centre.y + halfHeight};
+}
+
 std::string countText(const char* label, size_t count) {
     return label + toString(static_cast<float>(count));
 }
@@ -57,6 +50,29 @@ void drawPanels(Universe& universe) {
     topRightUI(universe.currentWorld(), universe.player);
 }
 }  // namespace
+
+void spawnEnemy(Universe& universe) {
+    point p{randLoc(), randLoc()};
+    while (pointDistance(p, universe.player->position) < 20000) {
+        p.x = randLoc();
+        p.y = randLoc();
+    }
+    universe.currentWorld().ships.push_front(Ship(p, 1));
+}
+
+void setCamera(const FrameState& state, point centre) {
+    visibleArea = worldPlaneShown(state, centre);
+    float v = state.viewHeight;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-v / 2 * state.aspect, v / 2 * state.aspect, -v / 2, v / 2, 10000 * state.nearScale,
+              30000 * state.farScale);
+    glTranslatef(-centre.x, -centre.y, 0);
+    glTranslatef(0, 0, -10000 * state.nearScale);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0, 0, -1);
+}
 
 void drawStatusLines(FrameState& state, Universe& universe, Font& font) {
     glMatrixMode(GL_PROJECTION);

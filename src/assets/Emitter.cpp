@@ -1,11 +1,13 @@
 #include "assets/Emitter.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
 
 #include "assets/Shaders.h"
 #include "assets/Textures.h"
+#include "core/VisibleArea.h"
 
 namespace {
 
@@ -41,6 +43,20 @@ int programIndexOf(const EmitterDefinition& definition) {
     return index;
 }
 
+// Particle i of n is the square from (-1, -1) to (1, 1) at z = i / n.
+std::vector<float> particleCorners(int count) {
+    const float square[4][2] = {{-1, -1}, {-1, 1}, {1, 1}, {1, -1}};
+    std::vector<float> corners;
+    corners.reserve(static_cast<size_t>(std::max(count, 0)) * 12);
+    for (int i = 0; i < count; ++i) {
+        float z = static_cast<float>(i) / count;
+        for (const auto& corner : square) {
+            corners.insert(corners.end(), {corner[0], corner[1], z});
+        }
+    }
+    return corners;
+}
+
 }  // namespace
 
 Emitter::Emitter(EmitterDefinition d)
@@ -66,6 +82,7 @@ Emitter::Emitter(EmitterDefinition d)
     glUniform1i(uniformLocations[layout.samplerSlot], 0);
     reportError();
     glUseProgram(0);
+    corners = particleCorners(static_cast<int>(definition[0][0][0]));
 }
 
 void Emitter::updateValue(const float& value, const int& index) {
@@ -87,7 +104,7 @@ void Emitter::update(int dt, point p, float a, bool flag) {
 void Emitter::update(int dt, bool) {
     elapsedTime += static_cast<std::uint32_t>(dt);
     int program = programIndexOf(definition);
-    if (program < 0 || uniformLocations.empty()) {
+    if (program < 0 || uniformLocations.empty() || !visibleArea.shows(position, reach)) {
         return;
     }
     reportError();
@@ -99,16 +116,10 @@ void Emitter::update(int dt, bool) {
     glTranslatef(position.x, position.y, 0);
     glRotatef(angle, 0, 0, 1);
     glTranslatef(0, 20, 0);
-    int count = static_cast<int>(definition[0][0][0]);
-    glBegin(GL_QUADS);
-    for (int i = 0; i < count; ++i) {
-        float z = static_cast<float>(i) / count;
-        glVertex3f(-1, -1, z);
-        glVertex3f(-1, 1, z);
-        glVertex3f(1, 1, z);
-        glVertex3f(1, -1, z);
-    }
-    glEnd();
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, corners.data());
+    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(corners.size() / 3));
+    glDisableClientState(GL_VERTEX_ARRAY);
     glPopMatrix();
     reportError();
     glUseProgram(0);

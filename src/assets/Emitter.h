@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "assets/EmitterData.h"
@@ -17,6 +18,7 @@ public:
     // Sets the float uniform in slot `index` of this emitter's program.
     void updateValue(const float& value, const int& index);
     void update(int dt, point position, float angle, bool flag);
+    // Advances the effect's clock and draws it, unless it lies wholly out of view.
     void update(int dt, bool flag);
 
     float angle;
@@ -24,4 +26,9 @@ public:
     EmitterDefinition definition;
     std::vector<GLint> uniformLocations;
     std::uint32_t elapsedTime;
+    // How far from `position` the shader can carry a particle; the effect is
+    // not drawn while that circle lies out of view.
+    float reach = std::numeric_limits<float>::infinity();
+    // The particles' unit quads, the particle's fraction in z, drawn in one go.
+    std::vector<float> corners;
 };

@@ -13,6 +13,10 @@
 
 namespace {
 
+// The flame reaches some 300 units behind the ship; twice that leaves room
+// for a longer one.
+const float exhaustReach = 600;
+
 // The exhaust uses the first emitter definition; without one the emitter is
 // built empty and stays inert instead of reading past the table.
 EmitterDefinition exhaustDefinition() {
@@ -42,7 +46,9 @@ Player::Player(point startPosition, float forward, float reverse, float turn, fl
       health(hitPoints),
       radius(size),
       exhaust(exhaustDefinition()),
-      trail(200, startPosition, 20, 10.0f, 0.0f, 1.0f, 1.0f) {}
+      trail(200, startPosition, 20, 10.0f, 0.0f, 1.0f, 1.0f) {
+    exhaust.reach = exhaustReach;
+}
 
 int Player::getWorld() const { return world; }
 

@@ -6,11 +6,13 @@
 #include <memory>
 
 #include "assets/Textures.h"
+#include "combat/ShipGrid.h"
 #include "combat/TShockwave.h"
 #include "combat/Targeting.h"
 #include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Draw.h"
+#include "core/VisibleArea.h"
 #include "sound/Sound.h"
 #include "world/WorldState.h"
 
@@ -18,6 +20,8 @@ namespace {
 
 const int gunSprite = 5;
 const int shockwaveSprite = 8;
+// The shot sprite's half-size of 20, turned any way.
+const float shotReach = 20 * 1.415f;
 
 // Flips a velocity component at the edge and puts the shot back inside, as if
 // it had flown the frame backwards.
@@ -33,6 +37,9 @@ bool bounceOff(float& coordinate, float& speed, float bound, int dt) {
 bool outside(point p) { return p.x > XBOUND || p.x < -XBOUND || p.y > YBOUND || p.y < -YBOUND; }
 
 void drawShot(point position, float theta, int sprite) {
+    if (!visibleArea.shows(position, shotReach)) {
+        return;
+    }
     glPushMatrix();
     reportError();
     glTranslatef(position.x, position.y, 0);
@@ -84,6 +91,10 @@ void Projectile::addVelocity(point v) {
 }
 
 bool Projectile::update(int dt, WorldState& world, int now) {
+    return update(dt, world, now, ShipGrid(world.ships));
+}
+
+bool Projectile::update(int dt, WorldState& world, int now, const ShipGrid& ships) {
     point previous = position;
     position.x += velocity.x * dt;
     position.y += velocity.y * dt;
@@ -103,12 +114,12 @@ bool Projectile::update(int dt, WorldState& world, int now) {
 
     bool expired = lifetime >= 0 && lifetime < dt;
     if (weapon == 0) {
-        if (expired || handleCollision(previous, world, now)) {
+        if (expired || handleCollision(previous, ships)) {
             return false;
         }
         drawShot(position, theta, gunSprite);
     } else if (weapon == 2) {
-        if (expired || handleCollision(previous, world, now)) {
+        if (expired || handleCollision(previous, ships)) {
             startShockwave(position, world, now);
             return false;
         }
@@ -118,12 +129,8 @@ bool Projectile::update(int dt, WorldState& world, int now) {
     return true;
 }
 
-bool Projectile::handleCollision(point previous, WorldState& world, int now) {
-    return handleCollision(previous, world, now, 50);
-}
-
-bool Projectile::handleCollision(point previous, WorldState& world, int, int) {
-    Ship* hit = nearestShipOnSegment(position, previous, world.ships);
+bool Projectile::handleCollision(point previous, const ShipGrid& ships) {
+    Ship* hit = ships.nearestOnSegment(position, previous);
     if (hit == nullptr) {
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "core/point.h"
 
+class ShipGrid;
 class WorldState;
 
 // One shot in flight.
@@ -14,8 +15,10 @@ public:
     void addVelocity(point v);
     // False asks the caller to remove the projectile.
     bool update(int dt, WorldState& world, int now);
-    bool handleCollision(point previous, WorldState& world, int now);
-    bool handleCollision(point previous, WorldState& world, int now, int radius);
+    // The same, finding the ship hit through a grid of the world's ships.
+    bool update(int dt, WorldState& world, int now, const ShipGrid& ships);
+    // Damages the ship the path flown this frame hits first; true on a hit.
+    bool handleCollision(point previous, const ShipGrid& ships);
 
     int weapon;
     float theta;

@@ -2,8 +2,11 @@
 
 #include <GL/glew.h>
 
+#include <cmath>
+
 #include "assets/Textures.h"
 #include "core/Draw.h"
+#include "core/VisibleArea.h"
 
 namespace {
 const int explosionSprite = 3;
@@ -17,6 +20,10 @@ void TExplosion::execute(int now, WorldState&) {
     int forwardTurn = ((now - created) * 360) / 1000;
     int backwardTurn = ((created - now) * 360) / 2000;
     float halfSize = size * (created + duration - now) / duration;
+    // Two squares of that half-size, turned any way.
+    if (!visibleArea.shows(position, std::fabs(halfSize) * 1.415f)) {
+        return;
+    }
 
     glPushMatrix();
     glTranslatef(position.x, position.y, 0);

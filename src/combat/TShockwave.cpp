@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 
+#include <cmath>
 #include <cstdlib>
 
 #include "assets/Textures.h"
@@ -9,6 +10,7 @@
 #include "core/Constants.h"
 #include "core/Draw.h"
 #include "core/Geometry.h"
+#include "core/VisibleArea.h"
 #include "world/WorldState.h"
 
 namespace {
@@ -23,20 +25,26 @@ TShockwave::TShockwave(int radiusScale, int createdAt, int lifetime, point centr
       spin(std::rand() % 360),
       lastHitTime(createdAt) {}
 
-void TShockwave::execute(int now, WorldState& world) {
-    float radius = static_cast<float>(static_cast<double>(maxRadius * (now - created)) / duration * 1.56);
-
+void TShockwave::drawRing(float radius) const {
     glPushMatrix();
     glTranslatef(position.x, position.y, 0);
     glPushMatrix();
     glRotatef(static_cast<float>(spin), 0, 0, 1);
     glBindTexture(GL_TEXTURE_2D, textures[blastSprite]);
-    // Not restored: later drawing this frame that sets no colour shares the tint.
-    glColor4f(1.0f, 0.0f, 0.0f, 0.3f);
     drawSquare(radius);
     glPopMatrix();
     glBindTexture(GL_TEXTURE_2D, 0);
     glPopMatrix();
+}
+
+void TShockwave::execute(int now, WorldState& world) {
+    float radius = static_cast<float>(static_cast<double>(maxRadius * (now - created)) / duration * 1.56);
+    // Not restored: later drawing this frame that sets no colour shares the
+    // tint, whether or not the ring itself is in view.
+    glColor4f(1.0f, 0.0f, 0.0f, 0.3f);
+    if (visibleArea.shows(position, std::fabs(radius) * 1.415f)) {
+        drawRing(radius);
+    }
 
     // Damage per elapsed millisecond, so the frame rate does not matter.
     int elapsed = now - lastHitTime;

@@ -8,6 +8,8 @@ class TShockwave : public TimerBase {
 public:
     TShockwave(int maxRadius, int created, int duration, point position);
     void execute(int now, WorldState& world) override;
+    // The ring's sprite, turned by `spin`; half-size `radius`.
+    void drawRing(float radius) const;
 
     int maxRadius;
     int created;

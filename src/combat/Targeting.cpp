@@ -18,21 +18,21 @@ float weaponStat(int weapon, int column) {
     return row[column];
 }
 
+// Ships outside the segment's box grown by the hit radius cannot be hit: a
+// cheap test that spares the full one for most of a crowded world.
+bool segmentHits(point from, point to, point centre) {
+    if (centre.x < std::min(from.x, to.x) - collisionRadius || centre.x > std::max(from.x, to.x) + collisionRadius ||
+        centre.y < std::min(from.y, to.y) - collisionRadius || centre.y > std::max(from.y, to.y) + collisionRadius) {
+        return false;
+    }
+    return intersectCircleLine(from, to, centre, collisionRadius);
+}
+
 Ship* nearestShipOnSegment(point from, point to, std::list<Ship>& ships) {
-    // Ships outside the segment's box grown by the hit radius cannot be hit:
-    // a cheap test that spares the full one for most of a crowded world.
-    float left = std::min(from.x, to.x) - collisionRadius;
-    float right = std::max(from.x, to.x) + collisionRadius;
-    float bottom = std::min(from.y, to.y) - collisionRadius;
-    float top = std::max(from.y, to.y) + collisionRadius;
     Ship* nearest = nullptr;
     float nearestDistance = 0;
     for (Ship& ship : ships) {
-        point p = ship.position;
-        if (p.x < left || p.x > right || p.y < bottom || p.y > top) {
-            continue;
-        }
-        if (!intersectCircleLine(from, to, p, collisionRadius)) {
+        if (!segmentHits(from, to, ship.position)) {
             continue;
         }
         float distance = pointDistance(from, ship.position);

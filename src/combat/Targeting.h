@@ -9,6 +9,9 @@
 // so a short table disarms a weapon instead of reading past its end.
 float weaponStat(int weapon, int column);
 
+// Whether the segment from-to crosses the hit circle of a ship at `centre`.
+bool segmentHits(point from, point to, point centre);
+
 // The ship whose hit circle the segment from-to crosses with its centre
 // nearest to `from`; the first one listed wins a tie. nullptr when none.
 Ship* nearestShipOnSegment(point from, point to, std::list<Ship>& ships);

@@ -11,6 +11,7 @@
 #include "combat/Timers.h"
 #include "core/Draw.h"
 #include "core/Geometry.h"
+#include "core/VisibleArea.h"
 #include "sound/Sound.h"
 #include "world/Gravity.h"
 #include "world/WorldState.h"
@@ -48,7 +49,7 @@ float Planet::getRadius() const { return radius; }
 
 void Planet::update(WorldState& world, Player* player, int frameTime, point starPosition) {
     if (frameTime == 0) {
-        draw();
+        drawIfVisible();
         return;
     }
     advance(frameTime, starPosition);
@@ -64,7 +65,7 @@ void Planet::update(WorldState& world, Player* player, int frameTime, point star
     } else {
         actOnFreePlayer(world, *player, d, surface, frameTime);
     }
-    draw();
+    drawIfVisible();
 }
 
 void Planet::advance(int frameTime, point starPosition) {
@@ -105,6 +106,16 @@ void Planet::actOnFreePlayer(WorldState& world, Player& player, float d, float s
     playSound(SoundEffect::crash);
     player.setLanded();
     player.takeDamage(crashDamagePerSpeed * (impact - crashSpeed));
+}
+
+// Out of view the planet is not drawn, but the texture mode is left at
+// replace all the same, as drawing it leaves it.
+void Planet::drawIfVisible() {
+    if (visibleArea.shows(position, std::fabs(radius) * 1.415f)) {
+        draw();
+    } else {
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    }
 }
 
 void Planet::draw() {

@@ -19,6 +19,7 @@ public:
     float getRadius() const;
     void update(WorldState& world, Player* player, int frameTime, point starPosition);
     void draw();
+    void drawIfVisible();
 
     point position;
     float landingAngle;

@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 
+#include <cmath>
 #include <utility>
 
 #include "assets/Textures.h"
@@ -9,6 +10,7 @@
 #include "combat/Timers.h"
 #include "core/Draw.h"
 #include "core/Geometry.h"
+#include "core/VisibleArea.h"
 #include "world/Gravity.h"
 #include "world/WorldState.h"
 
@@ -33,7 +35,10 @@ void Star::update(WorldState& world, Player* player, int frameTime) {
     swallowOrPull(world.ships, world, position, radius, density, frameTime);
     burnAndPullPlayer(world, *player, frameTime);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    draw();
+    // The square's corners reach this far from the centre.
+    if (visibleArea.shows(position, std::fabs(radius) * 1.415f)) {
+        draw();
+    }
 }
 
 // The player is never removed: it burns every frame it stays inside, and the

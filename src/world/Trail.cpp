@@ -2,11 +2,20 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
+
 #include "assets/Shaders.h"
+#include "core/VisibleArea.h"
 
 namespace {
 
 const size_t trailProgram = 2;
+// Position xyzw then colour rgba of each strip vertex.
+const int floatsPerVertex = 8;
+
+// The strip of the trail being drawn; kept between draws so that drawing
+// allocates nothing once it has grown to the longest trail.
+std::vector<float> strip;
 
 }  // namespace
 
@@ -33,21 +42,49 @@ void Trail::update(point position, int frameTime) {
 
 void Trail::clear(point position) { ring.assign(ring.size(), position); }
 
+// The ribbon lies round its samples, at most `width` out to each side; twice
+// that leaves room for a trail shader that spreads it a little wider.
+bool Trail::isVisible(point current) const {
+    float left = current.x, right = current.x, bottom = current.y, top = current.y;
+    for (const point& p : ring) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        bottom = std::min(bottom, p.y);
+        top = std::max(top, p.y);
+    }
+    float spread = 2 * std::abs(width);
+    return visibleArea.shows(left - spread, right + spread, bottom - spread, top + spread);
+}
+
 void Trail::draw(point current) {
     if (shaders.size() <= trailProgram) {
         return;
     }
-    // Each pair carries -w then +w in alpha: the sign picks the ribbon edge,
-    // xy the sample and zw the one before it, for the direction of travel.
-    auto emitPair = [this](point at, point before, float w) {
-        glColor4f(red, green, blue, -w);
-        glVertex4f(at.x, at.y, before.x, before.y);
-        glColor4f(red, green, blue, w);
-        glVertex4f(at.x, at.y, before.x, before.y);
-    };
+    if (isVisible(current)) {
+        drawStrip(current);
+    }
+    // Drawing the strip leaves its last colour current, seen or not.
+    glColor4f(red, green, blue, width);
+}
+
+// Each pair carries -w then +w in alpha: the sign picks the ribbon edge, xy
+// the sample and zw the one before it, for the direction of travel.
+void Trail::drawStrip(point current) {
     int n = sampleCount;
-    glUseProgram(shaders[trailProgram]);
-    glBegin(GL_QUAD_STRIP);
+    strip.resize(static_cast<size_t>(2 * (n + 1) * floatsPerVertex));
+    float* out = strip.data();
+    auto emitPair = [&](point at, point before, float w) {
+        for (float signedWidth : {-w, w}) {
+            *out++ = at.x;
+            *out++ = at.y;
+            *out++ = before.x;
+            *out++ = before.y;
+            *out++ = red;
+            *out++ = green;
+            *out++ = blue;
+            *out++ = signedWidth;
+        }
+    };
     for (int i = 1; i <= n; ++i) {
         int slot = (head + i + 1) % (n + 1);
         int previous = slot == 0 ? n : slot - 1;
@@ -55,6 +92,14 @@ void Trail::draw(point current) {
         emitPair(ring[slot], ring[previous], width * f);
     }
     emitPair(current, ring[head], width);
-    glEnd();
+
+    glUseProgram(shaders[trailProgram]);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(4, GL_FLOAT, floatsPerVertex * sizeof(float), strip.data());
+    glColorPointer(4, GL_FLOAT, floatsPerVertex * sizeof(float), strip.data() + 4);
+    glDrawArrays(GL_QUAD_STRIP, 0, 2 * (n + 1));
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
     glUseProgram(0);
 }

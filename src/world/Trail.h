@@ -13,7 +13,9 @@ public:
 
     void update(point position, int frameTime);
     void clear(point position);
+    // Draws the ribbon up to `current`, unless it lies wholly out of view.
     void draw(point current);
+    bool isVisible(point current) const;
 
     int sampleInterval;
     int sampleClock;
@@ -24,4 +26,7 @@ public:
     float green;
     float blue;
     std::vector<point> ring;
+
+private:
+    void drawStrip(point current);
 };

@@ -1,15 +1,24 @@
 #include "world/WorldStep.h"
 
-#include <vector>
+#include <cstdint>
 
 #include "app/Hud.h"
+#include "combat/ShipGrid.h"
+#include "core/VisibleArea.h"
 #include "world/ListPass.h"
 #include "world/Universe.h"
 #include "world/WorldState.h"
 
+namespace {
+// The enemy sprite's half-size of 40, turned any way.
+const float enemySpriteReach = 40 * 1.415f;
+}  // namespace
+
+// No ship moves or leaves while the shots fly, so one grid serves them all.
 void processProjectiles(WorldState& world, int frameTime, int clockTime) {
+    ShipGrid ships(world.ships);
     keepWhere(world.projectiles,
-              [&](Projectile& projectile) { return projectile.update(frameTime, world, clockTime); });
+              [&](Projectile& projectile) { return projectile.update(frameTime, world, clockTime, ships); });
 }
 
 void processStars(WorldState& world, Player* player, int frameTime) {
@@ -23,16 +32,20 @@ void processShips(WorldState& world, Player* player, int frameTime) {
         if (!ship.update(frameTime, world, player)) {
             return false;
         }
-        drawEnemy(ship.position, ship.getTheta());
+        if (visibleArea.shows(ship.position, enemySpriteReach)) {
+            drawEnemy(ship.position, ship.getTheta());
+        }
         return true;
     });
 }
 
-// The wormholes run on copies: the stored ones, effect clocks included, stay
-// as they were loaded, while the jump itself acts on the real player and worlds.
+// The stored wormholes stay as they were loaded: each effect's clock is put
+// back after its run. A jump moves the player to another world, but the rest
+// of the departure world's wormholes still run in this pass.
 void processWormholes(Universe& universe, int clockTime) {
-    std::vector<Wormhole> wormholes = universe.currentWorld().wormholes;
-    for (Wormhole& wormhole : wormholes) {
+    for (Wormhole& wormhole : universe.currentWorld().wormholes) {
+        std::uint32_t started = wormhole.effect.elapsedTime;
         wormhole.update(universe, clockTime);
+        wormhole.effect.elapsedTime = started;
     }
 }

@@ -9,6 +9,9 @@
 namespace {
 // Uniform slot of the swirl program that takes the wormhole's radius.
 const int radiusSlot = 2;
+// The swirl stays inside its capture circle; past twice that, and this much
+// more, it is surely out of sight.
+const float swirlMargin = 100;
 }  // namespace
 
 Wormhole::Wormhole(int sourceWorld, point position, float captureRadius, int destinationWorld,
@@ -18,10 +21,12 @@ Wormhole::Wormhole(int sourceWorld, point position, float captureRadius, int des
       captureRadius(captureRadius),
       destinationWorld(destinationWorld),
       exitPoint(exitPoint),
-      effect(emitters[effectIndex]) {}
+      effect(emitters[effectIndex]) {
+    effect.reach = 2 * captureRadius + swirlMargin;
+}
 
-// Runs on a copy of the stored wormhole, so the effect starts from elapsed
-// time 0 every frame and is drawn at the clock time itself.
+// The effect is advanced by the whole clock time: the world step puts its
+// clock back afterwards, so every frame it is drawn at the clock time itself.
 void Wormhole::update(Universe& universe, int& clockTime) {
     effect.updateValue(captureRadius, radiusSlot);
     effect.update(clockTime, position, 0.0f, true);
