@@ -50,7 +50,11 @@ Emitter::Emitter(EmitterDefinition d)
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     reportError();
     std::cout << "shader size: " << shaders.size() << std::endl;
+    linkUniforms();
+}
 
+void Emitter::linkUniforms() {
+    uniformLocations.clear();
     int index = programIndexOf(definition);
     if (index < 0) {
         return;

@@ -39,7 +39,15 @@ void Trail::draw(point current) {
     }
     // Each pair carries -w then +w in alpha: the sign picks the ribbon edge,
     // xy the sample and zw the one before it, for the direction of travel.
-    auto emitPair = [this](point at, point before, float w) {
+    // Samples stored in one place (a long frame) give no direction; such a
+    // segment takes its older neighbour's, or the ribbon pinches to nothing there.
+    point travel{0, 0};
+    auto emitPair = [this, &travel](point at, point before, float w) {
+        if (at.x == before.x && at.y == before.y) {
+            before = point{at.x - travel.x, at.y - travel.y};
+        } else {
+            travel = point{at.x - before.x, at.y - before.y};
+        }
         glColor4f(red, green, blue, -w);
         glVertex4f(at.x, at.y, before.x, before.y);
         glColor4f(red, green, blue, w);
