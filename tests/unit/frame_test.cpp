@@ -3,12 +3,16 @@
 
 #include <cmath>
 
+#include "TestSupport.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
 #include "app/Input.h"
 #include "assets/EmitterData.h"
+#include "assets/Font.h"
 #include "assets/Tables.h"
+#include "assets/Textures.h"
 #include "combat/Player.h"
+#include "core/Constants.h"
 #include "core/Geometry.h"
 #include "core/Platform.h"
 #include "world/Universe.h"
@@ -171,4 +175,66 @@ TEST(Spawn, NewShipsAppearFarFromThePlayerAtTheFront) {
                   20000.0f);
     }
     EXPECT_EQ(universe.worlds[0].ships.size(), 300u);
+}
+
+// A fast-spinning planet carries the landed ship some 30 pixels in a 50 ms
+// frame, after the camera was set: the cursor must still be drawn where it
+// aims, at its place on the screen.
+TEST(FrameAim, CursorIsDrawnWhereItAimsWhileLandedOnASpinningPlanet) {
+    SHIPDATA.assign(2, std::vector<float>{0, 0, 0, 100, 10});
+    WEAPONDATA.assign(3, std::vector<float>{100, 1, 1000, 10});
+    // A magenta cursor on a black sky (it is drawn adding light).
+    const unsigned char magenta[4] = {255, 0, 255, 255};
+    const unsigned char black[4] = {0, 0, 0, 255};
+    glEnable(GL_TEXTURE_2D);
+    for (auto [slot, colour] : {std::pair{1, magenta}, std::pair{9, black}}) {
+        glGenTextures(1, &textures[slot]);
+        glBindTexture(GL_TEXTURE_2D, textures[slot]);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, colour);
+    }
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    Uint8 keys[SDLK_LAST] = {};
+    Uint32 clock = 1000;
+    setHeldKeysForTesting(keys);
+    setTicksForTesting(&clock);
+
+    Universe universe;
+    universe.worlds.emplace_back();
+    Star star(point{0, 0}, 100, 0.01f, 0, 14, "Hub");
+    star.addPlanet(Planet(500, 0.01f, 3000, 0, 0, 0.25f, 0, 10, "Spinner"));
+    universe.worlds[0].stars.push_back(star);
+    // Orbit radius 3000 at angle 0, and no orbit speed: the planet stays at (3000, 0).
+    Player player(point{3545, 0}, 0.001f, 0.001f, 0.003f, 1000, 45);
+    player.setLanded();
+    universe.player = &player;
+    FrameState state;
+    state.clockTime = clock;
+    state.spawnTicks = clock;
+    state.spawnIntervalMs = 1e9f;
+    state.cursor = point{70, 30};
+    Font font("no-font.ttf");
+    for (int frame = 0; frame < 3; ++frame) {
+        clock += 50;
+        glClear(GL_COLOR_BUFFER_BIT);
+        point before = player.position;
+        drawFrame(state, universe, font);
+        ASSERT_GT(pointDistance(before, player.position), 100.0f) << "the planet did not carry the ship";
+        long count = 0, sumX = 0, sumY = 0;
+        std::vector<unsigned char> rgb(static_cast<size_t>(w) * h * 3);
+        glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        for (int i = 0; i < w * h; ++i) {
+            if (rgb[3 * i] > 200 && rgb[3 * i + 1] < 60 && rgb[3 * i + 2] > 200) {
+                ++count;
+                sumX += i % w;
+                sumY += i / w;
+            }
+        }
+        ASSERT_GT(count, 50) << "no cursor on screen";
+        // The mouse may have moved the cursor: it is read after the frame.
+        EXPECT_NEAR(static_cast<float>(sumX) / count + 0.5f, state.cursor.x / 100 * w, 1.0f);
+        EXPECT_NEAR(static_cast<float>(sumY) / count + 0.5f, state.cursor.y / 100 * h, 1.0f);
+    }
+    setTicksForTesting(nullptr);
+    setHeldKeysForTesting(nullptr);
 }
