@@ -1,5 +1,6 @@
 """Drives the real game binary under the X display for end-to-end tests."""
 
+import contextlib
 import os
 import shutil
 import subprocess
@@ -20,7 +21,7 @@ def xdotool(*args):
 class Game:
     """The game running in a scratch copy of data/, with its output captured."""
 
-    def __init__(self, remove=(), replace=None):
+    def __init__(self, remove=(), replace=None, args=()):
         self.dir = tempfile.mkdtemp(prefix="rerara-e2e-")
         shutil.copytree(DATA, self.dir, dirs_exist_ok=True)
         for name in remove:
@@ -31,7 +32,7 @@ class Game:
         self.out = open(os.path.join(self.dir, "stdout.txt"), "w+")
         self.err = open(os.path.join(self.dir, "stderr.txt"), "w+")
         env = dict(os.environ, SDL_AUDIODRIVER="dummy")
-        self.process = subprocess.Popen([os.path.abspath(BINARY)], cwd=self.dir, stdout=self.out,
+        self.process = subprocess.Popen([os.path.abspath(BINARY), *args], cwd=self.dir, stdout=self.out,
                                         stderr=self.err, env=env)
         self.window = None
 
@@ -55,6 +56,16 @@ class Game:
                 return text in self.lines()
             time.sleep(0.1)
         return False
+
+    def wait_for_prefix(self, prefix, timeout=60):
+        """The first output line that starts with prefix, or None."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            found = [line for line in self.lines() if line.startswith(prefix)]
+            if found or self.process.poll() is not None:
+                return found[0] if found else None
+            time.sleep(0.1)
+        return None
 
     def wait_for_window(self, timeout=60):
         deadline = time.time() + timeout
@@ -88,15 +99,21 @@ class Game:
     def wheel(self, button, clicks=1):
         xdotool("click", "--repeat", str(clicks), "--delay", "80", str(button))
 
-    def screenshot(self, name):
-        """The game window's pixels, saved as a PNG under the screenshot folder."""
+    def geometry(self):
+        """The window's (x, y, width, height) on the screen."""
+        shell = xdotool("getwindowgeometry", "--shell", self.window)
+        values = dict(line.split("=") for line in shell.splitlines() if "=" in line)
+        return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def screenshot(self, name, whole_screen=False):
+        """The game window's pixels (or the whole screen's), saved as a PNG under the screenshot folder."""
         os.makedirs(SHOTS, exist_ok=True)
         root = os.path.join(self.dir, "root.png")
         subprocess.run(["import", "-window", "root", root], check=True)
-        geometry = xdotool("getwindowgeometry", "--shell", self.window)
-        values = dict(line.split("=") for line in geometry.splitlines() if "=" in line)
-        x, y = int(values["X"]), int(values["Y"])
-        image = Image.open(root).convert("RGB").crop((x, y, x + 1280, y + 1024))
+        image = Image.open(root).convert("RGB")
+        if not whole_screen:
+            x, y, width, height = self.geometry()
+            image = image.crop((x, y, x + width, y + height))
         path = os.path.join(SHOTS, name + ".png")
         image.save(path)
         return image
@@ -123,6 +140,28 @@ class Game:
         self.out.close()
         self.err.close()
         shutil.rmtree(self.dir, ignore_errors=True)
+
+
+@contextlib.contextmanager
+def own_screen(size):
+    """A virtual X screen of the given size ("1920x1080") for the duration of the block."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24",
+                               "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as ready:
+        display = ":" + ready.readline().strip()
+    previous = os.environ.get("DISPLAY")
+    os.environ["DISPLAY"] = display
+    try:
+        yield display
+    finally:
+        if previous is None:
+            del os.environ["DISPLAY"]
+        else:
+            os.environ["DISPLAY"] = previous
+        server.terminate()
+        server.wait()
 
 
 def bright_pixels(image, box, threshold=120):

@@ -12,6 +12,7 @@
 #include "assets/Tables.h"
 #include "assets/Textures.h"
 #include "combat/Player.h"
+#include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Geometry.h"
 #include "core/Platform.h"
@@ -235,6 +236,56 @@ TEST(FrameAim, CursorIsDrawnWhereItAimsWhileLandedOnASpinningPlanet) {
         EXPECT_NEAR(static_cast<float>(sumX) / count + 0.5f, state.cursor.x / 100 * w, 1.0f);
         EXPECT_NEAR(static_cast<float>(sumY) / count + 0.5f, state.cursor.y / 100 * h, 1.0f);
     }
+    setTicksForTesting(nullptr);
+    setHeldKeysForTesting(nullptr);
+}
+
+// Five seconds paused: the frame after resuming steps the world by its own
+// 20 ms only, so nothing spawns, no timed event runs out, and the ship moves
+// as far as in any 20 ms frame.
+TEST(PauseClock, NoPausedTimeReachesTheWorld) {
+    SHIPDATA.assign(2, std::vector<float>{0, 0, 0, 100, 10});
+    WEAPONDATA.assign(3, std::vector<float>{100, 1, 1000, 10});
+    Uint8 keys[SDLK_LAST] = {};
+    Uint32 clock = 1000;
+    setHeldKeysForTesting(keys);
+    setTicksForTesting(&clock);
+    Universe universe;
+    universe.worlds.emplace_back();
+    Player player(point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 45);
+    player.setVelocity(point{1, 0});
+    universe.player = &player;
+    standardExplosion(point{500, 0}, universe.worlds[0], 1000);
+    FrameState state;
+    state.clockTime = clock;
+    state.spawnTicks = clock;
+    testing::internal::CaptureStdout();
+    Font font("no-font.ttf");
+    auto frameAfter = [&](Uint32 ms) {
+        clock += ms;
+        runFrame(state, universe, font);
+    };
+
+    frameAfter(20);
+    float stepBefore = player.position.x;
+    state.pause.wanted = true;
+    frameAfter(20);
+    stepBefore = player.position.x - stepBefore;
+    ASSERT_TRUE(state.pause.paused);
+    float pausedAt = player.position.x;
+    frameAfter(5000);
+    frameAfter(20);
+    EXPECT_EQ(player.position.x, pausedAt);
+    state.pause.wanted = false;
+    frameAfter(0);
+    EXPECT_FALSE(state.pause.paused);
+    frameAfter(20);
+    testing::internal::GetCapturedStdout();
+
+    EXPECT_EQ(state.frameTime, 20);
+    EXPECT_FLOAT_EQ(player.position.x - pausedAt, stepBefore);
+    EXPECT_TRUE(universe.worlds[0].ships.empty());
+    EXPECT_EQ(universe.worlds[0].timers.size(), 1u);
     setTicksForTesting(nullptr);
     setHeldKeysForTesting(nullptr);
 }
