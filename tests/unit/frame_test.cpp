@@ -178,12 +178,36 @@ TEST(Spawn, NewShipsAppearFarFromThePlayerAtTheFront) {
     EXPECT_EQ(universe.worlds[0].ships.size(), 300u);
 }
 
+namespace {
+// The real frame loop on a world of its own, with an injected clock, no
+// keys held and a player stored in the universe by the test.
+class FrameLoopTest : public testing::Test {
+protected:
+    void SetUp() override {
+        SHIPDATA.assign(2, std::vector<float>{0, 0, 0, 100, 10});
+        WEAPONDATA.assign(3, std::vector<float>{100, 1, 1000, 10});
+        setHeldKeysForTesting(keys);
+        setTicksForTesting(&clock);
+        universe.worlds.emplace_back();
+        state.clockTime = clock;
+        state.spawnTicks = clock;
+    }
+    void TearDown() override {
+        setTicksForTesting(nullptr);
+        setHeldKeysForTesting(nullptr);
+    }
+
+    Uint8 keys[SDLK_LAST] = {};
+    Uint32 clock = 1000;
+    Universe universe;
+    FrameState state;
+};
+}  // namespace
+
 // A fast-spinning planet carries the landed ship some 30 pixels in a 50 ms
 // frame, after the camera was set: the cursor must still be drawn where it
 // aims, at its place on the screen.
-TEST(FrameAim, CursorIsDrawnWhereItAimsWhileLandedOnASpinningPlanet) {
-    SHIPDATA.assign(2, std::vector<float>{0, 0, 0, 100, 10});
-    WEAPONDATA.assign(3, std::vector<float>{100, 1, 1000, 10});
+TEST_F(FrameLoopTest, CursorIsDrawnWhereItAimsWhileLandedOnASpinningPlanet) {
     // A magenta cursor on a black sky (it is drawn adding light).
     const unsigned char magenta[4] = {255, 0, 255, 255};
     const unsigned char black[4] = {0, 0, 0, 255};
@@ -195,13 +219,6 @@ TEST(FrameAim, CursorIsDrawnWhereItAimsWhileLandedOnASpinningPlanet) {
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, colour);
     }
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    Uint8 keys[SDLK_LAST] = {};
-    Uint32 clock = 1000;
-    setHeldKeysForTesting(keys);
-    setTicksForTesting(&clock);
-
-    Universe universe;
-    universe.worlds.emplace_back();
     Star star(point{0, 0}, 100, 0.01f, 0, 14, "Hub");
     star.addPlanet(Planet(500, 0.01f, 3000, 0, 0, 0.25f, 0, 10, "Spinner"));
     universe.worlds[0].stars.push_back(star);
@@ -209,9 +226,6 @@ TEST(FrameAim, CursorIsDrawnWhereItAimsWhileLandedOnASpinningPlanet) {
     Player player(point{3545, 0}, 0.001f, 0.001f, 0.003f, 1000, 45);
     player.setLanded();
     universe.player = &player;
-    FrameState state;
-    state.clockTime = clock;
-    state.spawnTicks = clock;
     state.spawnIntervalMs = 1e9f;
     state.cursor = point{70, 30};
     Font font("no-font.ttf");
@@ -236,29 +250,16 @@ TEST(FrameAim, CursorIsDrawnWhereItAimsWhileLandedOnASpinningPlanet) {
         EXPECT_NEAR(static_cast<float>(sumX) / count + 0.5f, state.cursor.x / 100 * w, 1.0f);
         EXPECT_NEAR(static_cast<float>(sumY) / count + 0.5f, state.cursor.y / 100 * h, 1.0f);
     }
-    setTicksForTesting(nullptr);
-    setHeldKeysForTesting(nullptr);
 }
 
 // Five seconds paused: the frame after resuming steps the world by its own
 // 20 ms only, so nothing spawns, no timed event runs out, and the ship moves
 // as far as in any 20 ms frame.
-TEST(PauseClock, NoPausedTimeReachesTheWorld) {
-    SHIPDATA.assign(2, std::vector<float>{0, 0, 0, 100, 10});
-    WEAPONDATA.assign(3, std::vector<float>{100, 1, 1000, 10});
-    Uint8 keys[SDLK_LAST] = {};
-    Uint32 clock = 1000;
-    setHeldKeysForTesting(keys);
-    setTicksForTesting(&clock);
-    Universe universe;
-    universe.worlds.emplace_back();
+TEST_F(FrameLoopTest, NoPausedTimeReachesTheWorld) {
     Player player(point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 45);
     player.setVelocity(point{1, 0});
     universe.player = &player;
     standardExplosion(point{500, 0}, universe.worlds[0], 1000);
-    FrameState state;
-    state.clockTime = clock;
-    state.spawnTicks = clock;
     testing::internal::CaptureStdout();
     Font font("no-font.ttf");
     auto frameAfter = [&](Uint32 ms) {
@@ -286,6 +287,4 @@ TEST(PauseClock, NoPausedTimeReachesTheWorld) {
     EXPECT_FLOAT_EQ(player.position.x - pausedAt, stepBefore);
     EXPECT_TRUE(universe.worlds[0].ships.empty());
     EXPECT_EQ(universe.worlds[0].timers.size(), 1u);
-    setTicksForTesting(nullptr);
-    setHeldKeysForTesting(nullptr);
 }
