@@ -57,16 +57,6 @@ class Game:
             time.sleep(0.1)
         return False
 
-    def wait_for_prefix(self, prefix, timeout=60):
-        """The first output line that starts with prefix, or None."""
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            found = [line for line in self.lines() if line.startswith(prefix)]
-            if found or self.process.poll() is not None:
-                return found[0] if found else None
-            time.sleep(0.1)
-        return None
-
     def wait_for_window(self, timeout=60):
         deadline = time.time() + timeout
         while time.time() < deadline and self.process.poll() is None:
@@ -144,22 +134,19 @@ class Game:
 
 @contextlib.contextmanager
 def own_screen(size):
-    """A virtual X screen of the given size ("1920x1080") for the duration of the block."""
+    """DISPLAY is a new virtual X screen of the given size ("1920x1080") inside the block."""
     read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24",
-                               "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24"],
+                              pass_fds=(write_end,), stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as ready:
         display = ":" + ready.readline().strip()
-    previous = os.environ.get("DISPLAY")
+    previous = os.environ["DISPLAY"]
     os.environ["DISPLAY"] = display
     try:
-        yield display
+        yield
     finally:
-        if previous is None:
-            del os.environ["DISPLAY"]
-        else:
-            os.environ["DISPLAY"] = previous
+        os.environ["DISPLAY"] = previous
         server.terminate()
         server.wait()
 
