@@ -32,6 +32,8 @@ public:
     // The paused picture must be drawn again (first paused frame, expose, new mode).
     bool redrawWanted = false;
     Uint32 pausedAt = 0;
+    // When the paused picture was last drawn (the library's ticks).
+    Uint32 drawnAt = 0;
     bool focusLossSeen = false;
     Uint32 focusLostAt = 0;
     // The last running frame, RGB rows from the bottom up.
