@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libsdl1.2-dev libglew-dev libglu1-mesa-dev libgl1-mesa-dri
-  libfreetype-dev libsoil-dev libsdl-mixer1.2-dev
+  libfreetype-dev libsoil-dev libsdl-mixer1.2-dev libpng-dev
   googletest libgtest-dev
   xvfb xauth xdotool imagemagick
   python3-pil python3-numpy

@@ -4,8 +4,11 @@
 #include <SDL/SDL.h>
 
 #include "app/FrameState.h"
+#include "app/GraphicsSetup.h"
 #include "app/Hud.h"
 #include "app/Input.h"
+#include "app/PausedFrame.h"
+#include "app/Screenshot.h"
 #include "assets/Font.h"
 #include "combat/Player.h"
 #include "combat/Timers.h"
@@ -104,10 +107,12 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
     int now = static_cast<int>(state.clockTime);
     player.update(dt);
     setCamera(state, player.position);
+    // Aimed and drawn from where the camera looks, though a planet or a
+    // wormhole moves the ship later in the frame.
+    const point aim = state.cursorInWorld(player.position);
     drawBackground();
     if (keyHeld(SDLK_SPACE)) {
-        player.shoot(state.clockTime, universe.currentWorld(), state.cursorInWorld(player.position),
-                     dt);
+        player.shoot(state.clockTime, universe.currentWorld(), aim, dt);
     }
 
     glColor4f(1, 0, 0, 1);
@@ -123,16 +128,30 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
     processStars(universe.currentWorld(), &player, dt);
 
     glColor4f(0, 0.7f, 0, 1);
-    drawMouse(state.cursorInWorld(player.position));
+    drawMouse(aim);
     drawBoundary();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     drawStatusLines(state, universe, font);
     drawPanels(universe);
 }
 
-void runFrame(FrameState& state, Universe& universe, Font& font) {
-    drawFrame(state, universe, font);
-    finishSoundFrame(universe.player->position, universe.player->thrustLevel);
+void presentFrame(FrameState& state, Universe& universe, Font& font) {
+    if (state.screenshotWanted) {
+        state.screenshotWanted = false;
+        saveScreenshot(state.window.area);
+    }
     SDL_GL_SwapBuffers();
     glClear(GL_COLOR_BUFFER_BIT);
+    switchWindowIfWanted(state, universe, font);
+}
+
+void runFrame(FrameState& state, Universe& universe, Font& font) {
+    if (state.pause.paused) {
+        runPausedFrame(state, universe, font);
+        return;
+    }
+    drawFrame(state, universe, font);
+    finishSoundFrame(universe.player->position, universe.player->thrustLevel);
+    state.pause.enterIfWanted(state.window.area);
+    presentFrame(state, universe, font);
 }

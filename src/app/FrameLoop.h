@@ -11,6 +11,9 @@ class Universe;
 void runFrame(FrameState& state, Universe& universe, Font& font);
 // All of a frame but the buffer swap: the picture is left in the back buffer.
 void drawFrame(FrameState& state, Universe& universe, Font& font);
+// Shows the back buffer (saving it first when a screenshot is wanted), then
+// switches the window mode when asked.
+void presentFrame(FrameState& state, Universe& universe, Font& font);
 // Puts one enemy into the player's world, at least 20000 units from the player.
 void spawnEnemy(Universe& universe);
 // Perspective camera centred on `centre` (the player's position in the game).

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "app/Pause.h"
+#include "app/WindowMode.h"
 #include "core/point.h"
 
 // The world rectangle the camera shows.
@@ -15,7 +17,8 @@ struct ViewRect {
 };
 
 // What the frame loop keeps from one frame to the next: timing, the FPS
-// figure, enemy spawning, the camera settings and the virtual cursor.
+// figure, enemy spawning, the camera settings, the virtual cursor, and the
+// desktop side: pause, window mode and screenshot requests.
 class FrameState {
 public:
     FrameState();
@@ -47,4 +50,8 @@ public:
     std::string projectilesText;
     std::string timersText;
     std::string healthText;
+    Pause pause;
+    WindowMode window;
+    // F12 was pressed: save the frame before it is shown.
+    bool screenshotWanted = false;
 };

@@ -8,8 +8,10 @@
 #include <iostream>
 #include <memory>
 
+#include "app/CommandLine.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
+#include "app/GraphicsSetup.h"
 #include "assets/Font.h"
 #include "assets/Shaders.h"
 #include "assets/Tables.h"
@@ -26,17 +28,13 @@
 namespace {
 void say(const char* line) { std::cout << line << std::endl; }
 
-void openWindow() {
+void openWindow(WindowMode& window, bool fullScreen) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_putenv(const_cast<char*>("SDL_VIDEO_CENTERED=center"));
-    if (!SDL_SetVideoMode(w, h, 32, SDL_OPENGL)) {
-        std::printf("Unable to set %d x %d 32b video: %s\n", w, h, SDL_GetError());
-        std::fflush(stdout);
-        std::exit(1);
-    }
+    window.readDesktop();
+    window.open(fullScreen);
     SDL_WM_SetCaption("Rerara", "Rerara?");
-    SDL_WM_GrabInput(SDL_GRAB_ON);
-    SDL_ShowCursor(SDL_DISABLE);
+    captureInput(true);
     SDL_EnableUNICODE(1);
 }
 
@@ -49,17 +47,14 @@ void initialiseGlew() {
         say("Glew is initialized");
     }
 }
-
-void prepareDrawing() {
-    glViewport(0, 0, w, h);
-    glClearColor(0, 0, 0, 0);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    glEnable(GL_BLEND);
-}
 }  // namespace
 
-int SDL_main(int, char**) {
+int SDL_main(int argc, char** argv) {
+    Options options = parseCommandLine(argc, argv);
+    if (options.help) {
+        printHelp(std::cout);
+        return 0;
+    }
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     say("Starting this thing");
     if (initWindowingLibrary(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
@@ -68,11 +63,12 @@ int SDL_main(int, char**) {
     }
     say("SDL initialized");
     std::atexit(SDL_Quit);
-    openWindow();
+    FrameState state;
+    openWindow(state.window, options.fullScreen);
     SoundSystem sound(readSoundSettings("settings.txt"));
     useSoundSystem(&sound);
     initialiseGlew();
-    prepareDrawing();
+    prepareDrawing(state.window.area);
 
     loadTextures();
     if (!initializeWeaponArray() || !initializeShipArray()) {
@@ -81,7 +77,6 @@ int SDL_main(int, char**) {
     shaders = readShaders();
     say("Ver17");
 
-    FrameState state;
     state.clockTime = ticks();
     SDL_GetRelativeMouseState(nullptr, nullptr);
     Universe universe;
@@ -97,7 +92,7 @@ int SDL_main(int, char**) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     say("Loading font");
-    Font font("subatomic.tsoonami.ttf");
+    Font font(fontFileName);
     say("Initializing stars");
     if (!initializeStars(universe)) {
         return 1;

@@ -11,7 +11,6 @@ void applyKeyPress(SDLKey key, FrameState& state, Player& player) {
     switch (key) {
         case SDLK_MINUS: state.spawnIntervalMs *= 2; break;
         case SDLK_EQUALS: state.spawnIntervalMs *= 0.5f; break;
-        case SDLK_q: std::exit(0);
         case SDLK_n: state.nearScale *= 1.2f; break;
         case SDLK_m: state.nearScale /= 1.2f; break;
         case SDLK_x: state.farScale *= 1.2f; break;
@@ -20,6 +19,17 @@ void applyKeyPress(SDLKey key, FrameState& state, Player& player) {
         case SDLK_2: player.weapon = 1; break;
         case SDLK_3: player.weapon = 2; break;
         case SDLK_v: toggleMute(); break;
+        default: applyDesktopKey(key, state); break;
+    }
+}
+
+void applyDesktopKey(SDLKey key, FrameState& state) {
+    switch (key) {
+        case SDLK_q: std::exit(0);
+        case SDLK_p:
+        case SDLK_ESCAPE: state.pause.wanted = !state.pause.paused; break;
+        case SDLK_F11: state.window.switchWanted = true; break;
+        case SDLK_F12: state.screenshotWanted = true; break;
         default: break;
     }
 }
@@ -32,6 +42,19 @@ void applyMouseButton(int button, FrameState& state) {
     }
 }
 
+void handlePausedInput(FrameState& state) {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_KEYDOWN) {
+            applyDesktopKey(event.key.keysym.sym, state);
+        } else if (event.type == SDL_VIDEOEXPOSE) {
+            state.pause.redrawWanted = true;
+        } else if (event.type == SDL_QUIT) {
+            std::exit(0);
+        }
+    }
+}
+
 void handleInput(FrameState& state, Player& player) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
@@ -41,8 +64,11 @@ void handleInput(FrameState& state, Player& player) {
             applyMouseButton(event.button.button, state);
         } else if (event.type == SDL_QUIT) {
             std::exit(0);
+        } else if (event.type == SDL_ACTIVEEVENT && event.active.gain == 0) {
+            state.pause.noteFocusLoss();
         }
     }
+    state.pause.pauseIfFocusStaysLost();
     int dx = 0;
     int dy = 0;
     SDL_GetRelativeMouseState(&dx, &dy);

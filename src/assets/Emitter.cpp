@@ -66,7 +66,15 @@ Emitter::Emitter(EmitterDefinition d)
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     reportError();
     std::cout << "shader size: " << shaders.size() << std::endl;
+    linkUniforms();
+    // Only a usable definition has a particle count to read.
+    if (!uniformLocations.empty()) {
+        corners = particleCorners(static_cast<int>(definition[0][0][0]));
+    }
+}
 
+void Emitter::linkUniforms() {
+    uniformLocations.clear();
     int index = programIndexOf(definition);
     if (index < 0) {
         return;
@@ -82,7 +90,6 @@ Emitter::Emitter(EmitterDefinition d)
     glUniform1i(uniformLocations[layout.samplerSlot], 0);
     reportError();
     glUseProgram(0);
-    corners = particleCorners(static_cast<int>(definition[0][0][0]));
 }
 
 void Emitter::updateValue(const float& value, const int& index) {

@@ -15,6 +15,10 @@ class Emitter {
 public:
     explicit Emitter(EmitterDefinition definition);
 
+    // Finds this emitter's uniforms in its program; again whenever the
+    // programs are built anew.
+    void linkUniforms();
+
     // Sets the float uniform in slot `index` of this emitter's program.
     void updateValue(const float& value, const int& index);
     void update(int dt, point position, float angle, bool flag);

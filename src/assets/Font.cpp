@@ -96,6 +96,16 @@ Font::Font(std::string fileName) : ready(0) {
     if (openFace(fileName) && buildGlyphs()) ready = 1;
 }
 
+float Font::textWidth(const std::string& text, float scale) const {
+    float f = scale * 0.0001f;
+    float width = 0;
+    for (char c : text) {
+        unsigned char code = static_cast<unsigned char>(c);
+        if (code < glyphCount) width += f * letterMetrics[code].advance;
+    }
+    return width;
+}
+
 void Font::displayText(std::string text, float x, float y, float scale) {
     glBindTexture(GL_TEXTURE_2D, 0);
     if (!ready) return;

@@ -27,6 +27,8 @@ class Font {
 public:
     explicit Font(std::string fileName);
     void displayText(std::string text, float x, float y, float scale);
+    // How far displayText moves the pen for this text.
+    float textWidth(const std::string& text, float scale) const;
 
     int ready;
 };

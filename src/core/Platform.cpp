@@ -5,6 +5,7 @@
 namespace {
 const Uint8* heldKeysOverride = nullptr;
 const Uint32* ticksOverride = nullptr;
+Uint32 pausedTime = 0;
 }  // namespace
 
 bool keyHeld(SDLKey key) {
@@ -28,7 +29,9 @@ int initWindowingLibrary(Uint32 flags) {
     return result;
 }
 
-Uint32 ticks() { return ticksOverride ? *ticksOverride : SDL_GetTicks(); }
+Uint32 ticks() { return (ticksOverride ? *ticksOverride : SDL_GetTicks()) - pausedTime; }
+
+void addPausedTime(Uint32 ms) { pausedTime += ms; }
 
 void setHeldKeysForTesting(const Uint8* keys) { heldKeysOverride = keys; }
 

@@ -8,7 +8,10 @@ bool keyHeld(SDLKey key);
 // SDL_Init, tried again a few times: a busy X server now and then refuses a
 // connection that succeeds a moment later.
 int initWindowingLibrary(Uint32 flags);
+// The game's clock: the library's tick count less all the time spent paused,
+// so nothing timed sees a pause.
 Uint32 ticks();
+void addPausedTime(Uint32 ms);
 
 // Tests only: a 323-entry array indexed by SDLKey, or nullptr for the real keyboard.
 void setHeldKeysForTesting(const Uint8* keys);

@@ -31,3 +31,9 @@ void toggleMute() {
         active->toggleMute();
     }
 }
+
+void pauseSounds(bool paused) {
+    if (active) {
+        active->pause(paused);
+    }
+}

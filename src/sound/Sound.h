@@ -16,3 +16,5 @@ void playSound(SoundEffect effect);
 // ship and keeps the engine loop at the thrust level.
 void finishSoundFrame(point listener, float thrustLevel);
 void toggleMute();
+// Holds every sound where it is while the game is paused, and lets it go on after.
+void pauseSounds(bool paused);

@@ -123,6 +123,17 @@ void SoundSystem::toggleMute() {
     }
 }
 
+void SoundSystem::pause(bool paused) {
+    if (!open) {
+        return;
+    }
+    if (paused) {
+        Mix_Pause(-1);
+    } else {
+        Mix_Resume(-1);
+    }
+}
+
 int SoundSystem::playing(SoundEffect effect) const {
     if (!open) {
         return 0;

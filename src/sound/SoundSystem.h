@@ -27,6 +27,7 @@ public:
     // engine at the thrust level, the laser if it was requested this frame.
     void finishFrame(point listener, float thrustLevel);
     void toggleMute();
+    void pause(bool paused);
     // Instances of a sound sounding now.
     int playing(SoundEffect effect) const;
 

@@ -68,12 +68,20 @@ void Trail::draw(point current) {
 }
 
 // Each pair carries -w then +w in alpha: the sign picks the ribbon edge, xy
-// the sample and zw the one before it, for the direction of travel.
+// the sample and zw the one before it, for the direction of travel. Samples
+// stored in one place (a long frame) give no direction; such a segment takes
+// its older neighbour's, or the ribbon pinches to nothing there.
 void Trail::drawStrip(point current) {
     int n = sampleCount;
     strip.resize(static_cast<size_t>(2 * (n + 1) * floatsPerVertex));
     float* out = strip.data();
+    point travel{0, 0};
     auto emitPair = [&](point at, point before, float w) {
+        if (at.x == before.x && at.y == before.y) {
+            before = point{at.x - travel.x, at.y - travel.y};
+        } else {
+            travel = point{at.x - before.x, at.y - before.y};
+        }
         for (float signedWidth : {-w, w}) {
             *out++ = at.x;
             *out++ = at.y;

@@ -1,5 +1,6 @@
 """Drives the real game binary under the X display for end-to-end tests."""
 
+import contextlib
 import os
 import shutil
 import subprocess
@@ -20,7 +21,7 @@ def xdotool(*args):
 class Game:
     """The game running in a scratch copy of data/, with its output captured."""
 
-    def __init__(self, remove=(), replace=None, env=None):
+    def __init__(self, remove=(), replace=None, env=None, args=()):
         self.dir = tempfile.mkdtemp(prefix="rerara-e2e-")
         shutil.copytree(DATA, self.dir, dirs_exist_ok=True)
         for name in remove:
@@ -31,7 +32,7 @@ class Game:
         self.out = open(os.path.join(self.dir, "stdout.txt"), "w+")
         self.err = open(os.path.join(self.dir, "stderr.txt"), "w+")
         env = {**os.environ, "SDL_AUDIODRIVER": "dummy", **(env or {})}
-        self.process = subprocess.Popen([os.path.abspath(BINARY)], cwd=self.dir, stdout=self.out,
+        self.process = subprocess.Popen([os.path.abspath(BINARY), *args], cwd=self.dir, stdout=self.out,
                                         stderr=self.err, env=env)
         self.window = None
 
@@ -88,15 +89,21 @@ class Game:
     def wheel(self, button, clicks=1):
         xdotool("click", "--repeat", str(clicks), "--delay", "80", str(button))
 
-    def screenshot(self, name):
-        """The game window's pixels, saved as a PNG under the screenshot folder."""
+    def geometry(self):
+        """The window's (x, y, width, height) on the screen."""
+        shell = xdotool("getwindowgeometry", "--shell", self.window)
+        values = dict(line.split("=") for line in shell.splitlines() if "=" in line)
+        return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def screenshot(self, name, whole_screen=False):
+        """The game window's pixels (or the whole screen's), saved as a PNG under the screenshot folder."""
         os.makedirs(SHOTS, exist_ok=True)
         root = os.path.join(self.dir, "root.png")
         subprocess.run(["import", "-window", "root", root], check=True)
-        geometry = xdotool("getwindowgeometry", "--shell", self.window)
-        values = dict(line.split("=") for line in geometry.splitlines() if "=" in line)
-        x, y = int(values["X"]), int(values["Y"])
-        image = Image.open(root).convert("RGB").crop((x, y, x + 1280, y + 1024))
+        image = Image.open(root).convert("RGB")
+        if not whole_screen:
+            x, y, width, height = self.geometry()
+            image = image.crop((x, y, x + width, y + height))
         path = os.path.join(SHOTS, name + ".png")
         image.save(path)
         return image
@@ -123,6 +130,25 @@ class Game:
         self.out.close()
         self.err.close()
         shutil.rmtree(self.dir, ignore_errors=True)
+
+
+@contextlib.contextmanager
+def own_screen(size):
+    """DISPLAY is a new virtual X screen of the given size ("1920x1080") inside the block."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24"],
+                              pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as ready:
+        display = ":" + ready.readline().strip()
+    previous = os.environ["DISPLAY"]
+    os.environ["DISPLAY"] = display
+    try:
+        yield
+    finally:
+        os.environ["DISPLAY"] = previous
+        server.terminate()
+        server.wait()
 
 
 def bright_pixels(image, box, threshold=120):

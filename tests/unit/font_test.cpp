@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "TestSupport.h"
 #include "assets/Font.h"
@@ -76,12 +77,30 @@ TEST_F(FontTest, GlyphMetricsDescribeTheRaster) {
     EXPECT_EQ(letter.topEdge, letter.bitmapTop * 64);
     EXPECT_GT(letter.rightEdge, letter.leftEdge);
     EXPECT_GT(letter.topEdge, letter.bottomEdge);
-    // A capital at 300 pixels per em stands roughly 220 pixels high on the baseline.
+    // A capital at 300 pixels per em stands roughly 190 pixels high on the baseline.
     EXPECT_NEAR(letter.bottomEdge, 0, 64);
-    EXPECT_NEAR(letter.topEdge / 64, 220, 20);
+    EXPECT_NEAR(letter.topEdge / 64, 190, 20);
     EXPECT_GT(letter.advance, letter.rightEdge - letter.leftEdge);
     const metrics& descender = letterMetrics['g'];
     EXPECT_LT(descender.bottomEdge, 0);
+}
+
+// The status lines are drawn 30 units apart at scale 20, every figure any
+// digit: no line may touch the one above it.
+TEST_F(FontTest, StatusLinesDoNotTouchEachOther) {
+    const char* lines[] = {"FPS:", "Ships:", "Projectiles:", "Timers:", "Player HP:"};
+    auto lit = [&](const char* label, float y) {
+        drawText(*font, std::string(label) + " 0123456789.e+", 0, y);
+        std::vector<unsigned char> red(600 * 80);
+        glReadPixels(0, 100, 600, 80, GL_RED, GL_UNSIGNED_BYTE, red.data());
+        return red;
+    };
+    for (int i = 0; i < 4; ++i) {
+        std::vector<unsigned char> lower = lit(lines[i], 110), upper = lit(lines[i + 1], 140);
+        int touching = 0;
+        for (size_t p = 0; p < lower.size(); ++p) touching += lower[p] > 0 && upper[p] > 0;
+        EXPECT_EQ(touching, 0) << lines[i] << " / " << lines[i + 1];
+    }
 }
 
 TEST_F(FontTest, DrawsWhiteTextAtThePen) {

@@ -3,12 +3,17 @@
 
 #include <cmath>
 
+#include "TestSupport.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
 #include "app/Input.h"
 #include "assets/EmitterData.h"
+#include "assets/Font.h"
 #include "assets/Tables.h"
+#include "assets/Textures.h"
 #include "combat/Player.h"
+#include "combat/Timers.h"
+#include "core/Constants.h"
 #include "core/Geometry.h"
 #include "core/Platform.h"
 #include "world/Universe.h"
@@ -171,4 +176,99 @@ TEST(Spawn, NewShipsAppearFarFromThePlayerAtTheFront) {
                   20000.0f);
     }
     EXPECT_EQ(universe.worlds[0].ships.size(), 300u);
+}
+
+namespace {
+// The real frame loop on one world, with an injected clock and no keys held.
+class FrameLoopTest : public testing::Test {
+protected:
+    void SetUp() override {
+        SHIPDATA.assign(2, std::vector<float>{0, 0, 0, 100, 10});
+        WEAPONDATA.assign(3, std::vector<float>{100, 1, 1000, 10});
+        setHeldKeysForTesting(keys);
+        setTicksForTesting(&clock);
+        universe.worlds.emplace_back();
+        universe.player = &player;
+        state.clockTime = state.spawnTicks = clock;
+    }
+    void TearDown() override {
+        setTicksForTesting(nullptr);
+        setHeldKeysForTesting(nullptr);
+    }
+
+    Uint8 keys[SDLK_LAST] = {};
+    Uint32 clock = 1000;
+    Universe universe;
+    Player player{point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 45};
+    FrameState state;
+    Font font{"no-font.ttf"};
+};
+}  // namespace
+
+// A fast-spinning planet carries the landed ship some 30 pixels in a 50 ms
+// frame, after the camera was set: the cursor must still be drawn where it
+// aims, at its place on the screen.
+TEST_F(FrameLoopTest, CursorIsDrawnWhereItAimsWhileLandedOnASpinningPlanet) {
+    // A magenta cursor on a black sky (it is drawn adding light).
+    const unsigned char magenta[4] = {255, 0, 255, 255}, black[4] = {0, 0, 0, 255};
+    glEnable(GL_TEXTURE_2D);
+    for (auto [slot, colour] : {std::pair{1, magenta}, std::pair{9, black}}) {
+        glGenTextures(1, &textures[slot]);
+        glBindTexture(GL_TEXTURE_2D, textures[slot]);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, colour);
+    }
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    Star star(point{0, 0}, 100, 0.01f, 0, 14, "Hub");
+    // Orbit radius 3000 at angle 0 and no orbit speed: the planet stays at (3000, 0).
+    star.addPlanet(Planet(500, 0.01f, 3000, 0, 0, 0.25f, 0, 10, "Spinner"));
+    universe.worlds[0].stars.push_back(star);
+    player.position = point{3545, 0};
+    player.setLanded();
+    state.spawnIntervalMs = 1e9f;
+    for (int frame = 0; frame < 3; ++frame) {
+        clock += 50;
+        glClear(GL_COLOR_BUFFER_BIT);
+        point before = player.position;
+        drawFrame(state, universe, font);
+        ASSERT_GT(pointDistance(before, player.position), 100.0f) << "the planet did not carry the ship";
+        // The 60-unit sprite is 15 pixels wide: lit 6 pixels from its centre each way, dark at 9.
+        auto magentaAt = [&](float dx, float dy) {
+            Rgba p = readPixel(int(state.cursor.x / 100 * w + dx), int(state.cursor.y / 100 * h + dy));
+            return p.r > 200 && p.g < 60 && p.b > 200;
+        };
+        for (float d : {-6.0f, 6.0f}) {
+            EXPECT_TRUE(magentaAt(d, 0) && magentaAt(0, d)) << "frame " << frame;
+            EXPECT_FALSE(magentaAt(1.5f * d, 0) || magentaAt(0, 1.5f * d)) << "frame " << frame;
+        }
+    }
+}
+
+// Five seconds paused: the frame after resuming steps the world by its own
+// 20 ms only, so nothing spawns, no timed event runs out, and the ship moves
+// as far as in any 20 ms frame.
+TEST_F(FrameLoopTest, NoPausedTimeReachesTheWorld) {
+    player.setVelocity(point{1, 0});
+    standardExplosion(point{500, 0}, universe.worlds[0], 1000);
+    auto frameAfter = [&](Uint32 ms) {
+        clock += ms;
+        runFrame(state, universe, font);
+    };
+    testing::internal::CaptureStdout();
+    frameAfter(20);
+    state.pause.wanted = true;
+    frameAfter(20);
+    ASSERT_TRUE(state.pause.paused);
+    float pausedAt = player.position.x;
+    frameAfter(5000);
+    EXPECT_EQ(player.position.x, pausedAt);
+    state.pause.wanted = false;
+    frameAfter(0);
+    EXPECT_FALSE(state.pause.paused);
+    frameAfter(20);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(state.frameTime, 20);
+    EXPECT_FLOAT_EQ(player.position.x - pausedAt, 20);
+    EXPECT_TRUE(universe.worlds[0].ships.empty());
+    EXPECT_EQ(universe.worlds[0].timers.size(), 1u);
 }

@@ -139,3 +139,21 @@ TEST_F(TrailDrawing, ARestingOrMissingTrailIsSafe) {
     EXPECT_EQ(brightness(0, 0, 1280, 1024), 0);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
+
+// A 100 ms frame stores five samples in one place. The ribbon must keep its
+// width through them, not pinch to nothing where the ship went on.
+TEST_F(TrailDrawing, ALongFrameLeavesNoGap) {
+    Trail trail(40, point{0, 0}, 20, 10.0f, 0.0f, 1.0f, 1.0f);
+    for (int i = 1; i <= 20; ++i) trail.update(point{10.0f * i, 0}, 20);
+    trail.update(point{250, 0}, 100);
+    for (int i = 1; i <= 10; ++i) trail.update(point{250.0f + 10 * i, 0}, 20);
+    point eye{250, 0};
+    startGameFrame(eye, 1000);  // about one unit per pixel
+    trail.draw(point{350, 0});
+    for (float along = 246; along <= 256; along += 1) {
+        point p = worldToPixel(point{along, 0}, eye, 1000);
+        int lit = 0;
+        for (int dy = -15; dy <= 15; ++dy) lit += readPixel(int(p.x), int(p.y) + dy).g > 0;
+        EXPECT_GE(lit, 10) << "too thin across x = " << along;
+    }
+}

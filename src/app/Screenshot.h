@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "app/WindowMode.h"
+
+// Where screenshots go: `screenshots` in the working directory, which is the
+// data folder when the game runs as it should.
+std::filesystem::path screenshotFolder();
+// Saves the picture area of the back buffer as the next free numbered PNG in
+// that folder and prints its path; a folder that cannot be written gets one
+// line and the game runs on.
+void saveScreenshot(const PictureArea& area);
+// 8-bit RGB rows given from the bottom up, as OpenGL reads them. False when
+// the file could not be written.
+bool writePng(std::FILE* file, int width, int height, const std::vector<unsigned char>& rgb);

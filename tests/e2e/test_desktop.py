@@ -1,0 +1,113 @@
+"""The game on the player's desktop: pause, window modes, screenshots, --help."""
+
+import os
+import subprocess
+import time
+import unittest
+
+from PIL import Image, ImageChops
+
+from rerara import BINARY, Game, bright_pixels, colour_pixels, own_screen, xdotool
+
+
+def green(r, g, b):
+    return g > 150 and r < 150
+
+
+def differing(a, b):
+    return sum(1 for v in ImageChops.difference(a.convert("RGB"), b).convert("L").getdata() if v > 2)
+
+
+def planet_centre(image):
+    """Where the orange planet between the radar and the map is (its spin does not count)."""
+    band = image.convert("RGB").crop((200, 0, 1080, 200)).getdata()
+    spots = [(i % 880, i // 880) for i, (r, g, b) in enumerate(band) if r > 40 and 0.3 * r < g < 0.75 * r and b < 0.5 * r]
+    return [sum(axis) / len(spots) for axis in zip(*spots)]
+
+
+class Pausing(unittest.TestCase):
+    def test_pause_freezes_the_world_frees_the_pointer_and_f12_saves_the_screen(self):
+        with Game() as game:
+            game.start()
+            game.key("p")
+            self.assertTrue(game.wait_for_line("Paused"))
+            x, y, width, height = game.geometry()
+            xdotool("mousemove", "5", "5")  # outside the window: possible only when it is free
+            self.assertIn("x:5 y:5", xdotool("getmouselocation"))
+            time.sleep(0.5)
+            paused = game.screenshot("pause-paused")
+            time.sleep(2.5)
+            self.assertEqual(differing(paused, game.screenshot("pause-later")), 0)
+            self.assertLess(bright_pixels(paused, (0, 0, 1280, 300), 200), 50)  # dimmed
+            self.assertGreater(bright_pixels(paused, (400, 400, 880, 560), 200), 1500)  # the words
+
+            xdotool("mousemove", str(x + width // 2), str(y + height // 2))
+            xdotool("windowfocus", "--sync", game.window)
+            shot = os.path.join(game.dir, "screenshots", "rerara-%04d.png")
+            game.key("F12")
+            self.assertTrue(game.wait_for_line("Screenshot saved: " + shot % 1), game.output())
+            with Image.open(shot % 1) as saved:
+                self.assertEqual(saved.format, "PNG")
+                self.assertLess(differing(saved, paused), 100)
+            game.key("p", "F12")  # the first frames after resuming
+            self.assertTrue(game.wait_for_line("Screenshot saved: " + shot % 2), game.output())
+            # The planet orbited a frame or two further, not the seconds spent paused.
+            with Image.open(shot % 2) as resumed:
+                moved = [abs(a - b) for a, b in zip(planet_centre(paused), planet_centre(resumed))]
+            self.assertLess(max(moved), 8)
+
+            os.rename(os.path.dirname(shot), os.path.join(game.dir, "kept"))
+            open(os.path.dirname(shot), "w").close()
+            game.key("F12", "Escape")
+            self.assertTrue(game.wait_for_line("Screenshot not saved: cannot write screenshots: Not a directory"))
+            game.key("q")  # also while paused
+            self.assertEqual(game.wait_exit(), 0)
+            self.assertEqual(game.lines().count("Paused"), 2)
+
+    def test_losing_the_focus_pauses(self):
+        with Game() as game:
+            game.start()
+            xdotool("windowfocus", xdotool("search", "--maxdepth", "0", "--name", ""))
+            self.assertTrue(game.wait_for_line("Paused", timeout=20), game.output())
+
+
+class WindowModes(unittest.TestCase):
+    def test_f11_fills_a_wide_screen_with_the_picture_and_back(self):
+        with own_screen("1920x1080"), Game() as game:
+            game.start()
+            game.key("F11")
+            self.assertTrue(game.wait_for_line("Full screen 1920 x 1080"), game.output())
+            time.sleep(1.0)
+            shot = game.screenshot("fullscreen-1920x1080", whole_screen=True)
+            # The 5:4 picture is 1350 x 1080 from x = 285, black beside it,
+            # with the radar, the map and the status lines in its corners.
+            self.assertEqual(bright_pixels(shot, (0, 0, 285, 1080), 10), 0)
+            self.assertEqual(bright_pixels(shot, (1635, 0, 1920, 1080), 10), 0)
+            self.assertGreater(colour_pixels(shot, (285, 0, 500, 215), green), 500)
+            self.assertGreater(colour_pixels(shot, (1420, 0, 1635, 215), lambda r, g, b: b > 150 and r < 180), 500)
+            self.assertGreater(bright_pixels(shot, (285, 910, 700, 1080), 200), 1500)
+            game.key("F11")
+            self.assertTrue(game.wait_for_line("Window 1280 x 1024"), game.output())
+            time.sleep(1.0)
+            self.assertEqual(game.geometry()[2:], (1280, 1024))
+            self.assertGreater(colour_pixels(game.screenshot("fullscreen-back"), (0, 0, 200, 200), green), 500)
+
+    def test_fullscreen_flag_and_a_small_desktop(self):
+        with own_screen("1920x1080"), Game(args=["--fullscreen"]) as game:
+            game.start()
+            self.assertEqual(game.geometry(), (0, 0, 1920, 1080))
+        with own_screen("1024x768"), Game() as game:
+            game.start()
+            x, y, width, height = game.geometry()
+            self.assertEqual((width, height), (960, 768))
+            self.assertTrue(x >= 0 and x + width <= 1024 and y >= 0 and y + height <= 768)
+            self.assertGreater(colour_pixels(game.screenshot("small-desktop"), (0, 0, 160, 160), green), 300)
+
+    def test_help_lists_the_flags_and_starts_nothing(self):
+        result = subprocess.run([BINARY, "--help"], capture_output=True, text=True, timeout=30, check=True)
+        self.assertIn("--fullscreen", result.stdout)
+        self.assertNotIn("Starting this thing", result.stdout)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
