@@ -7,6 +7,7 @@
 #include <SOIL/SOIL.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -211,6 +212,22 @@ TEST_F(ReferenceScenes, LaserWhileThrusting) {
     keys[SDLK_w] = 1;
     keys[SDLK_a] = 1;
     runAndCompare("laser", 25);
+}
+
+// A crowd: ships circling close together, their trails crossing each
+// other's bodies, with shots and explosions among them.
+TEST_F(ReferenceScenes, ACrowdWhoseTrailsCrossTheirBodies) {
+    for (int i = 0; i < 60; ++i) {
+        float angle = i * 0.7f;
+        float radius = 300 + 25.0f * (i % 13);
+        point at{radius * std::cos(angle), radius * std::sin(angle)};
+        addShip(at, point{-std::sin(angle) * 0.9f, std::cos(angle) * 0.9f}, i % 4 == 0 ? 1 : 0);
+        addShot(point{at.x * 1.5f, at.y * 1.5f}, point{std::cos(angle), -std::sin(angle)}, i % 5 == 0 ? 2 : 0);
+    }
+    for (int i = 0; i < 8; ++i) {
+        standardExplosion(point{-600.0f + 150 * i, 100.0f * (i % 3)}, world(), startTick + 400 + 20 * i);
+    }
+    runAndCompare("crowd", 25);
 }
 
 // Zoomed out, and with the depth effect pulled so far that the world plane
