@@ -108,6 +108,8 @@ protected:
         clock = startTick;
         state.clockTime = startTick;
         state.spawnTicks = startTick;
+        // Shockwaves from bursting shots take a random turn.
+        std::srand(1);
         for (int i = 1; i < frames; ++i) {
             clock += frameStep;
             runFrame(state, universe, *font);
