@@ -7,6 +7,7 @@
 #include "core/Constants.h"
 #include "core/Draw.h"
 #include "core/Geometry.h"
+#include "core/SpriteBatch.h"
 #include "world/WorldState.h"
 
 namespace {
@@ -117,11 +118,13 @@ void topLeftUI(WorldState& world, Player* player) {
     drawFace(11, 0, -faceSize, true);
     startPanelProjection(-100, w - 100, 100 - h, 100, radarScale, player->position);
     drawRadarBlip(player->position, 13, 500);
+    SpriteBatch shipBlips;
     for (const Ship& ship : world.ships) {
         if (pointDistance(ship.position, player->position) < radarRange) {
-            drawRadarBlip(ship.position, 12, 500);
+            shipBlips.add(textures[12], ship.position, 500, 0);
         }
     }
+    shipBlips.flush();
     for (Star& star : world.stars) {
         if (pointDistance(star.position, player->position) < radarRange) {
             star.draw();

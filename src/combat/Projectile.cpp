@@ -11,7 +11,7 @@
 #include "combat/Targeting.h"
 #include "combat/Timers.h"
 #include "core/Constants.h"
-#include "core/Draw.h"
+#include "core/SpriteBatch.h"
 #include "core/VisibleArea.h"
 #include "sound/Sound.h"
 #include "world/WorldState.h"
@@ -36,18 +36,11 @@ bool bounceOff(float& coordinate, float& speed, float bound, int dt) {
 
 bool outside(point p) { return p.x > XBOUND || p.x < -XBOUND || p.y > YBOUND || p.y < -YBOUND; }
 
-void drawShot(point position, float theta, int sprite) {
-    if (!visibleArea.shows(position, shotReach)) {
-        return;
+// Shots out of view are not drawn.
+void drawShot(SpriteBatch& sprites, point position, float theta, int sprite) {
+    if (visibleArea.shows(position, shotReach)) {
+        sprites.add(textures[sprite], position, 20, theta * 57.2958f);
     }
-    glPushMatrix();
-    reportError();
-    glTranslatef(position.x, position.y, 0);
-    glRotatef(theta * 57.2958f, 0, 0, 1);
-    glBindTexture(GL_TEXTURE_2D, textures[sprite]);
-    drawSquare(20);
-    glPopMatrix();
-    glBindTexture(GL_TEXTURE_2D, 0);
 }
 
 void startShockwave(point position, WorldState& world, int now) {
@@ -91,10 +84,13 @@ void Projectile::addVelocity(point v) {
 }
 
 bool Projectile::update(int dt, WorldState& world, int now) {
-    return update(dt, world, now, ShipGrid(world.ships));
+    SpriteBatch sprites;
+    bool kept = update(dt, world, now, ShipGrid(world.ships), sprites);
+    sprites.flush();
+    return kept;
 }
 
-bool Projectile::update(int dt, WorldState& world, int now, const ShipGrid& ships) {
+bool Projectile::update(int dt, WorldState& world, int now, const ShipGrid& ships, SpriteBatch& sprites) {
     point previous = position;
     position.x += velocity.x * dt;
     position.y += velocity.y * dt;
@@ -117,13 +113,13 @@ bool Projectile::update(int dt, WorldState& world, int now, const ShipGrid& ship
         if (expired || handleCollision(previous, ships)) {
             return false;
         }
-        drawShot(position, theta, gunSprite);
+        drawShot(sprites, position, theta, gunSprite);
     } else if (weapon == 2) {
         if (expired || handleCollision(previous, ships)) {
             startShockwave(position, world, now);
             return false;
         }
-        drawShot(position, theta, shockwaveSprite);
+        drawShot(sprites, position, theta, shockwaveSprite);
     }
     lifetime -= dt;
     return true;

@@ -3,6 +3,7 @@
 #include "core/point.h"
 
 class ShipGrid;
+class SpriteBatch;
 class WorldState;
 
 // One shot in flight.
@@ -15,8 +16,9 @@ public:
     void addVelocity(point v);
     // False asks the caller to remove the projectile.
     bool update(int dt, WorldState& world, int now);
-    // The same, finding the ship hit through a grid of the world's ships.
-    bool update(int dt, WorldState& world, int now, const ShipGrid& ships);
+    // The same, finding the ship hit through a grid of the world's ships and
+    // putting the shot's sprite into `sprites` for the caller to draw.
+    bool update(int dt, WorldState& world, int now, const ShipGrid& ships, SpriteBatch& sprites);
     // Damages the ship the path flown this frame hits first; true on a hit.
     bool handleCollision(point previous, const ShipGrid& ships);
 

@@ -124,7 +124,6 @@ bool Ship::update(int dt, WorldState& world, Player* player) {
     slideAlongBound(position.y, velocity.y, YBOUND);
 
     trail.update(position, dt);
-    trail.draw(position);
     return true;
 }
 

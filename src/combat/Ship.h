@@ -12,6 +12,8 @@ public:
     // Fills the ship from row `type` of SHIPDATA.
     Ship(point position, int type);
 
+    // Steers, moves and samples the trail; false asks the caller to remove the
+    // ship. The ship pass draws the trail and the body after it.
     bool update(int dt, WorldState& world, Player* player);
     bool takeDamage(float amount);
     void addVelocity(point v);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Box.h"
 #include "core/point.h"
 
 // The part of the world plane that the camera shows this frame, with a small
@@ -13,7 +14,7 @@ struct VisibleArea {
 
     // Whether a circle, or a box, of the world plane touches the area.
     bool shows(point centre, float radius) const;
-    bool shows(float boxLeft, float boxRight, float boxBottom, float boxTop) const;
+    bool shows(const Box& box) const;
 };
 
 // Set by the game camera; read by whatever draws world objects.

@@ -44,23 +44,23 @@ void Trail::clear(point position) { ring.assign(ring.size(), position); }
 
 // The ribbon lies round its samples, at most `width` out to each side; twice
 // that leaves room for a trail shader that spreads it a little wider.
-bool Trail::isVisible(point current) const {
-    float left = current.x, right = current.x, bottom = current.y, top = current.y;
+Box Trail::bounds(point current) const {
+    Box box{current.x, current.x, current.y, current.y};
     for (const point& p : ring) {
-        left = std::min(left, p.x);
-        right = std::max(right, p.x);
-        bottom = std::min(bottom, p.y);
-        top = std::max(top, p.y);
+        box.left = std::min(box.left, p.x);
+        box.right = std::max(box.right, p.x);
+        box.bottom = std::min(box.bottom, p.y);
+        box.top = std::max(box.top, p.y);
     }
     float spread = 2 * std::abs(width);
-    return visibleArea.shows(left - spread, right + spread, bottom - spread, top + spread);
+    return Box{box.left - spread, box.right + spread, box.bottom - spread, box.top + spread};
 }
 
 void Trail::draw(point current) {
     if (shaders.size() <= trailProgram) {
         return;
     }
-    if (isVisible(current)) {
+    if (visibleArea.shows(bounds(current))) {
         drawStrip(current);
     }
     // Drawing the strip leaves its last colour current, seen or not.

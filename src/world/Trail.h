@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/Box.h"
 #include "core/point.h"
 
 // The fading ribbon behind a ship: a ring of sampled positions drawn as one
@@ -15,7 +16,8 @@ public:
     void clear(point position);
     // Draws the ribbon up to `current`, unless it lies wholly out of view.
     void draw(point current);
-    bool isVisible(point current) const;
+    // Where the ribbon up to `current` can reach.
+    Box bounds(point current) const;
 
     int sampleInterval;
     int sampleClock;

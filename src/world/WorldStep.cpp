@@ -3,22 +3,30 @@
 #include <cstdint>
 
 #include "app/Hud.h"
+#include "assets/Textures.h"
 #include "combat/ShipGrid.h"
+#include "core/SpriteBatch.h"
 #include "core/VisibleArea.h"
 #include "world/ListPass.h"
 #include "world/Universe.h"
 #include "world/WorldState.h"
 
 namespace {
-// The enemy sprite's half-size of 40, turned any way.
-const float enemySpriteReach = 40 * 1.415f;
+const int enemySprite = 2;
+const float enemyHalfSize = 40;
+// The enemy sprite's half-size, turned any way.
+const float enemySpriteReach = enemyHalfSize * 1.415f;
 }  // namespace
 
-// No ship moves or leaves while the shots fly, so one grid serves them all.
+// No ship moves or leaves while the shots fly, so one grid serves them all;
+// nothing else draws in this pass, so the shots are drawn together after it.
 void processProjectiles(WorldState& world, int frameTime, int clockTime) {
     ShipGrid ships(world.ships);
-    keepWhere(world.projectiles,
-              [&](Projectile& projectile) { return projectile.update(frameTime, world, clockTime, ships); });
+    SpriteBatch sprites;
+    keepWhere(world.projectiles, [&](Projectile& projectile) {
+        return projectile.update(frameTime, world, clockTime, ships, sprites);
+    });
+    sprites.flush();
 }
 
 void processStars(WorldState& world, Player* player, int frameTime) {
@@ -27,16 +35,25 @@ void processStars(WorldState& world, Player* player, int frameTime) {
     }
 }
 
+// Each ship's trail, then its body. The bodies wait to be drawn together;
+// a trail may go before bodies that wait only where it crosses none of them,
+// so every pixel sees the same drawing in the same order.
 void processShips(WorldState& world, Player* player, int frameTime) {
+    SpriteBatch bodies;
     keepWhere(world.ships, [&](Ship& ship) {
         if (!ship.update(frameTime, world, player)) {
             return false;
         }
+        if (!bodies.boxes.empty() && bodies.overlapsWaiting(ship.trail.bounds(ship.position))) {
+            bodies.flush();
+        }
+        ship.trail.draw(ship.position);
         if (visibleArea.shows(ship.position, enemySpriteReach)) {
-            drawEnemy(ship.position, ship.getTheta());
+            bodies.add(textures[enemySprite], ship.position, enemyHalfSize, ship.getTheta() * 57.32f);
         }
         return true;
     });
+    bodies.flush();
 }
 
 // The stored wormholes stay as they were loaded: each effect's clock is put

@@ -1,0 +1,53 @@
+#include "core/SpriteBatch.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+const double degreesToRadians = 3.14159265358979323846 / 180;
+}  // namespace
+
+void SpriteBatch::add(GLuint spriteTexture, point centre, float half, float degrees) {
+    if (!corners.empty() && spriteTexture != texture) {
+        flush();
+    }
+    texture = spriteTexture;
+    double angle = degrees * degreesToRadians;
+    float c = static_cast<float>(std::cos(angle));
+    float s = static_cast<float>(std::sin(angle));
+    const float square[4][4] = {{-half, -half, 0, 0}, {-half, half, 0, 1}, {half, half, 1, 1}, {half, -half, 1, 0}};
+    for (const auto& corner : square) {
+        corners.insert(corners.end(), {centre.x + c * corner[0] - s * corner[1],
+                                       centre.y + s * corner[0] + c * corner[1], corner[2], corner[3]});
+    }
+    float reach = std::fabs(half) * 1.415f;
+    Box box{centre.x - reach, centre.x + reach, centre.y - reach, centre.y + reach};
+    all = boxes.empty() ? box
+                        : Box{std::min(all.left, box.left), std::max(all.right, box.right),
+                              std::min(all.bottom, box.bottom), std::max(all.top, box.top)};
+    boxes.push_back(box);
+}
+
+void SpriteBatch::flush() {
+    if (corners.empty()) {
+        return;
+    }
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glVertexPointer(2, GL_FLOAT, 4 * sizeof(float), corners.data());
+    glTexCoordPointer(2, GL_FLOAT, 4 * sizeof(float), corners.data() + 2);
+    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(corners.size() / 4));
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    corners.clear();
+    boxes.clear();
+}
+
+bool SpriteBatch::overlapsWaiting(const Box& other) const {
+    if (boxes.empty() || !all.touches(other)) {
+        return false;
+    }
+    return std::any_of(boxes.begin(), boxes.end(), [&](const Box& box) { return box.touches(other); });
+}
