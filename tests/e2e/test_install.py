@@ -7,10 +7,9 @@ import os
 import shutil
 import subprocess
 import tempfile
-import time
 import unittest
 
-from rerara import BINARY, Game, colour_pixels, own_screen
+from rerara import BINARY, Game, own_screen, radar_shown
 
 SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../..")
 BUILD = os.path.dirname(os.path.abspath(BINARY))
@@ -45,17 +44,6 @@ def set_modes(top, folder_mode):
         for name in files:
             path = os.path.join(folder, name)
             os.chmod(path, os.stat(path).st_mode | 0o444)
-
-
-def radar_shown(game, name):
-    """Waits for the green radar: the first frames of a new player, with no
-    shader cache yet, can take seconds."""
-    deadline = time.time() + 60
-    while time.time() < deadline:
-        if colour_pixels(game.screenshot(name), (0, 0, 200, 200), lambda r, g, b: g > 150 and r < 150) > 500:
-            return True
-        time.sleep(0.5)
-    return False
 
 
 class Install(unittest.TestCase):
