@@ -31,7 +31,7 @@ bench: build
 images: deps
 	/usr/bin/python3 tools/make_images.py data
 	/usr/bin/python3 tools/make_effect_images.py
-	cd tools && /usr/bin/python3 make_icon.py ../packaging/rerara.png
+	/usr/bin/python3 tools/make_icon.py packaging/rerara.png
 
 # Writes data/sounds/ and, to look at, a spectrum picture of each sound.
 sounds: deps

@@ -176,13 +176,3 @@ def text_changed(before, after, box):
         return [r > 200 and g > 200 and b > 200 for r, g, b in image.crop(box).convert("RGB").getdata()]
     return sum(1 for a, b in zip(mask(before), mask(after)) if a != b)
 
-
-def radar_shown(game, name):
-    """Waits for the green radar: the first frames of a new player, with no
-    shader cache yet, can take seconds."""
-    deadline = time.time() + 60
-    while time.time() < deadline:
-        if colour_pixels(game.screenshot(name), (0, 0, 200, 200), lambda r, g, b: g > 150 and r < 150) > 500:
-            return True
-        time.sleep(0.5)
-    return False

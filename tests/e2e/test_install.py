@@ -1,108 +1,84 @@
-"""`make install` into a staging folder: the launcher starts the game from any
-folder, a read-only data folder sends writes to the player's own folder, and
-`make uninstall` takes every file away again."""
+"""The game installed: staged by `make install`, and as a Debian package."""
 
-import contextlib
+import glob
 import os
-import shutil
 import subprocess
 import tempfile
 import unittest
 
-from rerara import BINARY, Game, own_screen, radar_shown
+from PIL import Image
 
-SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../..")
+from rerara import BINARY, Game, colour_pixels, own_screen
+
 BUILD = os.path.dirname(os.path.abspath(BINARY))
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../..")
 
 
-def make(*args):
-    # Not the outer make's job server: this is a make of its own.
-    env = {k: v for k, v in os.environ.items() if not k.startswith("MAKE")}
-    return subprocess.run(["make", "--no-print-directory", "-C", SOURCE, "BUILD=" + BUILD, *args],
-                          capture_output=True, text=True, env=env, timeout=600)
-
-
-@contextlib.contextmanager
-def players_install_list_kept():
-    """A real install's list of files survives the staged one made here."""
-    manifest = os.path.join(BUILD, "install_manifest.txt")
-    kept = manifest + ".kept"
-    if os.path.exists(manifest):
-        os.replace(manifest, kept)
-    try:
-        yield
-    finally:
-        if os.path.exists(kept):
-            os.replace(kept, manifest)
-        elif os.path.exists(manifest):
-            os.remove(manifest)
-
-
-def set_modes(top, folder_mode):
-    for folder, _dirs, files in os.walk(top):
-        os.chmod(folder, folder_mode)
-        for name in files:
-            path = os.path.join(folder, name)
-            os.chmod(path, os.stat(path).st_mode | 0o444)
+def run(*command):
+    done = subprocess.run(command, capture_output=True, text=True, timeout=600)
+    assert done.returncode == 0, " ".join(command) + " failed:\n" + done.stdout + done.stderr
+    return done.stdout
 
 
 class Install(unittest.TestCase):
     def test_staged_install_starts_anywhere_writes_to_the_player_and_uninstalls(self):
-        stage = tempfile.mkdtemp(prefix="rerara-stage-")
-        home = tempfile.mkdtemp(prefix="rerara-home-")
-        usr = os.path.join(stage, "usr")
-        with players_install_list_kept():
-            done = make("install", "DESTDIR=" + stage, "PREFIX=/usr")
-            self.assertEqual(done.returncode, 0, done.stdout + done.stderr)
-            for name in ("bin/rerara", "libexec/rerara/rerara", "share/rerara/playerdata.txt",
-                         "share/rerara/FONT-LICENSE.txt", "share/rerara/sounds/engine.wav",
-                         "share/applications/rerara.desktop", "share/icons/hicolor/256x256/apps/rerara.png"):
-                self.assertTrue(os.path.isfile(os.path.join(usr, name)), name)
-            desktop = os.path.join(usr, "share/applications/rerara.desktop")
-            check = subprocess.run(["desktop-file-validate", desktop], capture_output=True, text=True)
-            self.assertEqual(check.stdout + check.stderr, "")
+        stage, home = tempfile.mkdtemp(), tempfile.mkdtemp()
+        usr, own = stage + "/usr", home + "/.local/share/rerara"
+        manifest = BUILD + "/install_manifest.txt"  # a real install's, kept aside
+        if os.path.exists(manifest):
+            os.replace(manifest, manifest + ".kept")
+        try:
+            run("make", "-C", SOURCE, "BUILD=" + BUILD, "install", "DESTDIR=" + stage, "PREFIX=/usr")
+            run("desktop-file-validate", usr + "/share/applications/rerara.desktop")
+            os.makedirs(home + "/bin")
+            run("cp", usr + "/bin/rerara", home + "/bin")
+            alone = subprocess.run([home + "/bin/rerara"], capture_output=True, text=True)  # no data beside it
+            self.assertEqual((alone.returncode, alone.stderr), (1, "rerara: cannot find the installed game: looked for "
+                             "%s/share/rerara/playerdata.txt and %s/libexec/rerara/rerara\n" % (home, home)))
 
-            # Without its data beside it, the launcher says where it looked.
-            lone = os.path.join(home, "bin")
-            os.makedirs(lone)
-            shutil.copy(os.path.join(usr, "bin/rerara"), lone)
-            alone = subprocess.run([os.path.join(lone, "rerara")], capture_output=True, text=True)
-            self.assertEqual(alone.returncode, 1)
-            self.assertEqual(len(alone.stderr.splitlines()), 1, alone.stderr)
-            self.assertIn("looked for " + home + "/share/rerara/playerdata.txt", alone.stderr)
-
-            # The data folder is read-only to the player (root is made the nobody user
-            # to see that), who has a settings file of their own.
-            set_modes(stage, 0o755)
-            set_modes(os.path.join(usr, "share/rerara"), 0o555)
-            own = os.path.join(home, ".local/share/rerara")
+            # Data read-only to the player (root becomes nobody for that), who has own settings.
             os.makedirs(own)
-            with open(os.path.join(own, "settings.txt"), "w") as f:
+            with open(own + "/settings.txt", "w") as f:
                 f.write("volume 200\n")
-            set_modes(home, 0o777)
+            run("chmod", "-R", "a+rX", stage, home)
+            run("chmod", "-R", "a+w", home)
+            run("chmod", "-R", "a-w", usr + "/share/rerara")
             player = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"] if os.geteuid() == 0 else []
             env = {"HOME": home, "XDG_DATA_HOME": ""}
-            with own_screen("1600x1200"), Game(command=[*player, os.path.join(usr, "bin/rerara")], env=env) as game:
+            with own_screen("1600x1200"), Game(command=[*player, usr + "/bin/rerara"], env=env) as game:
                 game.start()
                 self.assertIn(own + "/settings.txt line 1: volume must be a whole number from 0 to 100, using 100",
                               game.lines())
-                self.assertTrue(radar_shown(game, "installed-from-elsewhere"))
                 game.key("F12")
-                self.assertTrue(game.wait_for_line("Screenshot saved: " + own + "/screenshots/rerara-0001.png"),
-                                game.output())
-                game.key("q")
-                self.assertEqual(game.wait_exit(), 0)
-            self.assertFalse(os.path.exists(os.path.join(usr, "share/rerara/screenshots")))
+                self.assertTrue(game.wait_for_line("Screenshot saved: " + own + "/screenshots/rerara-0001.png"))
+            with Image.open(own + "/screenshots/rerara-0001.png") as shot:  # the radar is there
+                self.assertGreater(colour_pixels(shot, (0, 0, 200, 200), lambda r, g, b: g > 150 and r < 150), 500)
+            run("chmod", "-R", "u+w", stage)
+            run("make", "-C", SOURCE, "BUILD=" + BUILD, "uninstall", "DESTDIR=" + stage)
+        finally:
+            if os.path.exists(manifest + ".kept"):
+                os.replace(manifest + ".kept", manifest)
+        self.assertEqual(run("find", stage, "-type", "f"), "")
+        self.assertFalse(os.path.exists(usr + "/share/rerara") or os.path.exists(usr + "/libexec/rerara"))
 
-            set_modes(stage, 0o755)
-            done = make("uninstall", "DESTDIR=" + stage)
-            self.assertEqual(done.returncode, 0, done.stdout + done.stderr)
-        left = [os.path.join(d, f) for d, _dirs, files in os.walk(stage) for f in files]
-        self.assertEqual(left, [])
-        self.assertFalse(os.path.exists(os.path.join(usr, "share/rerara")))
-        self.assertFalse(os.path.exists(os.path.join(usr, "libexec/rerara")))
-        shutil.rmtree(stage)
-        shutil.rmtree(home)
+    @unittest.skipUnless(os.geteuid() == 0, "installing the package takes root, as in CI")
+    def test_package_installs_starts_from_its_menu_entry_and_goes_away(self):
+        status = subprocess.run(["dpkg-query", "-W", "-f=${Status}", "rerara"], capture_output=True, text=True)
+        if "installed" in status.stdout.split():
+            self.skipTest("a rerara package is installed already, and this test would remove it")
+        folder = tempfile.mkdtemp()
+        run("cpack", "--config", BUILD + "/CPackConfig.cmake", "-B", folder)
+        run("apt-get", "install", "-y", glob.glob(folder + "/rerara_*.deb")[0])
+        try:
+            files = [f for f in run("dpkg", "-L", "rerara").splitlines() if os.path.isfile(f)]
+            with open("/usr/share/applications/rerara.desktop") as entry:
+                command = [line[5:].split() for line in entry if line.startswith("Exec=")][0]
+            with Game(command=command) as game:
+                game.start()
+        finally:
+            run("apt-get", "remove", "-y", "rerara")
+        self.assertEqual([f for f in files if os.path.lexists(f)], [])
+        self.assertFalse(os.path.exists("/usr/share/rerara") or os.path.exists("/usr/libexec/rerara"))
 
 
 if __name__ == "__main__":
