@@ -2,6 +2,7 @@
 
 import glob
 import os
+import shutil
 import subprocess
 import tempfile
 import unittest
@@ -23,6 +24,8 @@ def run(*command):
 class Install(unittest.TestCase):
     def test_staged_install_starts_anywhere_writes_to_the_player_and_uninstalls(self):
         stage, home = tempfile.mkdtemp(), tempfile.mkdtemp()
+        for folder in (stage, home):
+            self.addCleanup(shutil.rmtree, folder, True)
         usr, own = stage + "/usr", home + "/.local/share/rerara"
         manifest = BUILD + "/install_manifest.txt"  # a real install's, kept aside
         if os.path.exists(manifest):
@@ -67,6 +70,7 @@ class Install(unittest.TestCase):
         if "installed" in status.stdout.split():
             self.skipTest("a rerara package is installed already, and this test would remove it")
         folder = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, folder, True)
         run("cpack", "--config", BUILD + "/CPackConfig.cmake", "-B", folder)
         run("apt-get", "install", "-y", glob.glob(folder + "/rerara_*.deb")[0])
         try:
