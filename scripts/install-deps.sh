@@ -8,7 +8,7 @@ packages=(
   libsdl1.2-dev libglew-dev libglu1-mesa-dev libgl1-mesa-dri
   libfreetype-dev libsoil-dev libsdl-mixer1.2-dev libpng-dev
   googletest libgtest-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick desktop-file-utils
   python3-pil python3-numpy
 )
 

@@ -19,6 +19,7 @@
 #include "combat/Player.h"
 #include "core/Constants.h"
 #include "core/Platform.h"
+#include "core/WriteFolder.h"
 #include "sound/Sound.h"
 #include "sound/SoundSystem.h"
 #include "world/PlayerSetup.h"
@@ -65,7 +66,7 @@ int SDL_main(int argc, char** argv) {
     std::atexit(SDL_Quit);
     FrameState state;
     openWindow(state.window, options.fullScreen);
-    SoundSystem sound(readSoundSettings("settings.txt"));
+    SoundSystem sound(readSoundSettings(settingsFileName()));
     useSoundSystem(&sound);
     initialiseGlew();
     prepareDrawing(state.window.area);

@@ -9,6 +9,8 @@
 #include <string>
 #include <system_error>
 
+#include "core/WriteFolder.h"
+
 namespace {
 
 const int mostShots = 1000000;
@@ -33,7 +35,7 @@ void reportFailure(const std::filesystem::path& path, const std::string& why) {
 
 }  // namespace
 
-std::filesystem::path screenshotFolder() { return "screenshots"; }
+std::filesystem::path screenshotFolder() { return writeFolder() / "screenshots"; }
 
 bool writePng(std::FILE* file, int width, int height, const std::vector<unsigned char>& rgb) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);

@@ -6,8 +6,8 @@
 
 #include "app/WindowMode.h"
 
-// Where screenshots go: `screenshots` in the working directory, which is the
-// data folder when the game runs as it should.
+// Where screenshots go: `screenshots` in the folder the game writes to, the
+// working directory (the data folder) unless that is read-only.
 std::filesystem::path screenshotFolder();
 // Saves the picture area of the back buffer as the next free numbered PNG in
 // that folder and prints its path; a folder that cannot be written gets one

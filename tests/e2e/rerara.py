@@ -19,11 +19,14 @@ def xdotool(*args):
 
 
 class Game:
-    """The game running in a scratch copy of data/, with its output captured."""
+    """The game running in a scratch copy of data/, with its output captured;
+    or, given a command (an installed game), that command in an empty folder."""
 
-    def __init__(self, remove=(), replace=None, env=None, args=()):
+    def __init__(self, remove=(), replace=None, env=None, args=(), command=None):
         self.dir = tempfile.mkdtemp(prefix="rerara-e2e-")
-        shutil.copytree(DATA, self.dir, dirs_exist_ok=True)
+        if not command:
+            shutil.copytree(DATA, self.dir, dirs_exist_ok=True)
+            command = [os.path.abspath(BINARY), *args]
         for name in remove:
             os.remove(os.path.join(self.dir, name))
         for name, text in (replace or {}).items():
@@ -32,7 +35,7 @@ class Game:
         self.out = open(os.path.join(self.dir, "stdout.txt"), "w+")
         self.err = open(os.path.join(self.dir, "stderr.txt"), "w+")
         env = {**os.environ, "SDL_AUDIODRIVER": "dummy", **(env or {})}
-        self.process = subprocess.Popen([os.path.abspath(BINARY), *args], cwd=self.dir, stdout=self.out,
+        self.process = subprocess.Popen(command, cwd=self.dir, stdout=self.out,
                                         stderr=self.err, env=env)
         self.window = None
 
@@ -172,3 +175,4 @@ def text_changed(before, after, box):
     def mask(image):
         return [r > 200 and g > 200 and b > 200 for r, g, b in image.crop(box).convert("RGB").getdata()]
     return sum(1 for a, b in zip(mask(before), mask(after)) if a != b)
+
