@@ -8,6 +8,7 @@
 #include "core/Draw.h"
 #include "core/Geometry.h"
 #include "core/SpriteBatch.h"
+#include "core/VisibleArea.h"
 #include "world/WorldState.h"
 
 namespace {
@@ -16,6 +17,10 @@ const float radarScale = 165.0f / 2 / 10000;
 const float mapRange = 200000;
 const float mapScale = 168.0f / 2 / 200000;
 const float faceSize = 200;
+const int enemySlot = 2;
+const float enemyHalfSize = 40;
+// The enemy sprite turns by its angle times this, not quite 180 / pi.
+const float enemyDegreesPerRadian = 57.32f;
 
 void drawSprite(point p, int slot, float half, float angleDegrees) {
     glPushMatrix();
@@ -110,7 +115,14 @@ void drawBoundary() {
 
 void drawMouse(point p) { drawSprite(p, 1, 30, 0); }
 
-void drawEnemy(point p, float angle) { drawSprite(p, 2, 40, angle * 57.32f); }
+void drawEnemy(point p, float angle) { drawSprite(p, enemySlot, enemyHalfSize, angle * enemyDegreesPerRadian); }
+
+void addEnemy(SpriteBatch& batch, point p, float angle) {
+    // The square's corners reach this far from its centre, turned any way.
+    if (visibleArea.shows(p, enemyHalfSize * 1.415f)) {
+        batch.add(textures[enemySlot], p, enemyHalfSize, angle * enemyDegreesPerRadian);
+    }
+}
 
 void drawRadarBlip(point p, int slot, float half) { drawSprite(p, slot, half, 0); }
 

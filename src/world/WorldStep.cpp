@@ -3,20 +3,11 @@
 #include <cstdint>
 
 #include "app/Hud.h"
-#include "assets/Textures.h"
 #include "combat/ShipGrid.h"
 #include "core/SpriteBatch.h"
-#include "core/VisibleArea.h"
 #include "world/ListPass.h"
 #include "world/Universe.h"
 #include "world/WorldState.h"
-
-namespace {
-const int enemySprite = 2;
-const float enemyHalfSize = 40;
-// The enemy sprite's half-size, turned any way.
-const float enemySpriteReach = enemyHalfSize * 1.415f;
-}  // namespace
 
 // No ship moves or leaves while the shots fly, so one grid serves them all;
 // nothing else draws in this pass, so the shots are drawn together after it.
@@ -48,9 +39,7 @@ void processShips(WorldState& world, Player* player, int frameTime) {
             bodies.flush();
         }
         ship.trail.draw(ship.position);
-        if (visibleArea.shows(ship.position, enemySpriteReach)) {
-            bodies.add(textures[enemySprite], ship.position, enemyHalfSize, ship.getTheta() * 57.32f);
-        }
+        addEnemy(bodies, ship.position, ship.getTheta());
         return true;
     });
     bodies.flush();
