@@ -7,7 +7,9 @@
 #include <ctime>
 #include <iostream>
 #include <memory>
+#include <string>
 
+#include "app/DataCheck.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
 #include "assets/Font.h"
@@ -57,7 +59,10 @@ void prepareDrawing() {
 }
 }  // namespace
 
-int SDL_main(int, char**) {
+int SDL_main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--check") {
+        return runDataCheck();
+    }
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     say("Starting this thing");
     if (initWindowingLibrary(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {

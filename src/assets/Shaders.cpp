@@ -1,10 +1,12 @@
 #include "assets/Shaders.h"
 
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <new>
 #include <string>
 
+#include "assets/DataReport.h"
 #include "core/Geometry.h"
 
 namespace {
@@ -17,7 +19,10 @@ std::string shaderFileName(int number, const char* extension) {
     return "shader" + toString(static_cast<float>(number)) + extension;
 }
 
-void printInfoLog(const char* label, GLuint object, bool isProgram) {
+// Shader sources past this size are not a shader someone wrote.
+const long largestSource = 1000000;
+
+std::string infoLog(GLuint object, bool isProgram) {
     GLchar log[1024];
     GLsizei length = 0;
     if (isProgram) {
@@ -25,14 +30,58 @@ void printInfoLog(const char* label, GLuint object, bool isProgram) {
     } else {
         glGetShaderInfoLog(object, sizeof(log), &length, log);
     }
-    if (length > 0) {
+    return std::string(log, static_cast<size_t>(length));
+}
+
+void printInfoLog(const char* label, GLuint object, bool isProgram) {
+    std::string log = infoLog(object, isProgram);
+    if (!log.empty()) {
         std::cout << label << log << std::endl;
     }
 }
 
-void compile(GLuint shader, const char* source) {
+// The log as the tail of a one-line report.
+std::string logTail(GLuint object, bool isProgram) {
+    std::string text = infoLog(object, isProgram);
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+    return text;
+}
+
+// Compiles one stage; a failure is told once, with the file and the log, in
+// place of the info log line.
+bool compile(GLuint shader, const char* source, const std::string& file, const char* label, int program) {
     glShaderSource(shader, 1, &source, nullptr);
     glCompileShader(shader);
+    GLint status = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
+    if (status != GL_TRUE) {
+        std::cout << file << " does not compile, so shader program " << program
+                  << " is switched off: " << logTail(shader, false) << std::endl;
+        DataReport::noteProblem();
+        return false;
+    }
+    printInfoLog(label, shader, false);
+    return true;
+}
+
+// A program that failed is kept as 0, so the later ones keep their numbers.
+GLuint linkProgram(GLuint vertexShader, GLuint fragmentShader, int number) {
+    GLuint program = glCreateProgram();
+    glAttachShader(program, fragmentShader);
+    glAttachShader(program, vertexShader);
+    glLinkProgram(program);
+    GLint status = GL_FALSE;
+    glGetProgramiv(program, GL_LINK_STATUS, &status);
+    if (status != GL_TRUE) {
+        std::cout << shaderFileName(number, ".vs") << " and " << shaderFileName(number, ".fs")
+                  << " do not link, so shader program " << number
+                  << " is switched off: " << logTail(program, true) << std::endl;
+        DataReport::noteProblem();
+        glDeleteProgram(program);
+        return 0;
+    }
+    printInfoLog("Program info log ", program, true);
+    return program;
 }
 
 // One line naming every program that was not built and what goes undrawn.
@@ -49,12 +98,13 @@ void reportMissingPrograms(size_t built) {
     }
     const char* noun = programsNeeded - built == 1 ? "Shader program " : "Shader programs ";
     std::cout << noun << numbers << " missing: " << users << " will not be drawn" << std::endl;
+    DataReport::noteProblem();
 }
 
 }  // namespace
 
 std::unique_ptr<char[]> readEmitter(const char* fileName) {
-    FILE* file = std::fopen(fileName, "r");
+    FILE* file = isDataFile(fileName) ? std::fopen(fileName, "r") : nullptr;
     if (!file) {
         std::fprintf(stderr, "Can't open file '%s' for reading\n", fileName);
         return nullptr;
@@ -64,6 +114,13 @@ std::unique_ptr<char[]> readEmitter(const char* fileName) {
     std::printf("File '%s' is %ld long\n", fileName, length);
     std::fflush(stdout);
     std::fseek(file, 0, SEEK_SET);
+    if (length > largestSource) {
+        std::cout << fileName << ": " << length << " bytes is more than " << largestSource
+                  << "; not read" << std::endl;
+        DataReport::noteProblem();
+        std::fclose(file);
+        return nullptr;
+    }
     std::unique_ptr<char[]> text(length < 0 ? nullptr : new (std::nothrow) char[length + 1]);
     if (!text) {
         std::fprintf(stderr, "Can't malloc space for '%s'\n", fileName);
@@ -73,6 +130,9 @@ std::unique_ptr<char[]> readEmitter(const char* fileName) {
     size_t got = std::fread(text.get(), 1, static_cast<size_t>(length), file);
     text[got] = '\0';
     std::fclose(file);
+    if (got >= 3 && std::string(text.get(), 3) == "\xEF\xBB\xBF") {
+        std::memmove(text.get(), text.get() + 3, got - 2);
+    }
     return text;
 }
 
@@ -89,22 +149,19 @@ std::vector<GLuint> readShaders() {
             // program counted is whole.
             std::cout << "Shader program " << n - 1 << " incomplete: "
                       << shaderFileName(n - 1, ".fs") << " missing" << std::endl;
+            DataReport::noteProblem();
             break;
         }
         std::cout << "Reading shader " << n << std::endl;
-        compile(vertexShader, vertexSource.get());
-        compile(fragmentShader, fragmentSource.get());
+        int number = n - 1;
+        bool compiled =
+            compile(vertexShader, vertexSource.get(), shaderFileName(number, ".vs"), "Vertex info log ", number);
+        compiled = compile(fragmentShader, fragmentSource.get(), shaderFileName(number, ".fs"),
+                           "Fragment info log ", number) &&
+                   compiled;
         vertexSource.reset();
         fragmentSource.reset();
-        printInfoLog("Vertex info log ", vertexShader, false);
-        printInfoLog("Fragment info log ", fragmentShader, false);
-
-        GLuint program = glCreateProgram();
-        glAttachShader(program, fragmentShader);
-        glAttachShader(program, vertexShader);
-        glLinkProgram(program);
-        printInfoLog("Program info log ", program, true);
-        programs.push_back(program);
+        programs.push_back(compiled ? linkProgram(vertexShader, fragmentShader, number) : 0);
 
         vertexSource = readEmitter(shaderFileName(n, ".vs").c_str());
         fragmentSource = readEmitter(shaderFileName(n, ".fs").c_str());
@@ -114,3 +171,5 @@ std::vector<GLuint> readShaders() {
     reportMissingPrograms(programs.size());
     return programs;
 }
+
+bool programReady(size_t number) { return number < shaders.size() && shaders[number] != 0; }

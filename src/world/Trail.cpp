@@ -34,7 +34,7 @@ void Trail::update(point position, int frameTime) {
 void Trail::clear(point position) { ring.assign(ring.size(), position); }
 
 void Trail::draw(point current) {
-    if (shaders.size() <= trailProgram) {
+    if (!programReady(trailProgram)) {
         return;
     }
     // Each pair carries -w then +w in alpha: the sign picks the ribbon edge,

@@ -17,7 +17,7 @@ Wormhole::Wormhole(int sourceWorld, point position, float captureRadius, int des
       captureRadius(captureRadius),
       destinationWorld(destinationWorld),
       exitPoint(exitPoint),
-      effect(emitters[effectIndex]) {}
+      effect(effectDefinition(static_cast<size_t>(effectIndex), swirlSelector)) {}
 
 // Runs on a copy of the stored wormhole, so the effect starts from elapsed
 // time 0 every frame and is drawn at the clock time itself.

@@ -159,8 +159,10 @@ TEST_F(GlobalTables, TooFewRowsFailWithAMessage) {
     EXPECT_FALSE(initializeShipArray());
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "loading weapondata.txt\nOpening weapondata.txt\n"
+              "weapondata.txt line 1: row has 3 of 4 numbers; the rest read as 0\n"
               "weapondata.txt: needs 3 weapon rows, found 2\n"
               "loading shipdata.txt\nOpening shipdata.txt\n"
+              "shipdata.txt line 1: row has 4 of 5 numbers; the rest read as 0\n"
               "shipdata.txt: needs 2 ship rows, found 1\n");
 }
 
