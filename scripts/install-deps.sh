@@ -10,6 +10,7 @@ packages=(
   googletest libgtest-dev
   xvfb xauth xdotool imagemagick
   python3-pil
+  clang libclang-rt-dev libx11-dev
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include <iostream>
 #include <memory>
+#include <string>
 
 #include "app/OffscreenGl.h"
 #include "assets/DataReport.h"
@@ -17,6 +18,10 @@
 namespace {
 
 void say(const char* line) { std::cout << line << std::endl; }
+
+std::string counted(int count, const std::string& noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
 
 }  // namespace
 
@@ -43,7 +48,8 @@ int runDataCheck() {
     if (!withGl) {
         say("No display: the images, shaders and font need OpenGL and were not checked");
     }
-    std::cout << "Data check: " << DataReport::totalErrors << " problems, " << DataReport::totalWarnings
-              << " warnings; the game would " << (startsUp ? "start" : "stop at start-up") << std::endl;
+    std::cout << "Data check: " << counted(DataReport::totalErrors, "problem") << " and "
+              << counted(DataReport::totalWarnings, "warning") << "; the game would "
+              << (startsUp ? "start" : "stop at start-up") << std::endl;
     return startsUp ? 0 : 1;
 }

@@ -64,6 +64,39 @@ bool compile(GLuint shader, const char* source, const std::string& file, const c
     return true;
 }
 
+// The uniforms the game sets and the type it sets them as: a program that
+// declares one otherwise would raise a GL error on every frame.
+struct GameUniform {
+    const char* name;
+    GLenum type;
+    const char* typeName;
+};
+const GameUniform gameUniforms[] = {
+    {"time_0_X", GL_FLOAT, "float"},
+    {"particleHCthrust", GL_FLOAT, "float"},
+    {"particleSystemHeight", GL_FLOAT, "float"},
+    {"Flame", GL_SAMPLER_2D, "sampler2D"},
+};
+
+// "" when every game uniform the program declares has the game's type.
+std::string uniformMismatch(GLuint program) {
+    GLint count = 0;
+    glGetProgramiv(program, GL_ACTIVE_UNIFORMS, &count);
+    for (GLint i = 0; i < count; ++i) {
+        GLchar name[256];
+        GLsizei length = 0;
+        GLint size = 0;
+        GLenum type = 0;
+        glGetActiveUniform(program, static_cast<GLuint>(i), sizeof(name), &length, &size, &type, name);
+        for (const GameUniform& uniform : gameUniforms) {
+            if (std::string(name, static_cast<size_t>(length)) == uniform.name && type != uniform.type) {
+                return "uniform " + std::string(uniform.name) + " is not a " + uniform.typeName;
+            }
+        }
+    }
+    return "";
+}
+
 // A program that failed is kept as 0, so the later ones keep their numbers.
 GLuint linkProgram(GLuint vertexShader, GLuint fragmentShader, int number) {
     GLuint program = glCreateProgram();
@@ -72,10 +105,11 @@ GLuint linkProgram(GLuint vertexShader, GLuint fragmentShader, int number) {
     glLinkProgram(program);
     GLint status = GL_FALSE;
     glGetProgramiv(program, GL_LINK_STATUS, &status);
-    if (status != GL_TRUE) {
-        std::cout << shaderFileName(number, ".vs") << " and " << shaderFileName(number, ".fs")
-                  << " do not link, so shader program " << number
-                  << " is switched off: " << logTail(program, true) << std::endl;
+    std::string fault = status == GL_TRUE ? uniformMismatch(program) : "do not link";
+    if (!fault.empty()) {
+        std::cout << shaderFileName(number, ".vs") << " and " << shaderFileName(number, ".fs") << ": "
+                  << fault << ", so shader program " << number << " is switched off";
+        std::cout << (status == GL_TRUE ? "" : ": " + logTail(program, true)) << std::endl;
         DataReport::noteProblem();
         glDeleteProgram(program);
         return 0;
@@ -167,6 +201,9 @@ std::vector<GLuint> readShaders() {
         fragmentSource = readEmitter(shaderFileName(n, ".fs").c_str());
         ++n;
     }
+    // Flagged for deletion: freed with the last program that holds them.
+    glDeleteShader(vertexShader);
+    glDeleteShader(fragmentShader);
     std::cout << "Shaders read: " << programs.size() << std::endl;
     reportMissingPrograms(programs.size());
     return programs;

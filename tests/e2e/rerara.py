@@ -20,7 +20,7 @@ def xdotool(*args):
 class Game:
     """The game running in a scratch copy of data/, with its output captured."""
 
-    def __init__(self, remove=(), replace=None):
+    def __init__(self, remove=(), replace=None, args=()):
         self.dir = tempfile.mkdtemp(prefix="rerara-e2e-")
         shutil.copytree(DATA, self.dir, dirs_exist_ok=True)
         for name in remove:
@@ -31,7 +31,7 @@ class Game:
         self.out = open(os.path.join(self.dir, "stdout.txt"), "w+")
         self.err = open(os.path.join(self.dir, "stderr.txt"), "w+")
         env = dict(os.environ, SDL_AUDIODRIVER="dummy")
-        self.process = subprocess.Popen([os.path.abspath(BINARY)], cwd=self.dir, stdout=self.out,
+        self.process = subprocess.Popen([os.path.abspath(BINARY), *args], cwd=self.dir, stdout=self.out,
                                         stderr=self.err, env=env)
         self.window = None
 

@@ -26,6 +26,14 @@ std::string valuesLine(int length) {
     return line;
 }
 
+// `rows` curve rows of 100 values after a definition.
+std::string curveRows(std::string text, int rows) {
+    for (int r = 0; r < rows; ++r) {
+        text += valuesLine(100) + "\n";
+    }
+    return text;
+}
+
 // A section whose row 3 gives N and whose row `curveRow` is `curve`.
 EmitterSection sectionWithCurve(float n, int curveRow, EmitterRow curve) {
     EmitterSection section(curveRow + 1, EmitterRow{1.0f});
@@ -162,6 +170,8 @@ TEST(EmitterValidation, BadDefinitionsAreReportedAndKeptEmpty) {
         {definitionText("10", "-2", "1.0"), " line 5: sample count -2 is not between 0 and 10000"},
         {definitionText("2e4", "4.0", "1.0"), " line 2: particle count 20000 is not between 0 and 10000"},
         {sound + "1e39 2.0\n", " line 14: value inf is not a finite number"},
+        {curveRows(definitionText("10", "1e4", "1.0"), 101),
+         ": curves take 1010000 values once resampled, more than the 1000000 left of 1000000"},
         {definitionText("10", "4.0", "2.0"), ": shader selector 2 is neither 0 nor 1"},
         {definitionText("10", "4.0", "0.5"), ": shader selector 0.5 is neither 0 nor 1"},
     };

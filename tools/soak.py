@@ -1,0 +1,126 @@
+"""Soak test: the (sanitizer) game at the fastest spawn rate under scripted play.
+
+Usage: soak.py GAME-BINARY SECONDS
+
+For the first two thirds enemies spawn every frame while a script thrusts,
+turns, fires each weapon, lands on planets and takes wormholes, in a small
+two-world universe built for it. For the last third spawning is held off;
+play goes on. Memory (RSS) is printed every 30 seconds.
+
+Fails on any sanitizer report, on the game ending early, or when memory
+keeps growing once spawning is off: the ships spawned so far are all the
+game may still hold, so after a settling sample the RSS must stay within
+32 MB (or 10 %) of where it was. While ships are spawning, memory grows with
+them by design, so that phase only has to stay free of sanitizer reports.
+"""
+
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+os.environ["RERARA_BINARY"] = os.path.abspath(sys.argv[1])
+from rerara import Game, xdotool  # noqa: E402
+
+# World 0: a still planet 1200 units right of the start, a wormhole 1500 units
+# left. World 1 the other way round. The ship starts facing right: it lands,
+# lifts off along the surface's normal (to the left), is carried into world 1
+# and drifts on to land there, lifts off to the right, and so on.
+SOAK_UNIVERSE = {
+    "playerdata.txt": "0 0 0.0008 0.003 0.0035 1000 45\n",
+    "stardata.txt": "0 -60000 0 500 0.1 0 14 @Far\n1 60000 0 500 0.1 0 14 @Farther\n",
+    "planetdata.txt": "0 300 0.2 61200 0 0 0 0 10 @Rock\n1 300 0.2 61200 0 180 0 0 10 @Stone\n",
+    "wormholedata.txt": "0 -1500 0 300 1 0 0 1\n1 1500 0 300 0 0 0 1\n",
+}
+SAMPLE_SECONDS = 30
+SETTLE_SAMPLES = 1
+ALLOWED_GROWTH_MB = 32
+
+
+def rss_mb(pid):
+    with open("/proc/%d/status" % pid) as f:
+        for line in f:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1]) / 1024.0
+    return 0.0
+
+
+def play_round(game):
+    """About 20 seconds of thrusting, landing, warping, turning and firing."""
+    game.hold(["w"], 0.8)
+    time.sleep(4)
+    for key in ("1", "2", "3"):
+        game.key(key)
+        xdotool("keydown", "space")
+        for dx, dy in ((120, 0), (0, 120), (-120, 0), (0, -120)):
+            game.move_mouse(dx, dy)
+            time.sleep(0.4)
+        xdotool("keyup", "space")
+    game.hold(["d"], 0.3)
+    game.hold(["a"], 0.3)
+    game.hold(["w"], 0.8)
+    time.sleep(4)
+
+
+def sanitizer_report(game):
+    text = game.errors()
+    for mark in ("ERROR: AddressSanitizer", "runtime error:", "ERROR: LeakSanitizer"):
+        if mark in text:
+            return text[text.index(mark) - 200 if text.index(mark) > 200 else 0:][:4000]
+    return None
+
+
+def main():
+    seconds = int(sys.argv[2])
+    spawn_off_at = seconds * 2 / 3
+    os.environ.setdefault("ASAN_OPTIONS", "detect_leaks=0")
+    # A small quarantine, so freed memory is reused and RSS shows what is held.
+    os.environ["ASAN_OPTIONS"] += ":quarantine_size_mb=16"
+    failures = []
+    with Game(replace=SOAK_UNIVERSE) as game:
+        game.start()
+        game.key(*["equal"] * 12)  # one enemy every frame
+        started = time.time()
+        next_sample = started
+        spawning = True
+        after_spawn = []
+        while time.time() - started < seconds:
+            if game.process.poll() is not None:
+                failures.append("the game ended with status %s" % game.process.returncode)
+                break
+            elapsed = time.time() - started
+            if spawning and elapsed >= spawn_off_at:
+                game.key(*["minus"] * 40)  # no more enemies
+                spawning = False
+            if time.time() >= next_sample:
+                rss = rss_mb(game.process.pid)
+                print("%5.0f s  RSS %7.1f MB  %s" % (elapsed, rss, "spawning" if spawning else "spawn off"),
+                      flush=True)
+                if not spawning:
+                    after_spawn.append(rss)
+                next_sample += SAMPLE_SECONDS
+            play_round(game)
+        if game.process.poll() is None:
+            game.key("q")
+            status = game.wait_exit(60)
+            if status != 0:
+                failures.append("quitting gave status %d" % status)
+        report = sanitizer_report(game)
+        if report:
+            failures.append("sanitizer report:\n" + report)
+    held = after_spawn[SETTLE_SAMPLES:]
+    if len(held) >= 2:
+        base, peak = held[0], max(held)
+        print("memory with spawning off: %.1f MB after settling, at most %.1f MB" % (base, peak))
+        if peak - base > max(ALLOWED_GROWTH_MB, 0.1 * base):
+            failures.append("memory kept growing with spawning off: %.1f MB to %.1f MB" % (base, peak))
+    else:
+        print("too short a soak to judge memory growth")
+    for failure in failures:
+        print("FAILED: " + failure)
+    print("soak %s" % ("failed" if failures else "clean"))
+    sys.exit(1 if failures else 0)
+
+
+if __name__ == "__main__":
+    main()
