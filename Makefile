@@ -34,15 +34,15 @@ images: deps
 	/usr/bin/python3 tools/make_effect_images.py
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD)
 
 # Data checks. `make check` (CHECK_DIR=... for a modded copy) reads every data
-# file as start-up does; the sanitizer build halts on the first memory fault
-# or undefined behaviour; fuzzing and the soak run on top of it. Mesa and SDL
-# keep memory until exit, so leak reports are off.
+# file as start-up does. One clang build with AddressSanitizer and
+# UndefinedBehaviorSanitizer, halting on the first finding, serves the
+# sanitizer tests, the fuzz targets and the soak. Mesa and SDL keep memory
+# until exit, so leak reports are off.
 CHECK_DIR ?= data
 SAN_BUILD := build-asan
-FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
 SOAK_SECONDS ?= 600
 SANITIZE := -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all -fno-omit-frame-pointer
@@ -54,18 +54,15 @@ check: build
 	  else $(XVFB) $(CURDIR)/$(BUILD)/rerara --check; fi
 
 build-sanitize: deps
-	@CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" > /dev/null
+	@CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRERARA_FUZZ=ON \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE) -fsanitize=fuzzer-no-link" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" > /dev/null
 	@cmake --build $(SAN_BUILD) -j2
 
 test-sanitize: build-sanitize
 	$(XVFB) ctest --test-dir $(SAN_BUILD) --output-on-failure
 
-fuzz: deps
-	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRERARA_FUZZ=ON \
-	  -DCMAKE_CXX_FLAGS="$(SANITIZE) -fsanitize=fuzzer-no-link" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" > /dev/null
-	@cmake --build $(FUZZ_BUILD) -j2 --target fuzzers
-	$(XVFB) /usr/bin/python3 fuzz/run_fuzzers.py $(FUZZ_BUILD) $(FUZZ_SECONDS)
+fuzz: build-sanitize
+	$(XVFB) /usr/bin/python3 fuzz/run_fuzzers.py $(SAN_BUILD) $(FUZZ_SECONDS)
 
 soak: build-sanitize
 	$(XVFB) /usr/bin/python3 tools/soak.py $(SAN_BUILD)/rerara $(SOAK_SECONDS)

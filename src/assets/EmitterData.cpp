@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "assets/DataReport.h"
-
 #include "core/Geometry.h"
 #include "core/Numbers.h"
 
@@ -98,31 +97,36 @@ std::vector<RawDefinition> readRawDefinitions() {
     return table;
 }
 
-// What makes a definition unusable by expandMatrix or Emitter, or "" when it
-// is sound.
-std::string definitionFault(const EmitterDefinition& definition) {
+// Whether expandMatrix and Emitter can use the definition; the first fault
+// found is reported.
+bool shapeFits(const RawDefinition& raw, DataReport& report) {
+    const EmitterDefinition& definition = raw.definition;
     if (definition.empty() || definition[0].size() <= selectorRow) {
-        return "section 0 has fewer than 12 rows";
+        report.fail(0, "section 0 has fewer than 12 rows");
+        return false;
     }
     for (size_t s = 0; s < definition.size(); ++s) {
         const EmitterSection& section = definition[s];
         std::string where = "section " + std::to_string(s);
         if (section.size() <= sampleRow) {
-            return where + " has fewer than 4 rows";
+            report.fail(0, where + " has fewer than 4 rows");
+            return false;
         }
         for (size_t r = 0; r < section.size(); ++r) {
             size_t length = section[r].size();
             if (length > plainRowLimit && length < curveLength) {
-                return where + " row " + std::to_string(r) + " has " + std::to_string(length) +
-                       " values (a curve needs at least 100)";
+                report.fail(raw.lines[s][r], where + " row " + std::to_string(r) + " has " +
+                                                 std::to_string(length) + " values (a curve needs at least 100)");
+                return false;
             }
         }
     }
     float selector = definition[0][selectorRow][0];
     if (selector != 0.0f && selector != 1.0f) {
-        return "shader selector " + toString(selector) + " is neither 0 nor 1";
+        report.fail(raw.lines[0][selectorRow], "shader selector " + toString(selector) + " is neither 0 nor 1");
+        return false;
     }
-    return "";
+    return true;
 }
 
 int sampleCountOf(const EmitterSection& section) {
@@ -156,9 +160,7 @@ EmitterRow resampleCurve(const EmitterRow& row, int n, bool scaled) {
 
 // The counts the emitter and the expansion use, every value finite, and the
 // curves within what is left of the budget (taken from it when they fit).
-bool valuesFit(const RawDefinition& raw, const std::string& fileName, size_t& curveValuesLeft) {
-    DataReport report(fileName);
-    report.failOutcome = "; effect disabled";
+bool valuesFit(const RawDefinition& raw, DataReport& report, size_t& curveValuesLeft) {
     const EmitterDefinition& definition = raw.definition;
     report.check(raw.lines[0][0], "particle count", definition[0][0][0], 0, particleCountLimit);
     size_t curveValues = 0;
@@ -219,15 +221,11 @@ EmitterTable readAndExpandEmitterData() {
     size_t curveValuesLeft = curveValueBudget;
     for (size_t e = 0; e < raw.size(); ++e) {
         table.emplace_back();
-        std::string fileName = emitterFileName(static_cast<int>(e));
-        std::string fault = definitionFault(raw[e].definition);
-        if (!fault.empty()) {
-            // Kept empty so later entries keep their numbers; its emitters draw nothing.
-            std::cout << fileName << ": " << fault << "; effect disabled" << std::endl;
-            DataReport::noteProblem();
-            continue;
-        }
-        if (!valuesFit(raw[e], fileName, curveValuesLeft)) {
+        DataReport report(emitterFileName(static_cast<int>(e)));
+        report.failOutcome = "; effect disabled";
+        // A faulty definition is kept empty so later entries keep their
+        // numbers; its emitters draw nothing.
+        if (!shapeFits(raw[e], report) || !valuesFit(raw[e], report, curveValuesLeft)) {
             continue;
         }
         for (const EmitterSection& section : raw[e].definition) {
