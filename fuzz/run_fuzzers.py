@@ -40,6 +40,8 @@ def seeds(target):
 
 
 def run(build, seconds, target):
+    # The targets work in a scratch folder of their own, so every path is absolute.
+    build = os.path.abspath(build)
     corpus = os.path.join(build, "fuzz-corpus", target)
     artifacts = os.path.join(build, "fuzz-artifacts", target) + "/"
     os.makedirs(corpus, exist_ok=True)

@@ -16,6 +16,7 @@ them by design, so that phase only has to stay free of sanitizer reports.
 
 import os
 import sys
+import threading
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
@@ -70,9 +71,28 @@ def sanitizer_report(game):
     return None
 
 
+class MemoryLog(threading.Thread):
+    """Prints the game's RSS every SAMPLE_SECONDS and keeps what it saw after spawning stopped."""
+
+    def __init__(self, pid):
+        super().__init__(daemon=True)
+        self.pid, self.started, self.spawning, self.after_spawn = pid, time.time(), True, []
+        self.done = threading.Event()
+
+    def run(self):
+        while not self.done.wait(SAMPLE_SECONDS):
+            try:
+                rss = rss_mb(self.pid)
+            except OSError:
+                return
+            print("%5.0f s  RSS %7.1f MB  %s" % (time.time() - self.started, rss,
+                                                  "spawning" if self.spawning else "spawn off"), flush=True)
+            if not self.spawning:
+                self.after_spawn.append(rss)
+
+
 def main():
     seconds = int(sys.argv[2])
-    spawn_off_at = seconds * 2 / 3
     os.environ.setdefault("ASAN_OPTIONS", "detect_leaks=0")
     # A small quarantine, so freed memory is reused and RSS shows what is held.
     os.environ["ASAN_OPTIONS"] += ":quarantine_size_mb=16"
@@ -80,35 +100,26 @@ def main():
     with Game(replace=SOAK_UNIVERSE) as game:
         game.start()
         game.key(*["equal"] * 12)  # one enemy every frame
-        started = time.time()
-        next_sample = started
-        spawning = True
-        after_spawn = []
-        while time.time() - started < seconds:
+        memory = MemoryLog(game.process.pid)
+        memory.start()
+        while time.time() - memory.started < seconds:
             if game.process.poll() is not None:
                 failures.append("the game ended with status %s" % game.process.returncode)
                 break
-            elapsed = time.time() - started
-            if spawning and elapsed >= spawn_off_at:
+            if memory.spawning and time.time() - memory.started >= seconds * 2 / 3:
                 game.key(*["minus"] * 40)  # no more enemies
-                spawning = False
-            if time.time() >= next_sample:
-                rss = rss_mb(game.process.pid)
-                print("%5.0f s  RSS %7.1f MB  %s" % (elapsed, rss, "spawning" if spawning else "spawn off"),
-                      flush=True)
-                if not spawning:
-                    after_spawn.append(rss)
-                next_sample += SAMPLE_SECONDS
+                memory.spawning = False
             play_round(game)
+        memory.done.set()
         if game.process.poll() is None:
             game.key("q")
-            status = game.wait_exit(60)
+            status = game.wait_exit(120)
             if status != 0:
                 failures.append("quitting gave status %d" % status)
         report = sanitizer_report(game)
         if report:
             failures.append("sanitizer report:\n" + report)
-    held = after_spawn[SETTLE_SAMPLES:]
+    held = memory.after_spawn[SETTLE_SAMPLES:]
     if len(held) >= 2:
         base, peak = held[0], max(held)
         print("memory with spawning off: %.1f MB after settling, at most %.1f MB" % (base, peak))
