@@ -9,9 +9,10 @@ play goes on. Memory (RSS) is printed every 30 seconds.
 
 Fails on any sanitizer report, on the game ending early, or when memory
 keeps growing once spawning is off: the ships spawned so far are all the
-game may still hold, so after a settling sample the RSS of the second half
-(its median) must stay within 32 MB (or 10 %) of the first half's. While ships are spawning, memory grows with
-them by design, so that phase only has to stay free of sanitizer reports.
+game may still hold, so after a settling sample the median RSS of the
+second half of the samples must stay within 32 MB (or 10 %) of the first
+half's. While ships are spawning, memory grows with them by design, so that
+phase only has to stay free of sanitizer reports.
 """
 
 import os
