@@ -23,6 +23,7 @@
 namespace {
 
 std::string dataDir;
+std::filesystem::path scratchDir;
 std::vector<GLuint> shippedShaders;
 EmitterTable shippedEmitters;
 NumberTable shippedWeapons;
@@ -40,9 +41,10 @@ void prepareFuzzing() {
         std::abort();  // the targets need GL: run them under a display
     }
     char scratch[] = "/tmp/rerara-fuzz-XXXXXX";
-    std::filesystem::path work = mkdtemp(scratch);
-    std::filesystem::copy(dataDir, work);
-    std::filesystem::current_path(work);
+    scratchDir = mkdtemp(scratch);
+    std::filesystem::copy(dataDir, scratchDir);
+    std::filesystem::current_path(scratchDir);
+    std::atexit([] { std::filesystem::remove_all(scratchDir); });
     setTicksForTesting(&fakeClock);
     setHeldKeysForTesting(heldKeys);
     loadTextures();
