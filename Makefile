@@ -4,7 +4,7 @@
 BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1600x1200x24"
 
-.PHONY: all deps build play test bench images sounds reference-images clean install uninstall deb
+.PHONY: all deps build play test bench images sounds reference-images clean install uninstall deb check build-sanitize test-sanitize fuzz soak
 
 all: build
 
@@ -67,4 +67,35 @@ deb: build
 	cd $(BUILD) && cpack
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD)
+
+# Data checks. `make check` (CHECK_DIR=... for a modded copy) reads every data
+# file as start-up does. One clang build with AddressSanitizer and
+# UndefinedBehaviorSanitizer, halting on the first finding, serves the
+# sanitizer tests, the fuzz targets and the soak. Mesa and SDL keep memory
+# until exit, so leak reports are off.
+CHECK_DIR ?= data
+SAN_BUILD := build-asan
+FUZZ_SECONDS ?= 60
+SOAK_SECONDS ?= 600
+SANITIZE := -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all -fno-omit-frame-pointer
+export ASAN_OPTIONS ?= detect_leaks=0
+export UBSAN_OPTIONS ?= print_stacktrace=1
+
+check: build
+	@cd $(CHECK_DIR) && if [ -n "$$DISPLAY" ]; then $(CURDIR)/$(BUILD)/rerara --check; \
+	  else $(XVFB) $(CURDIR)/$(BUILD)/rerara --check; fi
+
+build-sanitize: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRERARA_FUZZ=ON \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE) -fsanitize=fuzzer-no-link" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" > /dev/null
+	@cmake --build $(SAN_BUILD) -j2
+
+test-sanitize: build-sanitize
+	$(XVFB) ctest --test-dir $(SAN_BUILD) --output-on-failure
+
+fuzz: build-sanitize
+	$(XVFB) /usr/bin/python3 fuzz/run_fuzzers.py $(SAN_BUILD) $(FUZZ_SECONDS)
+
+soak: build-sanitize
+	$(XVFB) /usr/bin/python3 tools/soak.py $(SAN_BUILD)/rerara $(SOAK_SECONDS)

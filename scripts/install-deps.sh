@@ -10,6 +10,7 @@ packages=(
   googletest libgtest-dev
   xvfb xauth xdotool imagemagick desktop-file-utils
   python3-pil python3-numpy
+  clang libclang-rt-dev libx11-dev
 )
 
 missing=()

@@ -7,8 +7,10 @@
 #include <ctime>
 #include <iostream>
 #include <memory>
+#include <string>
 
 #include "app/CommandLine.h"
+#include "app/DataCheck.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
 #include "app/GraphicsSetup.h"
@@ -55,6 +57,9 @@ int SDL_main(int argc, char** argv) {
     if (options.help) {
         printHelp(std::cout);
         return 0;
+    }
+    if (options.check) {
+        return runDataCheck();
     }
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     say("Starting this thing");

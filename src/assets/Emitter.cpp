@@ -29,7 +29,8 @@ bool hasValue(const EmitterDefinition& definition, size_t row) {
 }
 
 // The program index the definition selects, or -1 when the definition is
-// empty or malformed, the selector is unknown, or that program was not built.
+// empty or malformed, the selector is unknown, or that program was not built
+// (or failed to).
 int programIndexOf(const EmitterDefinition& definition) {
     if (!hasValue(definition, 0) || !hasValue(definition, 11)) {
         return -1;
@@ -37,7 +38,7 @@ int programIndexOf(const EmitterDefinition& definition) {
     float selector = definition[0][11][0];
     int index = static_cast<int>(selector);
     if (index < 0 || index >= layoutCount || static_cast<float>(index) != selector ||
-        static_cast<size_t>(index) >= shaders.size()) {
+        !programReady(static_cast<size_t>(index))) {
         return -1;
     }
     return index;

@@ -2,10 +2,12 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
+#include <utility>
 
+#include "assets/DataReport.h"
 #include "core/Geometry.h"
 #include "core/Numbers.h"
 
@@ -15,8 +17,12 @@ const size_t curveLength = 100;
 const size_t plainRowLimit = 9;
 const size_t sampleRow = 3;
 const size_t selectorRow = 11;
-// Past this, t = k / N * 99 can round up to 99 and read beyond the curve.
-const long sampleCountLimit = 10000000;
+// Far below the point (ten million) where t = k / N * 99 could round up to
+// 99 and read beyond the curve.
+const float sampleCountLimit = 10000;
+const float particleCountLimit = 10000;
+// What all curves of all definitions may take together once resampled (4 MB).
+const size_t curveValueBudget = 1000000;
 
 std::string emitterFileName(int number) {
     return "emitterShade" + toString(static_cast<float>(number)) + ".txt";
@@ -41,10 +47,18 @@ EmitterRow parseRow(const std::string& line) {
 void reportIgnoredLine(const std::string& fileName, int lineNumber, const char* why) {
     std::cout << fileName << " line " << lineNumber << ": " << why << ", line ignored"
               << std::endl;
+    DataReport::noteProblem();
 }
 
-EmitterDefinition readDefinition(std::ifstream& in, const std::string& fileName) {
+// A definition as read, with the line each row came from.
+struct RawDefinition {
     EmitterDefinition definition;
+    std::vector<std::vector<int>> lines;
+};
+
+RawDefinition readDefinition(const std::string& text, const std::string& fileName) {
+    RawDefinition raw;
+    std::istringstream in(text);
     std::string line;
     int lineNumber = 0;
     while (std::getline(in, line)) {
@@ -53,49 +67,66 @@ EmitterDefinition readDefinition(std::ifstream& in, const std::string& fileName)
             line.pop_back();
         }
         if (!line.empty() && line[0] == '#') {
-            definition.emplace_back();
+            raw.definition.emplace_back();
+            raw.lines.emplace_back();
         } else if (line.size() < 2) {
             continue;
         } else if (line[0] == ' ') {
             reportIgnoredLine(fileName, lineNumber, "data line begins with a blank");
-        } else if (definition.empty()) {
+        } else if (raw.definition.empty()) {
             reportIgnoredLine(fileName, lineNumber, "data before the first '#' line");
         } else {
-            definition.back().push_back(parseRow(line));
+            raw.definition.back().push_back(parseRow(line));
+            raw.lines.back().push_back(lineNumber);
         }
     }
-    return definition;
+    return raw;
 }
 
-// What makes a definition unusable by expandMatrix or Emitter, or "" when it
-// is sound.
-std::string definitionFault(const EmitterDefinition& definition) {
+std::vector<RawDefinition> readRawDefinitions() {
+    std::vector<RawDefinition> table;
+    for (int e = 0;; ++e) {
+        std::string fileName = emitterFileName(e);
+        std::string text;
+        if (!readDataText(fileName, text)) {
+            break;
+        }
+        std::cout << "Processing " << fileName << std::endl;
+        table.push_back(readDefinition(text, fileName));
+    }
+    return table;
+}
+
+// Whether expandMatrix and Emitter can use the definition; the first fault
+// found is reported.
+bool shapeFits(const RawDefinition& raw, DataReport& report) {
+    const EmitterDefinition& definition = raw.definition;
     if (definition.empty() || definition[0].size() <= selectorRow) {
-        return "section 0 has fewer than 12 rows";
+        report.fail(0, "section 0 has fewer than 12 rows");
+        return false;
     }
     for (size_t s = 0; s < definition.size(); ++s) {
         const EmitterSection& section = definition[s];
         std::string where = "section " + std::to_string(s);
         if (section.size() <= sampleRow) {
-            return where + " has fewer than 4 rows";
-        }
-        float sampleCount = section[sampleRow][0];
-        if (sampleCount <= -1.0f || !(sampleCount < sampleCountLimit)) {
-            return where + " has an unusable sample count " + toString(sampleCount);
+            report.fail(0, where + " has fewer than 4 rows");
+            return false;
         }
         for (size_t r = 0; r < section.size(); ++r) {
             size_t length = section[r].size();
             if (length > plainRowLimit && length < curveLength) {
-                return where + " row " + std::to_string(r) + " has " + std::to_string(length) +
-                       " values (a curve needs at least 100)";
+                report.fail(raw.lines[s][r], where + " row " + std::to_string(r) + " has " +
+                                                 std::to_string(length) + " values (a curve needs at least 100)");
+                return false;
             }
         }
     }
     float selector = definition[0][selectorRow][0];
     if (selector != 0.0f && selector != 1.0f) {
-        return "shader selector " + toString(selector) + " is neither 0 nor 1";
+        report.fail(raw.lines[0][selectorRow], "shader selector " + toString(selector) + " is neither 0 nor 1");
+        return false;
     }
-    return "";
+    return true;
 }
 
 int sampleCountOf(const EmitterSection& section) {
@@ -103,7 +134,7 @@ int sampleCountOf(const EmitterSection& section) {
         return 0;
     }
     float n = section[sampleRow][0];
-    return n > 0 && n < sampleCountLimit ? static_cast<int>(n) : 0;
+    return n > 0 && n <= sampleCountLimit ? static_cast<int>(n) : 0;
 }
 
 bool isScaledRow(size_t r) { return r == 4 || r == 5 || r == 9; }
@@ -127,18 +158,44 @@ EmitterRow resampleCurve(const EmitterRow& row, int n, bool scaled) {
     return out;
 }
 
+// The counts the emitter and the expansion use, every value finite, and the
+// curves within what is left of the budget (taken from it when they fit).
+bool valuesFit(const RawDefinition& raw, DataReport& report, size_t& curveValuesLeft) {
+    const EmitterDefinition& definition = raw.definition;
+    report.check(raw.lines[0][0], "particle count", definition[0][0][0], 0, particleCountLimit);
+    size_t curveValues = 0;
+    for (size_t s = 0; s < definition.size(); ++s) {
+        const EmitterSection& section = definition[s];
+        for (size_t r = 0; r < section.size(); ++r) {
+            for (float value : section[r]) {
+                if (!report.checkFinite(raw.lines[s][r], "value", value)) break;
+            }
+        }
+        if (!report.check(raw.lines[s][sampleRow], "sample count", section[sampleRow][0], 0,
+                          sampleCountLimit)) {
+            continue;
+        }
+        for (const EmitterRow& row : section) {
+            if (row.size() >= curveLength) curveValues += static_cast<size_t>(section[sampleRow][0]);
+        }
+    }
+    if (!report.failed() && curveValues > curveValuesLeft) {
+        report.fail(0, "curves take " + std::to_string(curveValues) + " values once resampled, more than the " +
+                           std::to_string(curveValuesLeft) + " left of " + std::to_string(curveValueBudget));
+    }
+    if (report.failed()) {
+        return false;
+    }
+    curveValuesLeft -= curveValues;
+    return true;
+}
+
 }  // namespace
 
 EmitterTable readEmitterData() {
     EmitterTable table;
-    for (int e = 0;; ++e) {
-        std::string fileName = emitterFileName(e);
-        std::ifstream in(fileName);
-        if (!in) {
-            break;
-        }
-        std::cout << "Processing " << fileName << std::endl;
-        table.push_back(readDefinition(in, fileName));
+    for (RawDefinition& raw : readRawDefinitions()) {
+        table.push_back(std::move(raw.definition));
     }
     return table;
 }
@@ -159,21 +216,42 @@ EmitterSection expandMatrix(const EmitterSection& section) {
 }
 
 EmitterTable readAndExpandEmitterData() {
-    EmitterTable raw = readEmitterData();
+    std::vector<RawDefinition> raw = readRawDefinitions();
     EmitterTable table;
+    size_t curveValuesLeft = curveValueBudget;
     for (size_t e = 0; e < raw.size(); ++e) {
         table.emplace_back();
-        std::string fault = definitionFault(raw[e]);
-        if (!fault.empty()) {
-            // Kept empty so later entries keep their numbers; its emitters draw nothing.
-            std::cout << emitterFileName(static_cast<int>(e)) << ": " << fault
-                      << "; effect disabled" << std::endl;
+        DataReport report(emitterFileName(static_cast<int>(e)));
+        report.failOutcome = "; effect disabled";
+        // A faulty definition is kept empty so later entries keep their
+        // numbers; its emitters draw nothing.
+        if (!shapeFits(raw[e], report) || !valuesFit(raw[e], report, curveValuesLeft)) {
             continue;
         }
-        for (const EmitterSection& section : raw[e]) {
+        for (const EmitterSection& section : raw[e].definition) {
             table.back().push_back(expandMatrix(section));
         }
     }
     std::cout << "# emitters:" << table.size() << std::endl;
     return table;
+}
+
+std::string missingEffect(size_t index) {
+    if (index < emitters.size()) {
+        return "";
+    }
+    std::string missing = emitterFileName(static_cast<int>(emitters.size()));
+    if (index == emitters.size()) {
+        return missing + ": missing; effect disabled";
+    }
+    return emitterFileName(static_cast<int>(index)) + ": not read, since " + missing +
+           " is missing; effect disabled";
+}
+
+EmitterDefinition effectDefinition(size_t index, float selector) {
+    if (index >= emitters.size() || emitters[index].empty() ||
+        emitters[index][0][selectorRow][0] != selector) {
+        return EmitterDefinition{};
+    }
+    return emitters[index];
 }

@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "assets/DataReport.h"
+
 GLuint letterTextures[128];
 std::vector<metrics> letterMetrics(128, metrics{0, 0, 0, 0, 0, 0, 0});
 FT_Face face;
@@ -52,12 +54,7 @@ void uploadGlyph(GLuint texture, const FT_Bitmap& bitmap) {
                  image.empty() ? nullptr : image.data());
 }
 
-bool openFace(const std::string& fileName) {
-    FT_Library library;
-    if (FT_Init_FreeType(&library) != 0) {
-        std::cout << "Error initializing freetype library" << std::endl;
-        return false;
-    }
+bool openFace(FT_Library library, const std::string& fileName) {
     FT_Error error = FT_New_Face(library, fileName.c_str(), 0, &face);
     if (error == unknownFileFormat) {
         std::cout << "the font file could be opened and read, but it appears ... that its font "
@@ -71,6 +68,22 @@ bool openFace(const std::string& fileName) {
     }
     if (FT_Set_Pixel_Sizes(face, 0, rasterHeight) != 0) {
         std::cout << "Error setting font size" << std::endl;
+        return false;
+    }
+    return true;
+}
+
+// The library stays for the game's lifetime once the face is in use; a
+// failed load gives it back, face included.
+bool loadFace(const std::string& fileName) {
+    FT_Library library;
+    if (FT_Init_FreeType(&library) != 0) {
+        std::cout << "Error initializing freetype library" << std::endl;
+        return false;
+    }
+    if (!openFace(library, fileName)) {
+        FT_Done_FreeType(library);
+        face = nullptr;
         return false;
     }
     return true;
@@ -93,7 +106,11 @@ bool buildGlyphs() {
 Font::Font(std::string fileName) : ready(0) {
     glEnable(GL_TEXTURE_2D);
     glGenTextures(glyphCount, letterTextures);
-    if (openFace(fileName) && buildGlyphs()) ready = 1;
+    if (loadFace(fileName) && buildGlyphs()) {
+        ready = 1;
+    } else {
+        DataReport::noteProblem();
+    }
 }
 
 float Font::textWidth(const std::string& text, float scale) const {

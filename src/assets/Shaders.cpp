@@ -1,10 +1,12 @@
 #include "assets/Shaders.h"
 
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <new>
 #include <string>
 
+#include "assets/DataReport.h"
 #include "core/Geometry.h"
 
 namespace {
@@ -17,7 +19,10 @@ std::string shaderFileName(int number, const char* extension) {
     return "shader" + toString(static_cast<float>(number)) + extension;
 }
 
-void printInfoLog(const char* label, GLuint object, bool isProgram) {
+// Shader sources past this size are not a shader someone wrote.
+const long largestSource = 1000000;
+
+std::string infoLog(GLuint object, bool isProgram) {
     GLchar log[1024];
     GLsizei length = 0;
     if (isProgram) {
@@ -25,14 +30,92 @@ void printInfoLog(const char* label, GLuint object, bool isProgram) {
     } else {
         glGetShaderInfoLog(object, sizeof(log), &length, log);
     }
-    if (length > 0) {
+    return std::string(log, static_cast<size_t>(length));
+}
+
+void printInfoLog(const char* label, GLuint object, bool isProgram) {
+    std::string log = infoLog(object, isProgram);
+    if (!log.empty()) {
         std::cout << label << log << std::endl;
     }
 }
 
-void compile(GLuint shader, const char* source) {
+// The log as the tail of a one-line report.
+std::string logTail(GLuint object, bool isProgram) {
+    std::string text = infoLog(object, isProgram);
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+    return text;
+}
+
+// Compiles one stage; a failure is told once, with the file and the log, in
+// place of the info log line.
+bool compile(GLuint shader, const char* source, const std::string& file, const char* label, int program) {
     glShaderSource(shader, 1, &source, nullptr);
     glCompileShader(shader);
+    GLint status = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
+    if (status != GL_TRUE) {
+        std::cout << file << " does not compile, so shader program " << program
+                  << " is switched off: " << logTail(shader, false) << std::endl;
+        DataReport::noteProblem();
+        return false;
+    }
+    printInfoLog(label, shader, false);
+    return true;
+}
+
+// The uniforms the game sets and the type it sets them as: a program that
+// declares one otherwise would raise a GL error on every frame.
+struct GameUniform {
+    const char* name;
+    GLenum type;
+    const char* typeName;
+};
+const GameUniform gameUniforms[] = {
+    {"time_0_X", GL_FLOAT, "float"},
+    {"particleHCthrust", GL_FLOAT, "float"},
+    {"particleSystemHeight", GL_FLOAT, "float"},
+    {"Flame", GL_SAMPLER_2D, "sampler2D"},
+};
+
+// "" when every game uniform the program declares has the game's type.
+std::string uniformMismatch(GLuint program) {
+    GLint count = 0;
+    glGetProgramiv(program, GL_ACTIVE_UNIFORMS, &count);
+    for (GLint i = 0; i < count; ++i) {
+        GLchar name[256];
+        GLsizei length = 0;
+        GLint size = 0;
+        GLenum type = 0;
+        glGetActiveUniform(program, static_cast<GLuint>(i), sizeof(name), &length, &size, &type, name);
+        for (const GameUniform& uniform : gameUniforms) {
+            if (std::string(name, static_cast<size_t>(length)) == uniform.name && type != uniform.type) {
+                return "uniform " + std::string(uniform.name) + " is not a " + uniform.typeName;
+            }
+        }
+    }
+    return "";
+}
+
+// A program that failed is kept as 0, so the later ones keep their numbers.
+GLuint linkProgram(GLuint vertexShader, GLuint fragmentShader, int number) {
+    GLuint program = glCreateProgram();
+    glAttachShader(program, fragmentShader);
+    glAttachShader(program, vertexShader);
+    glLinkProgram(program);
+    GLint status = GL_FALSE;
+    glGetProgramiv(program, GL_LINK_STATUS, &status);
+    std::string fault = status == GL_TRUE ? uniformMismatch(program) : "do not link";
+    if (!fault.empty()) {
+        std::cout << shaderFileName(number, ".vs") << " and " << shaderFileName(number, ".fs") << ": "
+                  << fault << ", so shader program " << number << " is switched off";
+        std::cout << (status == GL_TRUE ? "" : ": " + logTail(program, true)) << std::endl;
+        DataReport::noteProblem();
+        glDeleteProgram(program);
+        return 0;
+    }
+    printInfoLog("Program info log ", program, true);
+    return program;
 }
 
 // One line naming every program that was not built and what goes undrawn.
@@ -49,12 +132,13 @@ void reportMissingPrograms(size_t built) {
     }
     const char* noun = programsNeeded - built == 1 ? "Shader program " : "Shader programs ";
     std::cout << noun << numbers << " missing: " << users << " will not be drawn" << std::endl;
+    DataReport::noteProblem();
 }
 
 }  // namespace
 
 std::unique_ptr<char[]> readEmitter(const char* fileName) {
-    FILE* file = std::fopen(fileName, "r");
+    FILE* file = isDataFile(fileName) ? std::fopen(fileName, "r") : nullptr;
     if (!file) {
         std::fprintf(stderr, "Can't open file '%s' for reading\n", fileName);
         return nullptr;
@@ -64,6 +148,13 @@ std::unique_ptr<char[]> readEmitter(const char* fileName) {
     std::printf("File '%s' is %ld long\n", fileName, length);
     std::fflush(stdout);
     std::fseek(file, 0, SEEK_SET);
+    if (length > largestSource) {
+        std::cout << fileName << ": " << length << " bytes is more than " << largestSource
+                  << "; not read" << std::endl;
+        DataReport::noteProblem();
+        std::fclose(file);
+        return nullptr;
+    }
     std::unique_ptr<char[]> text(length < 0 ? nullptr : new (std::nothrow) char[length + 1]);
     if (!text) {
         std::fprintf(stderr, "Can't malloc space for '%s'\n", fileName);
@@ -73,6 +164,9 @@ std::unique_ptr<char[]> readEmitter(const char* fileName) {
     size_t got = std::fread(text.get(), 1, static_cast<size_t>(length), file);
     text[got] = '\0';
     std::fclose(file);
+    if (got >= 3 && std::string(text.get(), 3) == "\xEF\xBB\xBF") {
+        std::memmove(text.get(), text.get() + 3, got - 2);
+    }
     return text;
 }
 
@@ -89,28 +183,30 @@ std::vector<GLuint> readShaders() {
             // program counted is whole.
             std::cout << "Shader program " << n - 1 << " incomplete: "
                       << shaderFileName(n - 1, ".fs") << " missing" << std::endl;
+            DataReport::noteProblem();
             break;
         }
         std::cout << "Reading shader " << n << std::endl;
-        compile(vertexShader, vertexSource.get());
-        compile(fragmentShader, fragmentSource.get());
+        int number = n - 1;
+        bool compiled =
+            compile(vertexShader, vertexSource.get(), shaderFileName(number, ".vs"), "Vertex info log ", number);
+        compiled = compile(fragmentShader, fragmentSource.get(), shaderFileName(number, ".fs"),
+                           "Fragment info log ", number) &&
+                   compiled;
         vertexSource.reset();
         fragmentSource.reset();
-        printInfoLog("Vertex info log ", vertexShader, false);
-        printInfoLog("Fragment info log ", fragmentShader, false);
-
-        GLuint program = glCreateProgram();
-        glAttachShader(program, fragmentShader);
-        glAttachShader(program, vertexShader);
-        glLinkProgram(program);
-        printInfoLog("Program info log ", program, true);
-        programs.push_back(program);
+        programs.push_back(compiled ? linkProgram(vertexShader, fragmentShader, number) : 0);
 
         vertexSource = readEmitter(shaderFileName(n, ".vs").c_str());
         fragmentSource = readEmitter(shaderFileName(n, ".fs").c_str());
         ++n;
     }
+    // Flagged for deletion: freed with the last program that holds them.
+    glDeleteShader(vertexShader);
+    glDeleteShader(fragmentShader);
     std::cout << "Shaders read: " << programs.size() << std::endl;
     reportMissingPrograms(programs.size());
     return programs;
 }
+
+bool programReady(size_t number) { return number < shaders.size() && shaders[number] != 0; }

@@ -6,6 +6,10 @@
 // Rows of floats and the names attached to them, as read from a table file.
 using NumberTable = std::vector<std::vector<float>>;
 using NameTable = std::vector<std::vector<std::string>>;
+// The 1-based line on which each row of a table starts.
+using RowLines = std::vector<int>;
+
+class DataReport;
 
 // Weapon rows (columns COOLDOWN, GUNSPEED, LIFETIME, DAMAGE) and enemy ship rows
 // (ai, thrust, top speed, hit points, ram damage). Filled once at start-up.
@@ -16,6 +20,10 @@ extern NumberTable SHIPDATA;
 // False only when the file cannot be opened.
 bool readData(const char* fileName, int columns, NumberTable& table);
 bool readData(const char* fileName, int columns, NumberTable& table, NameTable& names);
+// The same, also noting where each row starts and warning (through `report`)
+// of tokens that are not numbers and of a short last row.
+bool readData(const char* fileName, int columns, NumberTable& table, NameTable& names, RowLines& lines,
+              DataReport& report);
 
 bool initializeWeaponArray();
 bool initializeShipArray();

@@ -6,6 +6,8 @@
 #include <iostream>
 #include <string>
 
+#include "assets/DataReport.h"
+
 GLuint textures[textureCount];
 
 namespace {
@@ -56,6 +58,7 @@ void loadSpriteSlots() {
         if (loadSlot(slot, image.file, image.flags) == 0) {
             std::printf("SOIL loading error on %s: '%s'\n", image.shownName, SOIL_last_result());
             std::fflush(stdout);
+            DataReport::noteProblem();
             continue;
         }
         // The background scrolls by shifting texture coordinates past 1.
@@ -69,6 +72,7 @@ void loadSpriteSlots() {
 void loadPanelSlot(int slot, const std::string& file) {
     if (loadSlot(slot, file.c_str(), plainFlags) == 0) {
         std::cout << "SOIL loading error on " << file << ": " << SOIL_last_result() << std::endl;
+        DataReport::noteProblem();
     }
 }
 
@@ -76,6 +80,8 @@ void loadPanelSlot(int slot, const std::string& file) {
 
 void loadTextures() {
     glEnable(GL_TEXTURE_2D);
+    // SOIL hands over tightly packed rows; an RGB row need not fill 4 bytes.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     loadSpriteSlots();
     loadPanelSlot(19, "map.png");
     loadPanelSlot(20, "whiteDot.png");

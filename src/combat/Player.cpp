@@ -17,11 +17,9 @@ namespace {
 // for a longer one.
 const float exhaustReach = 600;
 
-// The exhaust uses the first emitter definition; without one the emitter is
-// built empty and stays inert instead of reading past the table.
-EmitterDefinition exhaustDefinition() {
-    return emitters.empty() ? EmitterDefinition{} : emitters[0];
-}
+// The exhaust uses the first emitter definition; without a flame there the
+// emitter is built empty and stays inert.
+EmitterDefinition exhaustDefinition() { return effectDefinition(0, flameSelector); }
 
 // Stops at the world's edge and drops the velocity component that pushed out.
 void clampToBound(float& coordinate, float& speed, float bound) {

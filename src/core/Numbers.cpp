@@ -1,6 +1,8 @@
 #include "core/Numbers.h"
 
 #include <cctype>
+#include <cfloat>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -15,7 +17,7 @@ size_t digitsAt(const std::string& text, size_t at) {
 
 }  // namespace
 
-float leadingNumber(const std::string& field) {
+size_t numberPrefixLength(const std::string& field) {
     size_t end = 0;
     if (end < field.size() && (field[end] == '+' || field[end] == '-')) {
         ++end;
@@ -30,7 +32,7 @@ float leadingNumber(const std::string& field) {
         }
     }
     if (whole + fraction == 0) {
-        return 0.0f;
+        return 0;
     }
     if (end < field.size() && (field[end] == 'e' || field[end] == 'E')) {
         size_t exponent = end + 1;
@@ -42,5 +44,19 @@ float leadingNumber(const std::string& field) {
             end = exponent + digits;
         }
     }
-    return static_cast<float>(std::strtod(field.substr(0, end).c_str(), nullptr));
+    return end;
+}
+
+float leadingNumber(const std::string& field) {
+    size_t end = numberPrefixLength(field);
+    if (end == 0) {
+        return 0.0f;
+    }
+    double value = std::strtod(field.substr(0, end).c_str(), nullptr);
+    // Past the float range the value is infinite; said outright, since the
+    // narrowing itself would be undefined.
+    if (std::fabs(value) > FLT_MAX) {
+        return static_cast<float>(std::copysign(HUGE_VAL, value));
+    }
+    return static_cast<float>(value);
 }

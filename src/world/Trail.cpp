@@ -57,7 +57,7 @@ Box Trail::bounds(point current) const {
 }
 
 void Trail::draw(point current) {
-    if (shaders.size() <= trailProgram) {
+    if (!programReady(trailProgram)) {
         return;
     }
     if (visibleArea.shows(bounds(current))) {

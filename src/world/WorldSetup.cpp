@@ -2,13 +2,15 @@
 
 #include <algorithm>
 #include <iostream>
-#include <sstream>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "assets/DataReport.h"
 #include "assets/EmitterData.h"
 #include "assets/Tables.h"
 #include "assets/Textures.h"
+#include "core/Constants.h"
 #include "world/Universe.h"
 
 namespace {
@@ -20,40 +22,33 @@ const int planetColumns = 9;
 const int wormholeColumns = 8;
 // Keeps a mistyped world number from asking for millions of worlds.
 const float highestWorld = 9999;
+// Effect files are numbered from 0; four digits would no longer name one.
+const float highestEffect = 999;
+const float largestBody = 100000;
+const float highestDensity = 1000;
+const float widestOrbit = 200000;
+const float fastestTurn = 1000;
 
-struct WorldTables {
-    NumberTable stars;
-    NameTable starNames;
-    NumberTable planets;
-    NameTable planetNames;
-    NumberTable wormholes;
+// One world file as read: rows, names, and where each row starts.
+struct WorldTable {
+    NumberTable rows;
+    NameTable names;
+    RowLines lines;
 };
 
-bool readWorldTables(WorldTables& tables) {
-    if (!readData(starFile, starColumns, tables.stars, tables.starNames)) {
-        std::cout << "Stardata read failure" << std::endl;
-        return false;
-    }
-    if (!readData(planetFile, planetColumns, tables.planets, tables.planetNames)) {
-        std::cout << "planetdata read failure" << std::endl;
-        return false;
-    }
-    if (!readData(wormholeFile, wormholeColumns, tables.wormholes)) {
-        std::cout << "wormhole read failure" << std::endl;
-        return false;
-    }
-    return true;
-}
+struct WorldTables {
+    WorldTable stars;
+    WorldTable planets;
+    WorldTable wormholes;
+};
 
-bool reject(const char* file, size_t row, const std::string& problem) {
-    std::cout << file << " row " << row << ": " << problem << std::endl;
+bool readWorldTable(const char* file, int columns, WorldTable& table, DataReport& report,
+                    const char* failure) {
+    if (readData(file, columns, table.rows, table.names, table.lines, report)) {
+        return true;
+    }
+    std::cout << failure << std::endl;
     return false;
-}
-
-std::string describe(float value) {
-    std::ostringstream text;
-    text << value;
-    return text.str();
 }
 
 bool hasName(const NameTable& names, size_t row) { return row < names.size() && !names[row].empty(); }
@@ -68,74 +63,93 @@ long starRowOf(const std::vector<float>& planet, size_t starCount) {
     return -1;
 }
 
-bool checkWorld(const char* file, size_t row, const char* what, float world, float worldCount) {
-    if (world >= 0 && world < worldCount) {
-        return true;
+void checkName(const WorldTable& table, size_t row, DataReport& report) {
+    if (!hasName(table.names, row)) report.fail(table.lines[row], "no @name item after the numbers");
+}
+
+void checkPosition(DataReport& report, int line, const char* x, const char* y, float px, float py) {
+    report.check(line, x, px, -XBOUND, XBOUND);
+    report.check(line, y, py, -YBOUND, YBOUND);
+}
+
+void checkStars(const WorldTable& stars, DataReport& report) {
+    for (size_t i = 0; i < stars.rows.size(); ++i) {
+        const auto& star = stars.rows[i];
+        int line = stars.lines[i];
+        report.check(line, "world number", star[0], 0, highestWorld);
+        checkPosition(report, line, "x", "y", star[1], star[2]);
+        report.check(line, "radius", star[3], 0, largestBody);
+        report.check(line, "density", star[4], 0, highestDensity);
+        report.checkFinite(line, "spare value", star[5]);
+        report.check(line, "texture slot", star[6], 0, textureCount - 1);
+        checkName(stars, i, report);
     }
-    return reject(file, row, std::string(what) + " " + describe(world) + " is not between 0 and " +
-                                 describe(worldCount - 1));
 }
 
-bool checkTexture(const char* file, size_t row, float slot) {
-    if (slot >= 0 && slot < textureCount) {
-        return true;
+void checkPlanets(const WorldTable& planets, size_t starCount, DataReport& report) {
+    for (size_t j = 0; j < planets.rows.size(); ++j) {
+        const auto& planet = planets.rows[j];
+        int line = planets.lines[j];
+        if (starRowOf(planet, starCount) < 0) {
+            report.warn(line, "star row " + describe(planet[0]) + " does not exist; planet left out");
+            continue;
+        }
+        report.check(line, "radius", planet[1], 0, largestBody);
+        report.check(line, "density", planet[2], 0, highestDensity);
+        report.check(line, "orbit radius", planet[3], 0, widestOrbit);
+        report.check(line, "orbit speed", planet[4], -fastestTurn, fastestTurn);
+        report.checkFinite(line, "orbit angle", planet[5]);
+        report.check(line, "spin rate", planet[6], -fastestTurn, fastestTurn);
+        report.checkFinite(line, "spin angle", planet[7]);
+        report.check(line, "texture slot", planet[8], 0, textureCount - 1);
+        checkName(planets, j, report);
     }
-    return reject(file, row, "texture slot " + describe(slot) + " is not between 0 and " +
-                                 std::to_string(textureCount - 1));
 }
 
-bool checkName(const char* file, size_t row, const NameTable& names) {
-    return hasName(names, row) || reject(file, row, "no @name item after the numbers");
-}
-
-// Stars and wormholes name the worlds that must exist; destinations must be among them.
+// Stars and wormholes with a usable world number name the worlds that will exist.
 size_t worldCountAfterLoading(const Universe& universe, const WorldTables& tables) {
     size_t count = universe.worlds.size();
-    for (const auto* table : {&tables.stars, &tables.wormholes}) {
-        for (const auto& row : *table) {
-            count = std::max(count, static_cast<size_t>(row[0]) + 1);
+    for (const WorldTable* table : {&tables.stars, &tables.wormholes}) {
+        for (const auto& row : table->rows) {
+            if (row[0] >= 0 && row[0] <= highestWorld) {
+                count = std::max(count, static_cast<size_t>(row[0]) + 1);
+            }
         }
     }
     return count;
 }
 
-// Every row is checked before anything is built, so a bad file leaves the
-// universe as it was.
-bool validate(const Universe& universe, const WorldTables& tables) {
-    for (size_t i = 0; i < tables.stars.size(); ++i) {
-        const auto& star = tables.stars[i];
-        if (!checkWorld(starFile, i, "world number", star[0], highestWorld + 1) ||
-            !checkTexture(starFile, i, star[6]) || !checkName(starFile, i, tables.starNames)) {
-            return false;
-        }
+// A wormhole draws its swirl through a selector 1 definition; a flame there
+// would set a uniform the flame program lacks every frame. A missing effect
+// only switches the swirl off, said once per effect.
+void checkWormholeEffect(float index, int line, DataReport& report, std::set<float>& reported) {
+    if (!report.check(line, "effect index", index, 0, highestEffect)) {
+        return;
     }
-    for (size_t j = 0; j < tables.planets.size(); ++j) {
-        const auto& planet = tables.planets[j];
-        if (starRowOf(planet, tables.stars.size()) < 0) {
-            continue;
+    size_t entry = static_cast<size_t>(index);
+    std::string missing = missingEffect(entry);
+    if (!missing.empty()) {
+        if (reported.insert(index).second) {
+            std::cout << missing << std::endl;
+            DataReport::noteProblem();
         }
-        if (!checkTexture(planetFile, j, planet[8]) || !checkName(planetFile, j, tables.planetNames)) {
-            return false;
-        }
+    } else if (!emitters[entry].empty() && effectDefinition(entry, swirlSelector).empty()) {
+        report.fail(line, "effect index " + describe(index) + " names a flame, not a wormhole swirl");
     }
-    for (size_t k = 0; k < tables.wormholes.size(); ++k) {
-        if (!checkWorld(wormholeFile, k, "source world", tables.wormholes[k][0], highestWorld + 1)) {
-            return false;
-        }
+}
+
+void checkWormholes(const WorldTable& wormholes, float worldCount, DataReport& report) {
+    std::set<float> reportedEffects;
+    for (size_t k = 0; k < wormholes.rows.size(); ++k) {
+        const auto& wormhole = wormholes.rows[k];
+        int line = wormholes.lines[k];
+        report.check(line, "source world", wormhole[0], 0, highestWorld);
+        checkPosition(report, line, "x", "y", wormhole[1], wormhole[2]);
+        report.check(line, "capture radius", wormhole[3], 0, largestBody);
+        report.check(line, "destination world", wormhole[4], 0, worldCount - 1);
+        checkPosition(report, line, "exit x", "exit y", wormhole[5], wormhole[6]);
+        checkWormholeEffect(wormhole[7], line, report, reportedEffects);
     }
-    float worldCount = static_cast<float>(worldCountAfterLoading(universe, tables));
-    for (size_t k = 0; k < tables.wormholes.size(); ++k) {
-        const auto& wormhole = tables.wormholes[k];
-        if (!checkWorld(wormholeFile, k, "destination world", wormhole[4], worldCount)) {
-            return false;
-        }
-        if (!(wormhole[7] >= 0 && wormhole[7] < emitters.size())) {
-            return reject(wormholeFile, k,
-                          "effect index " + describe(wormhole[7]) + " names no emitter definition (" +
-                              std::to_string(emitters.size()) + " loaded)");
-        }
-    }
-    return true;
 }
 
 void growTo(Universe& universe, float world) {
@@ -145,17 +159,19 @@ void growTo(Universe& universe, float world) {
 }
 
 void buildStars(Universe& universe, const WorldTables& tables) {
-    for (size_t i = 0; i < tables.stars.size(); ++i) {
-        const auto& row = tables.stars[i];
+    const WorldTable& stars = tables.stars;
+    const WorldTable& planets = tables.planets;
+    for (size_t i = 0; i < stars.rows.size(); ++i) {
+        const auto& row = stars.rows[i];
         Star star(point{row[1], row[2]}, row[3], row[4], row[5], static_cast<int>(row[6]),
-                  tables.starNames[i][0]);
-        for (size_t j = 0; j < tables.planets.size(); ++j) {
-            const auto& p = tables.planets[j];
-            if (starRowOf(p, tables.stars.size()) != static_cast<long>(i)) {
+                  stars.names[i][0]);
+        for (size_t j = 0; j < planets.rows.size(); ++j) {
+            const auto& p = planets.rows[j];
+            if (starRowOf(p, stars.rows.size()) != static_cast<long>(i)) {
                 continue;
             }
             Planet planet(p[1], p[2], p[3], p[4], p[5], p[6], p[7], static_cast<int>(p[8]),
-                          tables.planetNames[j][0]);
+                          planets.names[j][0]);
             star.addPlanet(planet);
             std::cout << "Adding " << planet.getName() << " to " << star.getName() << std::endl;
         }
@@ -165,7 +181,7 @@ void buildStars(Universe& universe, const WorldTables& tables) {
 }
 
 void buildWormholes(Universe& universe, const WorldTables& tables) {
-    for (const auto& row : tables.wormholes) {
+    for (const auto& row : tables.wormholes.rows) {
         growTo(universe, row[0]);
         universe.worlds[static_cast<size_t>(row[0])].wormholes.push_back(
             Wormhole(static_cast<int>(row[0]), point{row[1], row[2]}, row[3], static_cast<int>(row[4]),
@@ -174,10 +190,32 @@ void buildWormholes(Universe& universe, const WorldTables& tables) {
 }
 }  // namespace
 
+// Every row is checked before anything is built, so a bad file leaves the
+// universe as it was.
 bool initializeStars(Universe& universe) {
     std::cout << "Loading star and planet data" << std::endl;
     WorldTables tables;
-    if (!readWorldTables(tables) || !validate(universe, tables)) {
+    DataReport stars(starFile);
+    DataReport planets(planetFile);
+    DataReport wormholes(wormholeFile);
+    bool read = readWorldTable(starFile, starColumns, tables.stars, stars, "Stardata read failure");
+    if (read || checkingEverything()) {
+        read = readWorldTable(planetFile, planetColumns, tables.planets, planets, "planetdata read failure") &&
+               read;
+    }
+    if (read || checkingEverything()) {
+        read = readWorldTable(wormholeFile, wormholeColumns, tables.wormholes, wormholes,
+                              "wormhole read failure") &&
+               read;
+    }
+    if (!read && !checkingEverything()) {
+        return false;
+    }
+    checkStars(tables.stars, stars);
+    checkPlanets(tables.planets, tables.stars.rows.size(), planets);
+    checkWormholes(tables.wormholes, static_cast<float>(worldCountAfterLoading(universe, tables)),
+                   wormholes);
+    if (!read || stars.failed() || planets.failed() || wormholes.failed()) {
         return false;
     }
     buildStars(universe, tables);

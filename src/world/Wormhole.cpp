@@ -21,7 +21,7 @@ Wormhole::Wormhole(int sourceWorld, point position, float captureRadius, int des
       captureRadius(captureRadius),
       destinationWorld(destinationWorld),
       exitPoint(exitPoint),
-      effect(emitters[effectIndex]) {
+      effect(effectDefinition(static_cast<size_t>(effectIndex), swirlSelector)) {
     effect.reach = 2 * captureRadius + swirlMargin;
 }
 

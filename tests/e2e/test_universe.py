@@ -111,7 +111,7 @@ class Universe(unittest.TestCase):
         bad["stardata.txt"] = "0 0 50000 800 0.1 0 25 @Above\n"
         with Game(replace=bad) as game:
             self.assertEqual(game.wait_exit(), 1)
-            self.assertTrue(any(l.startswith("stardata.txt row 0") for l in game.lines()),
+            self.assertTrue(any(l.startswith("stardata.txt line 1") for l in game.lines()),
                             game.output())
 
     def test_missing_planet_file_stops_before_the_wormholes(self):

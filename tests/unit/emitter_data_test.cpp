@@ -26,6 +26,14 @@ std::string valuesLine(int length) {
     return line;
 }
 
+// `rows` curve rows of 100 values after a definition.
+std::string curveRows(std::string text, int rows) {
+    for (int r = 0; r < rows; ++r) {
+        text += valuesLine(100) + "\n";
+    }
+    return text;
+}
+
 // A section whose row 3 gives N and whose row `curveRow` is `curve`.
 EmitterSection sectionWithCurve(float n, int curveRow, EmitterRow curve) {
     EmitterSection section(curveRow + 1, EmitterRow{1.0f});
@@ -154,14 +162,18 @@ TEST(EmitterValidation, BadDefinitionsAreReportedAndKeptEmpty) {
     std::string sound = definitionText("10", "4.0", "1.0");
     std::string shortRow = "#\n1.0\n1.0\n1.0\n";
     std::vector<Case> cases = {
-        {"#\n10\n0.0\n0.0\n4\n", "section 0 has fewer than 12 rows"},
-        {"7\n\n", "section 0 has fewer than 12 rows"},
-        {sound + shortRow, "section 1 has fewer than 4 rows"},
-        {sound + valuesLine(10) + "\n", "section 0 row 12 has 10 values (a curve needs at least 100)"},
-        {sound + valuesLine(99) + "\n", "section 0 row 12 has 99 values (a curve needs at least 100)"},
-        {definitionText("10", "-2", "1.0"), "section 0 has an unusable sample count -2"},
-        {definitionText("10", "4.0", "2.0"), "shader selector 2 is neither 0 nor 1"},
-        {definitionText("10", "4.0", "0.5"), "shader selector 0.5 is neither 0 nor 1"},
+        {"#\n10\n0.0\n0.0\n4\n", ": section 0 has fewer than 12 rows"},
+        {"7\n\n", ": section 0 has fewer than 12 rows"},
+        {sound + shortRow, ": section 1 has fewer than 4 rows"},
+        {sound + valuesLine(10) + "\n", " line 14: section 0 row 12 has 10 values (a curve needs at least 100)"},
+        {sound + valuesLine(99) + "\n", " line 14: section 0 row 12 has 99 values (a curve needs at least 100)"},
+        {definitionText("10", "-2", "1.0"), " line 5: sample count -2 is not between 0 and 10000"},
+        {definitionText("2e4", "4.0", "1.0"), " line 2: particle count 20000 is not between 0 and 10000"},
+        {sound + "1e39 2.0\n", " line 14: value inf is not a finite number"},
+        {curveRows(definitionText("10", "1e4", "1.0"), 101),
+         ": curves take 1010000 values once resampled, more than the 1000000 left of 1000000"},
+        {definitionText("10", "4.0", "2.0"), " line 13: shader selector 2 is neither 0 nor 1"},
+        {definitionText("10", "4.0", "0.5"), " line 13: shader selector 0.5 is neither 0 nor 1"},
     };
     for (const Case& c : cases) {
         ScratchDir dir;
@@ -171,7 +183,7 @@ TEST(EmitterValidation, BadDefinitionsAreReportedAndKeptEmpty) {
         EmitterTable table = readAndExpandEmitterData();
         EXPECT_EQ(testing::internal::GetCapturedStdout(),
                   "Processing emitterShade0.txt\nProcessing emitterShade1.txt\n"
-                  "emitterShade0.txt: " + c.message + "; effect disabled\n# emitters:2\n")
+                  "emitterShade0.txt" + c.message + "; effect disabled\n# emitters:2\n")
             << c.text;
         ASSERT_EQ(table.size(), 2u);
         EXPECT_TRUE(table[0].empty());

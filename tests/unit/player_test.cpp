@@ -130,3 +130,13 @@ TEST(PlayerSetup, WithoutARowThereIsNoPlayer) {
     EXPECT_EQ(loadPlayer(player), std::string("Loading player data\nOpening playerdata.txt\n") + noRow);
     EXPECT_EQ(player, nullptr);
 }
+
+TEST(PlayerSetup, ValuesThatWouldBreakTheFlightModelStopTheLoad) {
+    ScratchDir dir;
+    std::unique_ptr<Player> player;
+    writeFile("playerdata.txt", "# ship\n0 -6000 1e39 0.003 0.0035 1000 -5\n");
+    EXPECT_EQ(loadPlayer(player), "Loading player data\nOpening playerdata.txt\n"
+                                  "playerdata.txt line 2: forward thrust inf is not a finite number\n"
+                                  "playerdata.txt line 2: radius -5 is not between 0 and 10000\n");
+    EXPECT_EQ(player, nullptr);
+}

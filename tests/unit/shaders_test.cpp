@@ -122,19 +122,28 @@ TEST(ReadShaders, NoFilesGiveNoPrograms) {
     testing::internal::GetCapturedStderr();
 }
 
-TEST(ReadShaders, ABrokenShaderStillYieldsAProgramAndPrintsItsLogs) {
-    ScratchDir dir;
-    writeFile("shader0.vs", "void main() { gl_Position = undefinedThing; }\n");
-    writeFile("shader0.fs", plainFragment);
-    testing::internal::CaptureStderr();
-    testing::internal::CaptureStdout();
-    std::vector<GLuint> programs = readShaders();
-    std::string out = testing::internal::GetCapturedStdout();
-    testing::internal::GetCapturedStderr();
-    ASSERT_EQ(programs.size(), 1u);
-    EXPECT_EQ(linkStatus(programs[0]), GL_FALSE);
-    EXPECT_NE(out.find("Vertex info log "), std::string::npos) << out;
-    EXPECT_NE(out.find("Program info log "), std::string::npos) << out;
+// A wrong uniform type would raise a GL error on every frame.
+TEST(ReadShaders, ABrokenShaderIsNamedWithItsLogAndSwitchedOff) {
+    const char* const cases[][2] = {
+        {"void main() { gl_Position = undefinedThing; }\n",
+         "shader0.vs does not compile, so shader program 0 is switched off: 0:1(29): error: `undefinedThing'"},
+        {"uniform int particleHCthrust;\nvoid main() { gl_Position = gl_Vertex * float(particleHCthrust); }\n",
+         "shader0.vs and shader0.fs: uniform particleHCthrust is not a float, so shader program 0 is "
+         "switched off\n"},
+    };
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        writeFile("shader0.vs", c[0]);
+        writeFile("shader0.fs", plainFragment);
+        testing::internal::CaptureStderr();
+        testing::internal::CaptureStdout();
+        std::vector<GLuint> programs = readShaders();
+        std::string out = testing::internal::GetCapturedStdout();
+        testing::internal::GetCapturedStderr();
+        ASSERT_EQ(programs.size(), 1u);
+        EXPECT_EQ(programs[0], 0u);
+        EXPECT_NE(out.find(c[1]), std::string::npos) << out;
+    }
 }
 
 // Any compiler or linker remark on the shipped sources would print an info

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "TestSupport.h"
@@ -159,8 +160,10 @@ TEST_F(GlobalTables, TooFewRowsFailWithAMessage) {
     EXPECT_FALSE(initializeShipArray());
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "loading weapondata.txt\nOpening weapondata.txt\n"
+              "weapondata.txt line 1: row has 3 of 4 numbers; the rest read as 0\n"
               "weapondata.txt: needs 3 weapon rows, found 2\n"
               "loading shipdata.txt\nOpening shipdata.txt\n"
+              "shipdata.txt line 1: row has 4 of 5 numbers; the rest read as 0\n"
               "shipdata.txt: needs 2 ship rows, found 1\n");
 }
 
@@ -171,4 +174,35 @@ TEST_F(GlobalTables, MissingFilesFail) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "loading weapondata.txt\nError opening file\n"
               "loading shipdata.txt\nError opening file\n");
+}
+
+// Messages name the line a row starts on; a byte-order mark is not a token.
+TEST_F(GlobalTables, BadValuesAreNamedByLineAndStopTheLoad) {
+    writeFile("weapondata.txt", "\xEF\xBB\xBF# c\n120 3 3e9 25\n0 0 0 0.15\n700 1.6 1500\n1e39\n");
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(initializeWeaponArray());
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "loading weapondata.txt\nOpening weapondata.txt\n"
+              "weapondata.txt line 2: lifetime 3e+09 is not between -1e+06 and 1e+06\n"
+              "weapondata.txt line 4: damage inf is not a finite number\n");
+}
+
+TEST_F(GlobalTables, GarbledTokensWarnAFewTimesThenCount) {
+    writeFile("shipdata.txt", "1 a b 0 c\nd 2 3 4 e 1");
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(initializeShipArray());
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "loading shipdata.txt\nOpening shipdata.txt\n"
+              "shipdata.txt line 1: \"a\" is not a number; read as 0\n"
+              "shipdata.txt line 1: \"b\" is not a number; read as 0\n"
+              "shipdata.txt line 1: \"c\" is not a number; read as 0\n"
+              "shipdata.txt: 5 more warnings not shown\n");
+    ASSERT_EQ(SHIPDATA.size(), 3u);
+}
+
+TEST_F(GlobalTables, AFolderIsAMissingFile) {
+    std::filesystem::create_directory("weapondata.txt");
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(initializeWeaponArray());
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "loading weapondata.txt\nError opening file\n");
 }

@@ -147,3 +147,27 @@ TEST(ReportError, ReadsOnlyTheFirstPendingError) {
     EXPECT_EQ(first, "Invalid operation\n");
     drainErrors();
 }
+
+// Rows of 3-byte pixels need not fill 4 bytes; they must not shear.
+TEST(LoadTextures, RgbImagesOfAnyWidthLoadUnsheared) {
+    ScratchDir dir;
+    std::vector<unsigned char> pixels;
+    for (int i = 0; i < 3 * 3; ++i) {
+        unsigned char shade = static_cast<unsigned char>(i * 20);
+        pixels.insert(pixels.end(), {shade, shade, shade});
+    }
+    ASSERT_EQ(SOIL_save_image("map.png", SOIL_SAVE_TYPE_TGA, 3, 3, 3, pixels.data()), 1);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    loadAndCapture();
+    std::vector<unsigned char> loaded(pixels.size());
+    glBindTexture(GL_TEXTURE_2D, textures[19]);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, loaded.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+    // The slot loads upside down (SOIL's invert flag): compare row by row.
+    for (int row = 0; row < 3; ++row) {
+        for (int k = 0; k < 9; ++k) {
+            EXPECT_EQ(loaded[row * 9 + k], pixels[(2 - row) * 9 + k]) << row << " " << k;
+        }
+    }
+}

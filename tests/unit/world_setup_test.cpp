@@ -182,35 +182,45 @@ INSTANTIATE_TEST_SUITE_P(
     Inputs, WorldSetupRejects,
     testing::Values(
         BadInput{"0 0 0 1 1 0 14 @A -1 0 0 1 1 0 14 @B\n", "", "",
-                 "stardata.txt row 1: world number -1 is not between 0 and 9999"},
+                 "stardata.txt line 1: world number -1 is not between 0 and 9999"},
         BadInput{"1e9 0 0 1 1 0 14 @Huge\n", "", "",
-                 "stardata.txt row 0: world number 1e+09 is not between 0 and 9999"},
-        BadInput{"0 0 0 1 1 0 21 @A\n", "", "", "stardata.txt row 0: texture slot 21 is not between 0 and 20"},
-        BadInput{"0 0 0 1 1 0 -1 @A\n", "", "", "stardata.txt row 0: texture slot -1 is not between 0 and 20"},
-        BadInput{"0 0 0 1 1 0 14 @A 0 0 0 1 1 0 14\n", "", "", "stardata.txt row 1: no @name item after the numbers"},
+                 "stardata.txt line 1: world number 1e+09 is not between 0 and 9999"},
+        BadInput{"0 0 0 1 1 0 21 @A\n", "", "", "stardata.txt line 1: texture slot 21 is not between 0 and 20"},
+        BadInput{"0 0 0 1 1 0 -1 @A\n", "", "", "stardata.txt line 1: texture slot -1 is not between 0 and 20"},
+        BadInput{"0 0 0 1 1 0 14 @A 0 0 0 1 1 0 14\n", "", "", "stardata.txt line 1: no @name item after the numbers"},
         BadInput{oneStar, "0 10 1 100 0 0 0 0 30 @P\n", "",
-                 "planetdata.txt row 0: texture slot 30 is not between 0 and 20"},
+                 "planetdata.txt line 1: texture slot 30 is not between 0 and 20"},
         BadInput{oneStar, "0 10 1 100 0 0 0 0 10 @P 0 10 1 100 0 0 0 0 10\n", "",
-                 "planetdata.txt row 1: no @name item after the numbers"},
+                 "planetdata.txt line 1: no @name item after the numbers"},
         BadInput{oneStar, "", "0 0 0 100 1 0 0 1\n-2 0 0 100 0 0 0 1\n",
-                 "wormholedata.txt row 1: source world -2 is not between 0 and 9999"},
+                 "wormholedata.txt line 2: source world -2 is not between 0 and 9999"},
         BadInput{oneStar, "", "0 0 0 100 9 0 0 1\n",
-                 "wormholedata.txt row 0: destination world 9 is not between 0 and 0"},
+                 "wormholedata.txt line 1: destination world 9 is not between 0 and 0"},
         BadInput{oneStar, "", "0 0 0 100 -1 0 0 1\n",
-                 "wormholedata.txt row 0: destination world -1 is not between 0 and 0"},
-        BadInput{oneStar, "", "0 0 0 100 0 0 0 2\n",
-                 "wormholedata.txt row 0: effect index 2 names no emitter definition (2 loaded)"},
-        BadInput{oneStar, "", "0 0 0 100 0 0 0 -1\n",
-                 "wormholedata.txt row 0: effect index -1 names no emitter definition (2 loaded)"}));
+                 "wormholedata.txt line 1: destination world -1 is not between 0 and 0"},
+        BadInput{oneStar, "", "0 0 0 100 0 0 0 1000\n",
+                 "wormholedata.txt line 1: effect index 1000 is not between 0 and 999"},
+        BadInput{oneStar, "", "0 0 0 100 0 0 0 0\n",
+                 "wormholedata.txt line 1: effect index 0 names a flame, not a wormhole swirl"},
+        BadInput{oneStar, "", "\n\n0 0 0 1e39 0 0 0 1\n",
+                 "wormholedata.txt line 3: capture radius inf is not a finite number"}));
 
 // A destination is good once any row makes its world exist, wherever that row is.
 TEST_F(WorldSetupTest, DestinationsMayNameWorldsThatLaterRowsCreate) {
-    writeWorld(oneStar, "", "0 0 0 100 2 0 0 1\n2 0 0 100 0 0 0 0\n");
+    writeWorld(oneStar, "", "0 0 0 100 2 0 0 1\n2 0 0 100 0 0 0 1\n");
     load(true);
     EXPECT_EQ(universe.worlds.size(), 3u);
     EXPECT_EQ(universe.worlds[0].wormholes.at(0).destinationWorld, 2);
 }
 
+// A wormhole whose effect file is missing runs without its swirl.
+TEST_F(WorldSetupTest, AMissingEffectFileSwitchesTheSwirlOff) {
+    writeWorld(oneStar, "", "0 0 0 100 0 0 0 2\n0 9 9 100 0 0 0 2\n");
+    std::string output = load(true);
+    EXPECT_EQ(output.find("emitterShade2.txt: missing; effect disabled\n"),
+              output.rfind("emitterShade2.txt")) << output;
+    EXPECT_TRUE(universe.worlds[0].wormholes.at(1).effect.definition.empty());
+}
 
 // The shipped universe: every world can be reached and left, and the ship's
 // start in world 0 is clear of every star and of every planet's path.

@@ -1,0 +1,87 @@
+#include "assets/DataReport.h"
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <utility>
+
+int DataReport::totalWarnings = 0;
+int DataReport::totalErrors = 0;
+
+namespace {
+const int shownWarnings = 3;
+const int shownErrors = 10;
+bool everything = false;
+
+void printHidden(const std::string& file, int count, int shown, const char* kind) {
+    if (count > shown) {
+        std::cout << file << ": " << count - shown << " more " << kind << " not shown" << std::endl;
+    }
+}
+}  // namespace
+
+DataReport::DataReport(std::string fileName) : file(std::move(fileName)) {}
+
+DataReport::~DataReport() {
+    printHidden(file, warnings, shownWarnings, "warnings");
+    printHidden(file, errors, shownErrors, "errors");
+}
+
+void DataReport::print(int line, const std::string& what) {
+    std::cout << file;
+    if (line > 0) std::cout << " line " << line;
+    std::cout << ": " << what << std::endl;
+}
+
+void DataReport::warn(int line, const std::string& what) {
+    ++totalWarnings;
+    if (++warnings <= shownWarnings) print(line, what);
+}
+
+void DataReport::fail(int line, const std::string& what) {
+    ++totalErrors;
+    if (++errors <= shownErrors) print(line, what + failOutcome);
+}
+
+bool DataReport::check(int line, const std::string& what, float value, float lo, float hi) {
+    if (!checkFinite(line, what, value)) return false;
+    if (value >= lo && value <= hi) return true;
+    fail(line, what + " " + describe(value) + " is not between " + describe(lo) + " and " + describe(hi));
+    return false;
+}
+
+bool DataReport::checkFinite(int line, const std::string& what, float value) {
+    if (std::isfinite(value)) return true;
+    fail(line, what + " " + describe(value) + " is not a finite number");
+    return false;
+}
+
+void setCheckingEverything(bool on) { everything = on; }
+
+bool checkingEverything() { return everything; }
+
+bool isDataFile(const std::string& name) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(name, error);
+}
+
+void skipByteOrderMark(std::string& text) {
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+}
+
+bool readDataText(const std::string& name, std::string& text) {
+    std::ifstream in(name, std::ios::binary);
+    if (!in || !isDataFile(name)) return false;
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    skipByteOrderMark(text);
+    return true;
+}
+
+std::string describe(float value) {
+    std::ostringstream text;
+    text << value;
+    return text.str();
+}

@@ -1,0 +1,51 @@
+"""rerara --check: every problem in every file, without a window."""
+
+import os
+import unittest
+
+from rerara import Game
+
+BROKEN = {
+    "weapondata.txt": "120 3.0 3e9 25\n0 0 0 0.15\n700 1.6 1500 0.1\n",
+    "shipdata.txt": "\ufeff# types\n3 0.02 0.9 150 40\n1e39 0.012 1.0 50 20\n",
+    "playerdata.txt": "0 -6000 0.0008 0.003 0.0035 1000 45 # ok\n",
+    "planetdata.txt": "9 300 0.1 4000 0.001 0 0.01 0 10 @Lost\n",
+    "wormholedata.txt": "0 600 0 300 0 0 0 0\n0 600 0 300 0 0 0 5\n",
+    "shader2.fs": "void main( {\n",
+}
+
+
+class Check(unittest.TestCase):
+    def test_shipped_data_has_no_problem(self):
+        with Game(args=["--check"]) as game:
+            self.assertEqual(game.wait_exit(60), 0, game.output())
+            self.assertEqual(game.lines()[-1], "Data check: 0 problems and 0 warnings; the game would start")
+
+    def test_broken_copy_names_every_problem_by_file_and_line(self):
+        with Game(replace=BROKEN, remove=["emitterShade1.txt"], args=["--check"]) as game:
+            self.assertEqual(game.wait_exit(60), 1, game.output())
+            lines = game.lines()
+            for expected in [
+                    "weapondata.txt line 1: lifetime 3e+09 is not between -1e+06 and 1e+06",
+                    "shipdata.txt line 3: behaviour inf is not a finite number",
+                    "planetdata.txt line 1: star row 9 does not exist; planet left out",
+                    "wormholedata.txt line 1: effect index 0 names a flame, not a wormhole swirl",
+                    "emitterShade5.txt: not read, since emitterShade1.txt is missing; effect disabled"]:
+                self.assertIn(expected, lines)
+            self.assertTrue(any(l.startswith("shader2.fs does not compile") for l in lines), game.output())
+            self.assertEqual(lines[-1], "Data check: 5 problems and 1 warning; the game would stop at start-up")
+
+    def test_without_a_display_it_says_what_was_not_checked(self):
+        os.environ["SAVED_DISPLAY"] = os.environ.get("DISPLAY", "")
+        del os.environ["DISPLAY"]
+        try:
+            with Game(args=["--check"]) as game:
+                self.assertEqual(game.wait_exit(60), 0, game.output())
+                self.assertIn("No display: the images, shaders and font need OpenGL and were not checked",
+                              game.lines())
+        finally:
+            os.environ["DISPLAY"] = os.environ.pop("SAVED_DISPLAY")
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
