@@ -22,9 +22,9 @@ std::int64_t cellIndex(float coordinate) {
 
 std::int64_t cellKey(std::int64_t column, std::int64_t row) { return column * (4 * cellLimit) + row; }
 
-bool before(const ShipGrid::Entry& a, const ShipGrid::Entry& b) {
+const auto before = [](const ShipGrid::Entry& a, const ShipGrid::Entry& b) {
     return a.cell < b.cell || (a.cell == b.cell && a.order < b.order);
-}
+};
 
 }  // namespace
 
