@@ -56,33 +56,30 @@ double timeOneFrame(Frame frame) {
     return spent.count();
 }
 
-template <typename Frame, typename Prepare>
-Figures measureFrames(Frame frame, Prepare prepare) {
+struct Timed {
+    Figures frame;
+    Figures dust;  // the dust-only frames taken in turn with the row's own
+};
+
+// The row's frames, each followed by a dust-only frame, so that both meet the
+// machine in the same state: a machine that gets busier or quieter during the
+// run moves both alike and leaves their ratio. `prepare` runs before every
+// frame of the row, outside the timing.
+template <typename Frame, typename Dust, typename Prepare>
+Timed measure(Frame frame, Dust dust, Prepare prepare) {
     for (int i = 0; i < warmupFrames; ++i) {
         prepare();
         frame();
+        dust();
     }
-    std::vector<double> times;
+    std::vector<double> frameTimes;
+    std::vector<double> dustTimes;
     for (int i = 0; i < measuredFrames; ++i) {
         prepare();
-        times.push_back(timeOneFrame(frame));
+        frameTimes.push_back(timeOneFrame(frame));
+        dustTimes.push_back(timeOneFrame(dust));
     }
-    return summarise(times);
-}
-
-struct Timed {
-    Figures frame;
-    Figures dust;  // dust-only frames measured just before the row's own
-};
-
-// A row's frames after as many dust-only frames, so that each row has its
-// own baseline and a machine that gets busier or quieter between rows does
-// not tilt the ratios. `prepare` runs before every frame of the row, outside
-// the timing.
-template <typename Frame, typename Dust, typename Prepare>
-Timed measure(Frame frame, Dust dust, Prepare prepare) {
-    Figures dustFigures = measureFrames(dust, [] {});
-    return Timed{measureFrames(frame, prepare), dustFigures};
+    return Timed{summarise(frameTimes), summarise(dustTimes)};
 }
 
 bool openWindow() {
@@ -236,8 +233,8 @@ int main() {
     auto gameFrame = [&] { runFrame(state, universe, font); };
     auto nothing = [] {};
 
-    std::printf("\nFrame cost, %d frames each (ms: median, 10th-90th percentile), after as many\n"
-                "dust-only frames (the least any frame does), whose median divides the row's\n",
+    std::printf("\nFrame cost, %d frames each (ms: median, 10th-90th percentile), each followed by a\n"
+                "dust-only frame (the least any frame does), whose median divides the row's\n",
                 measuredFrames);
     std::printf("%-10s %6s %6s %6s %10s %17s %8s %8s %8s\n", "frame", "ships", "shots", "events", "ms/frame",
                 "spread", "fps", "dust ms", "x dust");
