@@ -68,7 +68,8 @@ class Game:
                 self.window = found.splitlines()[0]
                 return self.window
             time.sleep(0.2)
-        raise AssertionError("the game window never appeared:\n" + self.output() + self.errors())
+        raise AssertionError("the game window never appeared (exit status %s):\n%s%s"
+                             % (self.process.poll(), self.output(), self.errors()))
 
     def start(self):
         """Waits until the frame loop runs."""
