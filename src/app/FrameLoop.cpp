@@ -31,8 +31,8 @@ VisibleArea worldPlaneShown(const FrameState& state, point centre) {
     double grow = (nearPlane + 1) / nearPlane * (1 + visibleMargin);
     float halfHeight = static_cast<float>(state.viewHeight / 2 * grow);
     float halfWidth = halfHeight * state.aspect;
-    return VisibleArea{centre.x - halfWidth, centre.x + halfWidth, centre.y - halfHeight,
-                       centre.y + halfHeight};
+    return VisibleArea{Box{centre.x - halfWidth, centre.x + halfWidth, centre.y - halfHeight,
+                           centre.y + halfHeight}};
 }
 
 std::string countText(const char* label, size_t count) {

@@ -118,8 +118,7 @@ void drawMouse(point p) { drawSprite(p, 1, 30, 0); }
 void drawEnemy(point p, float angle) { drawSprite(p, enemySlot, enemyHalfSize, angle * enemyDegreesPerRadian); }
 
 void addEnemy(SpriteBatch& batch, point p, float angle) {
-    // The square's corners reach this far from its centre, turned any way.
-    if (visibleArea.shows(p, enemyHalfSize * 1.415f)) {
+    if (visibleArea.showsSquare(p, enemyHalfSize)) {
         batch.add(textures[enemySlot], p, enemyHalfSize, angle * enemyDegreesPerRadian);
     }
 }

@@ -69,7 +69,7 @@ bool isDataFile(const std::string& name) {
 }
 
 void skipByteOrderMark(std::string& text) {
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
+    if (text.compare(0, byteOrderMarkLength, byteOrderMark) == 0) text.erase(0, byteOrderMarkLength);
 }
 
 bool readDataText(const std::string& name, std::string& text) {

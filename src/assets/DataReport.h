@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // The problems found in one data file, printed as "FILE line L: ..." lines.
@@ -45,6 +46,9 @@ bool checkingEverything();
 // A data file the game can read: a regular file (or a link to one), not a
 // folder, device or pipe.
 bool isDataFile(const std::string& name);
+// What some editors put at the start of a UTF-8 file.
+const char byteOrderMark[] = "\xEF\xBB\xBF";
+const size_t byteOrderMarkLength = 3;
 // Drops a UTF-8 byte-order mark from the start of a file's text.
 void skipByteOrderMark(std::string& text);
 // The whole text of a data file, without a byte-order mark; false when it

@@ -164,8 +164,8 @@ std::unique_ptr<char[]> readEmitter(const char* fileName) {
     size_t got = std::fread(text.get(), 1, static_cast<size_t>(length), file);
     text[got] = '\0';
     std::fclose(file);
-    if (got >= 3 && std::string(text.get(), 3) == "\xEF\xBB\xBF") {
-        std::memmove(text.get(), text.get() + 3, got - 2);
+    if (got >= byteOrderMarkLength && std::memcmp(text.get(), byteOrderMark, byteOrderMarkLength) == 0) {
+        std::memmove(text.get(), text.get() + byteOrderMarkLength, got - byteOrderMarkLength + 1);
     }
     return text;
 }

@@ -20,8 +20,7 @@ namespace {
 
 const int gunSprite = 5;
 const int shockwaveSprite = 8;
-// The shot sprite's half-size of 20, turned any way.
-const float shotReach = 20 * 1.415f;
+const float shotHalfSize = 20;
 
 // Flips a velocity component at the edge and puts the shot back inside, as if
 // it had flown the frame backwards.
@@ -38,8 +37,8 @@ bool outside(point p) { return p.x > XBOUND || p.x < -XBOUND || p.y > YBOUND || 
 
 // Shots out of view are not drawn.
 void drawShot(SpriteBatch& sprites, point position, float theta, int sprite) {
-    if (visibleArea.shows(position, shotReach)) {
-        sprites.add(textures[sprite], position, 20, theta * 57.2958f);
+    if (visibleArea.showsSquare(position, shotHalfSize)) {
+        sprites.add(textures[sprite], position, shotHalfSize, theta * 57.2958f);
     }
 }
 

@@ -2,8 +2,6 @@
 
 #include <GL/glew.h>
 
-#include <cmath>
-
 #include "assets/Textures.h"
 #include "core/Draw.h"
 #include "core/VisibleArea.h"
@@ -21,7 +19,7 @@ void TExplosion::execute(int now, WorldState&) {
     int backwardTurn = ((created - now) * 360) / 2000;
     float halfSize = size * (created + duration - now) / duration;
     // Two squares of that half-size, turned any way.
-    if (!visibleArea.shows(position, std::fabs(halfSize) * 1.415f)) {
+    if (!visibleArea.showsSquare(position, halfSize)) {
         return;
     }
 

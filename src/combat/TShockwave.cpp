@@ -2,7 +2,6 @@
 
 #include <GL/glew.h>
 
-#include <cmath>
 #include <cstdlib>
 
 #include "assets/Textures.h"
@@ -42,7 +41,7 @@ void TShockwave::execute(int now, WorldState& world) {
     // Not restored: later drawing this frame that sets no colour shares the
     // tint, whether or not the ring itself is in view.
     glColor4f(1.0f, 0.0f, 0.0f, 0.3f);
-    if (visibleArea.shows(position, std::fabs(radius) * 1.415f)) {
+    if (visibleArea.showsSquare(position, radius)) {
         drawRing(radius);
     }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/VisibleArea.h"
+
 namespace {
 const double degreesToRadians = 3.14159265358979323846 / 180;
 }  // namespace
@@ -20,7 +22,7 @@ void SpriteBatch::add(GLuint spriteTexture, point centre, float half, float degr
         corners.insert(corners.end(), {centre.x + c * corner[0] - s * corner[1],
                                        centre.y + s * corner[0] + c * corner[1], corner[2], corner[3]});
     }
-    float reach = std::fabs(half) * 1.415f;
+    float reach = VisibleArea::squareReach(half);
     Box box{centre.x - reach, centre.x + reach, centre.y - reach, centre.y + reach};
     all = boxes.empty() ? box
                         : Box{std::min(all.left, box.left), std::max(all.right, box.right),

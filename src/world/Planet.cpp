@@ -111,7 +111,7 @@ void Planet::actOnFreePlayer(WorldState& world, Player& player, float d, float s
 // Out of view the planet is not drawn, but the texture mode is left at
 // replace all the same, as drawing it leaves it.
 void Planet::drawIfVisible() {
-    if (visibleArea.shows(position, std::fabs(radius) * 1.415f)) {
+    if (visibleArea.showsSquare(position, radius)) {
         draw();
     } else {
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);

@@ -2,7 +2,6 @@
 
 #include <GL/glew.h>
 
-#include <cmath>
 #include <utility>
 
 #include "assets/Textures.h"
@@ -35,8 +34,7 @@ void Star::update(WorldState& world, Player* player, int frameTime) {
     swallowOrPull(world.ships, world, position, radius, density, frameTime);
     burnAndPullPlayer(world, *player, frameTime);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    // The square's corners reach this far from the centre.
-    if (visibleArea.shows(position, std::fabs(radius) * 1.415f)) {
+    if (visibleArea.showsSquare(position, radius)) {
         draw();
     }
 }
