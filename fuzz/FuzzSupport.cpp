@@ -10,6 +10,7 @@
 
 #include "app/Hud.h"
 #include "app/OffscreenGl.h"
+#include "app/Startup.h"
 #include "assets/EmitterData.h"
 #include "assets/Shaders.h"
 #include "assets/Tables.h"
@@ -47,11 +48,8 @@ void prepareFuzzing() {
     std::atexit([] { std::filesystem::remove_all(scratchDir); });
     setTicksForTesting(&fakeClock);
     setHeldKeysForTesting(heldKeys);
-    loadTextures();
-    initializeWeaponArray();
-    initializeShipArray();
-    shaders = readShaders();
-    emitters = readAndExpandEmitterData();
+    static Startup startup;
+    startup.loadAll();
     shippedShaders = shaders;
     shippedEmitters = emitters;
     shippedWeapons = WEAPONDATA;

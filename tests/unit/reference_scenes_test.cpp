@@ -17,19 +17,12 @@
 #include "TestSupport.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
-#include "assets/EmitterData.h"
-#include "assets/Font.h"
-#include "assets/Shaders.h"
-#include "assets/Tables.h"
-#include "assets/Textures.h"
-#include "combat/Player.h"
+#include "app/Startup.h"
 #include "combat/TExplosion.h"
 #include "combat/TShockwave.h"
 #include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Platform.h"
-#include "world/PlayerSetup.h"
-#include "world/Universe.h"
 
 namespace {
 
@@ -51,24 +44,18 @@ protected:
             std::filesystem::copy(entry.path(), entry.path().filename(),
                                   std::filesystem::copy_options::recursive);
         }
-        emitters = readAndExpandEmitterData();
-        loadTextures();
-        ASSERT_TRUE(initializeWeaponArray());
-        ASSERT_TRUE(initializeShipArray());
-        shaders = readShaders();
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        font = new Font("subatomic.tsoonami.ttf");
+        startup = new Startup();
+        ASSERT_TRUE(startup->loadAll());
     }
     static void TearDownTestSuite() {
-        delete font;
+        delete startup;
         delete scratch;
     }
 
     void SetUp() override {
         setTicksForTesting(&clock);
         setHeldKeysForTesting(keys);
-        player = initializePlayer();
+        player = std::make_unique<Player>(*startup->player);
         player->position = point{0, 0};
         player->trail.clear(player->position);
         universe.worlds.resize(2);
@@ -112,10 +99,10 @@ protected:
         std::srand(1);
         for (int i = 1; i < frames; ++i) {
             clock += frameStep;
-            runFrame(state, universe, *font);
+            runFrame(state, universe, *startup->font);
         }
         clock += frameStep;
-        drawFrame(state, universe, *font);
+        drawFrame(state, universe, *startup->font);
         compareWithReference(name);
     }
 
@@ -154,7 +141,7 @@ protected:
     }
 
     static ScratchDir* scratch;
-    static Font* font;
+    static Startup* startup;
     Uint32 clock = startTick;
     Uint8 keys[SDLK_LAST] = {};
     std::unique_ptr<Player> player;
@@ -163,7 +150,7 @@ protected:
 };
 
 ScratchDir* ReferenceScenes::scratch = nullptr;
-Font* ReferenceScenes::font = nullptr;
+Startup* ReferenceScenes::startup = nullptr;
 
 }  // namespace
 
