@@ -43,7 +43,7 @@ void prepareFuzzing() {
     }
     char scratch[] = "/tmp/rerara-fuzz-XXXXXX";
     scratchDir = mkdtemp(scratch);
-    std::filesystem::copy(dataDir, scratchDir);
+    std::filesystem::copy(dataDir, scratchDir, std::filesystem::copy_options::recursive);
     std::filesystem::current_path(scratchDir);
     std::atexit([] { std::filesystem::remove_all(scratchDir); });
     setTicksForTesting(&fakeClock);

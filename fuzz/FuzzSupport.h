@@ -31,3 +31,4 @@ int fuzzPlayer(const uint8_t* data, size_t size);
 int fuzzWorld(const uint8_t* data, size_t size);
 int fuzzEmitters(const uint8_t* data, size_t size);
 int fuzzShaders(const uint8_t* data, size_t size);
+int fuzzSounds(const uint8_t* data, size_t size);
