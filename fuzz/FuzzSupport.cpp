@@ -16,7 +16,6 @@
 #include "assets/Tables.h"
 #include "assets/Textures.h"
 #include "combat/Player.h"
-#include "combat/Timers.h"
 #include "core/Platform.h"
 #include "world/Universe.h"
 #include "world/WorldStep.h"
@@ -108,13 +107,7 @@ void playFrames(Universe& universe, int frames) {
         player.update(dt);
         point target{player.position.x + 300, player.position.y + 200};
         player.shoot(fakeClock, universe.currentWorld(), target, dt);
-        processWormholes(universe, now);
-        processProjectiles(universe.currentWorld(), dt, now);
-        player.drawTrail(dt);
-        runTimer(now, universe.currentWorld());
-        player.draw();
-        processShips(universe.currentWorld(), &player, dt);
-        processStars(universe.currentWorld(), &player, dt);
+        stepWorld(universe, player, dt, now);
         topLeftUI(universe.currentWorld(), &player);
         topRightUI(universe.currentWorld(), &player);
     }

@@ -118,25 +118,3 @@ TEST_F(HudTest, MapShowsBodiesInRangeEvenWhenTheirStarIsNot) {
     // The star 250000 units away is out of range.
     EXPECT_FALSE(near(cx + 91, cy, reddish));
 }
-
-TEST_F(HudTest, EnemySpriteTurnsWithItsHeading) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-200, 200, -160, 160, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glColor3f(1, 1, 1);
-    // Untextured, the sprite is a square of half-size 40; turned by 45 degrees
-    // its corner reaches out along the axis.
-    drawEnemy(point{0, 0}, 0);
-    EXPECT_EQ(readPixel(w / 2 + 3 * 38 * w / 400 / 3, h / 2).r, 255);
-    startPixelFrame();
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-200, 200, -160, 160, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    drawEnemy(point{0, 0}, 3.14159f / 4);
-    // 50 units right of centre lies outside the upright square but inside the turned one.
-    EXPECT_EQ(readPixel(w / 2 + 50 * w / 400, h / 2).r, 255);
-}
