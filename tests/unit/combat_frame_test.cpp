@@ -22,8 +22,9 @@ Rgba pixelAt(point world) {
 
 }  // namespace
 
-TEST(CombatFrame, ShipExplosionShockwaveAndBeamAllShow) {
-    fillCombatTables();
+using CombatFrame = CombatTest;
+
+TEST_F(CombatFrame, ShipExplosionShockwaveAndBeamAllShow) {
     Player player(centre, 0.0008f, 0.003f, 0.0035f, 1000, 45);
     player.weapon = 1;
     Universe universe;

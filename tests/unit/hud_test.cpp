@@ -31,7 +31,7 @@ bool near(int x, int y, Test test) {
 bool greenish(Rgba p) { return p.g > 150 && p.r < 100; }
 
 // Loads the real panel images, quietly.
-class HudTest : public testing::Test {
+class HudTest : public GlobalTablesTest {
 protected:
     static void SetUpTestSuite() {
         ScratchDir dir;
@@ -44,6 +44,7 @@ protected:
     }
 
     void SetUp() override {
+        GlobalTablesTest::SetUp();
         SHIPDATA.assign(2, std::vector<float>{0, 0, 0, 100, 10});
         startPixelFrame();
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

@@ -36,7 +36,7 @@ const int differingPixelsAllowed = 20;
 std::string referenceDir() { return RERARA_SOURCE_DIR "/tests/reference"; }
 
 // The game's data, loaded as start-up loads it, in a scratch copy of data/.
-class ReferenceScenes : public testing::Test {
+class ReferenceScenes : public GlobalTablesTest {
 protected:
     static void SetUpTestSuite() {
         scratch = new ScratchDir();
@@ -53,6 +53,7 @@ protected:
     }
 
     void SetUp() override {
+        GlobalTablesTest::SetUp();
         setTicksForTesting(&clock);
         setHeldKeysForTesting(keys);
         player = std::make_unique<Player>(*startup->player);
@@ -65,6 +66,7 @@ protected:
     void TearDown() override {
         setTicksForTesting(nullptr);
         setHeldKeysForTesting(nullptr);
+        GlobalTablesTest::TearDown();
     }
 
     WorldState& world() { return universe.worlds[0]; }

@@ -13,9 +13,8 @@
 
 namespace {
 
-class ShipTest : public testing::Test {
+class ShipTest : public CombatTest {
 protected:
-    void SetUp() override { fillCombatTables(); }
     Ship ship(int ai, float thrust, float topSpeed, point at, point velocity = {0, 0}) {
         Ship s(at, 1);
         s.ai = ai;
