@@ -135,7 +135,8 @@ void checkWormholeEffect(float index, int line, DataReport& report, std::set<flo
             report.fail(line, "effect index 0 names a flame, not a wormhole swirl");
             return;
         }
-        problem = emitterFileName(static_cast<int>(entry)) + ": a wormhole swirl needs shader selector 1; effect disabled";
+        problem = emitterFileName(static_cast<int>(entry)) +
+                  ": a wormhole swirl needs shader selector 1; effect disabled";
     }
     if (!problem.empty() && reported.insert(index).second) {
         std::cout << problem << std::endl;

@@ -22,7 +22,8 @@ void stepWorld(Universe& universe, Player& player, int frameTime, int clockTime)
     player.drawTrail(frameTime);
     runTimer(clockTime, universe.currentWorld());
 
-    // The ship and the enemies cover what lies behind them, by their alpha.
+    // The ship, the enemies with their trails and the planets cover what lies
+    // behind them, by their alpha; each star adds its light after its planets.
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     player.draw();
     processShips(universe.currentWorld(), &player, frameTime);

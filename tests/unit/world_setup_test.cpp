@@ -219,8 +219,9 @@ TEST_F(WorldSetupTest, AMissingOrFlameEffectFileSwitchesOnlyItsSwirlOff) {
     emitters.push_back(smallEffect(flameSelector));
     writeWorld(oneStar, "", "0 0 0 100 0 0 0 3\n0 9 9 100 0 0 0 3\n0 5 5 100 0 0 0 2\n0 7 7 100 0 0 0 2\n"
                             "0 3 3 100 0 0 0 1\n");
-    EXPECT_EQ(problemLines(load(true)), "emitterShade3.txt: missing; effect disabled\n"
-                                        "emitterShade2.txt: a wormhole swirl needs shader selector 1; effect disabled\n");
+    EXPECT_EQ(problemLines(load(true)),
+              "emitterShade3.txt: missing; effect disabled\n"
+              "emitterShade2.txt: a wormhole swirl needs shader selector 1; effect disabled\n");
     const std::vector<Wormhole>& wormholes = universe.worlds[0].wormholes;
     for (size_t k = 0; k < 4; ++k) {
         EXPECT_TRUE(wormholes.at(k).effect.definition.empty()) << k;
