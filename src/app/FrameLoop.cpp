@@ -115,21 +115,14 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
         player.shoot(state.clockTime, universe.currentWorld(), aim, dt);
     }
 
-    glColor4f(1, 0, 0, 1);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    processWormholes(universe, now);
-    processProjectiles(universe.currentWorld(), dt, now);
-    player.drawTrail(dt);
-    runTimer(now, universe.currentWorld());
-
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    player.draw();
-    processShips(universe.currentWorld(), &player, dt);
-    processStars(universe.currentWorld(), &player, dt);
+    stepWorld(universe, player, dt, now);
 
     glColor4f(0, 0.7f, 0, 1);
     drawMouse(aim);
     drawBoundary();
+    // The star pass leaves light-adding blending on, so with a star in the
+    // world the cursor and the boundary add light; the text and the panels
+    // cover by alpha.
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     drawStatusLines(state, universe, font);
     drawPanels(universe);

@@ -164,7 +164,7 @@ void Player::draw() {
     reportError();
     glTranslatef(position.x, position.y, 0);
     glRotatef(getAngle(), 0, 0, 1);
-    glBindTexture(GL_TEXTURE_2D, textures[0]);
+    glBindTexture(GL_TEXTURE_2D, textures[playerTexture]);
     reportError();
     drawSquare(getRadius());
     glBindTexture(GL_TEXTURE_2D, 0);

@@ -15,7 +15,6 @@
 namespace {
 
 const int laserWeapon = 1;
-const int laserSprite = 4;
 
 // Too close to the ship's centre to give a sensible aim.
 bool insideDeadZone(point from, point to) {
@@ -74,7 +73,7 @@ void drawBeam(point start, point end, point direction) {
     glTranslatef(start.x, start.y, 0);
     float length = pointDistance(end, start);
     float degrees = (std::atan2(direction.y, direction.x) - 1.57f) * 57.2958f;
-    glBindTexture(GL_TEXTURE_2D, textures[laserSprite]);
+    glBindTexture(GL_TEXTURE_2D, textures[laserTexture]);
     glRotatef(degrees, 0, 0, 1);
     // The whole beam samples the texture's middle row.
     glBegin(GL_QUADS);

@@ -4,10 +4,13 @@
 #include <cstddef>
 
 #include "assets/Tables.h"
+#include "assets/Textures.h"
 #include "combat/Player.h"
 #include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Geometry.h"
+#include "core/SpriteBatch.h"
+#include "core/VisibleArea.h"
 #include "sound/Sound.h"
 #include "world/WorldState.h"
 
@@ -18,6 +21,9 @@ const int flee = 2;
 const int keepRange = 3;
 const float preferredRange = 500;
 const float rangeBand = 0.2f * preferredRange;
+const float spriteHalfSize = 40;
+// The sprite turns by the heading times this, not quite 180 / pi.
+const float spriteDegreesPerRadian = 57.32f;
 const float ramDistance = 50;
 
 // A cell of the ship table; a type or column the table lacks reads as 0, which
@@ -135,6 +141,12 @@ bool Ship::takeDamage(float amount) {
 void Ship::addVelocity(point v) {
     velocity.x += v.x;
     velocity.y += v.y;
+}
+
+void Ship::addSprite(SpriteBatch& batch) const {
+    if (visibleArea.showsSquare(position, spriteHalfSize)) {
+        batch.add(textures[enemyTexture], position, spriteHalfSize, theta * spriteDegreesPerRadian);
+    }
 }
 
 float Ship::getTheta() const { return theta; }

@@ -4,6 +4,7 @@
 #include "world/Trail.h"
 
 class Player;
+class SpriteBatch;
 class WorldState;
 
 // An enemy craft steering by its behaviour number; it rams, never shoots.
@@ -15,6 +16,8 @@ public:
     // Steers, moves and samples the trail; false asks the caller to remove the
     // ship. The ship pass draws the trail and the body after it.
     bool update(int dt, WorldState& world, Player* player);
+    // The body's sprite, put into a batch to be drawn with others, if it is in view.
+    void addSprite(SpriteBatch& batch) const;
     bool takeDamage(float amount);
     void addVelocity(point v);
     float getTheta() const;

@@ -14,8 +14,9 @@ enum class SoundEffect {
     liftOff,
     wormholeJump,
     ram,
+    count  // not a sound: how many there are
 };
-const int soundEffectCount = 11;
+const int soundEffectCount = static_cast<int>(SoundEffect::count);
 
 // How one sound is stored and how often it may sound.
 struct SoundFile {

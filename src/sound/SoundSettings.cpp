@@ -1,12 +1,14 @@
 #include "sound/SoundSettings.h"
 
-#include <fstream>
 #include <iostream>
 #include <sstream>
+
+#include "assets/DataReport.h"
 
 namespace {
 void complain(const std::string& fileName, int line, const std::string& what) {
     std::cout << fileName << " line " << line << ": " << what << std::endl;
+    DataReport::noteProblem();
 }
 
 // A whole number from 0 to 100 and nothing else.
@@ -24,7 +26,9 @@ bool readPercent(const std::string& text, int& value) {
 
 SoundSettings readSoundSettings(const std::string& fileName) {
     SoundSettings settings;
-    std::ifstream file(fileName);
+    std::string all;
+    readDataText(fileName, all);
+    std::istringstream file(all);
     std::string text;
     for (int line = 1; std::getline(file, text); ++line) {
         std::istringstream words(text.substr(0, text.find('#')));

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "core/Platform.h"
+#include "sound/SoundFiles.h"
 
 namespace {
 const int sampleRate = 22050;
@@ -10,13 +11,10 @@ const int bufferSamples = 512;  // about 23 ms
 const int loopFadeInMs = 30;
 const int loopFadeOutMs = 120;
 
+// Only checked samples reach the mixer: SDL's own WAV reader trusts the header.
 Mix_Chunk* loadSound(const char* fileName) {
-    Mix_Chunk* chunk = Mix_LoadWAV(fileName);
-    if (!chunk) {
-        std::cout << "Sound file " << fileName << " could not be read (" << Mix_GetError()
-                  << "), that sound stays silent" << std::endl;
-    }
-    return chunk;
+    WavSound sound;
+    return readSoundFile(fileName, sound) ? mixerChunk(sound) : nullptr;
 }
 }  // namespace
 

@@ -120,21 +120,27 @@ size_t worldCountAfterLoading(const Universe& universe, const WorldTables& table
 }
 
 // A wormhole draws its swirl through a selector 1 definition; a flame there
-// would set a uniform the flame program lacks every frame. A missing effect
-// only switches the swirl off, said once per effect.
+// would set a uniform the flame program lacks every frame. Entry 0 is the
+// engine flame, so a row naming it is wrong; any other entry that is no
+// swirl is its own file's fault, and only that swirl is switched off. A
+// missing or refused effect is said once per effect.
 void checkWormholeEffect(float index, int line, DataReport& report, std::set<float>& reported) {
     if (!report.check(line, "effect index", index, 0, highestEffect)) {
         return;
     }
     size_t entry = static_cast<size_t>(index);
-    std::string missing = missingEffect(entry);
-    if (!missing.empty()) {
-        if (reported.insert(index).second) {
-            std::cout << missing << std::endl;
-            DataReport::noteProblem();
+    std::string problem = missingEffect(entry);
+    if (problem.empty() && !emitters[entry].empty() && effectDefinition(entry, swirlSelector).empty()) {
+        if (entry == 0) {
+            report.fail(line, "effect index 0 names a flame, not a wormhole swirl");
+            return;
         }
-    } else if (!emitters[entry].empty() && effectDefinition(entry, swirlSelector).empty()) {
-        report.fail(line, "effect index " + describe(index) + " names a flame, not a wormhole swirl");
+        problem = emitterFileName(static_cast<int>(entry)) +
+                  ": a wormhole swirl needs shader selector 1; effect disabled";
+    }
+    if (!problem.empty() && reported.insert(index).second) {
+        std::cout << problem << std::endl;
+        DataReport::noteProblem();
     }
 }
 

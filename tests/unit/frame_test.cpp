@@ -180,9 +180,10 @@ TEST(Spawn, NewShipsAppearFarFromThePlayerAtTheFront) {
 
 namespace {
 // The real frame loop on one world, with an injected clock and no keys held.
-class FrameLoopTest : public testing::Test {
+class FrameLoopTest : public GlobalTablesTest {
 protected:
     void SetUp() override {
+        GlobalTablesTest::SetUp();
         SHIPDATA.assign(2, std::vector<float>{0, 0, 0, 100, 10});
         WEAPONDATA.assign(3, std::vector<float>{100, 1, 1000, 10});
         setHeldKeysForTesting(keys);
@@ -194,6 +195,7 @@ protected:
     void TearDown() override {
         setTicksForTesting(nullptr);
         setHeldKeysForTesting(nullptr);
+        GlobalTablesTest::TearDown();
     }
 
     Uint8 keys[SDLK_LAST] = {};
@@ -212,7 +214,7 @@ TEST_F(FrameLoopTest, CursorIsDrawnWhereItAimsWhileLandedOnASpinningPlanet) {
     // A magenta cursor on a black sky (it is drawn adding light).
     const unsigned char magenta[4] = {255, 0, 255, 255}, black[4] = {0, 0, 0, 255};
     glEnable(GL_TEXTURE_2D);
-    for (auto [slot, colour] : {std::pair{1, magenta}, std::pair{9, black}}) {
+    for (auto [slot, colour] : {std::pair{cursorTexture, magenta}, std::pair{dustTexture, black}}) {
         glGenTextures(1, &textures[slot]);
         glBindTexture(GL_TEXTURE_2D, textures[slot]);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);

@@ -6,9 +6,8 @@
 
 namespace {
 
-class ShootTest : public testing::Test {
+class ShootTest : public CombatTest {
 protected:
-    void SetUp() override { fillCombatTables(); }
     Ship& addShip(point at) {
         world.ships.emplace_back(at, 1);
         return world.ships.back();
