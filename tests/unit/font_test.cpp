@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -178,4 +179,19 @@ TEST(FontMissing, FileThatIsNotAFontIsReported) {
               "the font file could be opened and read, but it appears ... that its font format "
               "is unsupported\n");
     EXPECT_EQ(font->ready, 0);
+}
+
+// F11 builds the font again: the last font's face and its mapping of the
+// file must go with it.
+TEST(FontRebuilt, ANewFontGivesTheLastFaceBack) {
+    auto mappings = [] {
+        std::ifstream maps("/proc/self/maps");
+        int count = 0;
+        for (std::string line; std::getline(maps, line);) {
+            count += line.find("subatomic.tsoonami.ttf") != std::string::npos;
+        }
+        return count;
+    };
+    for (int i = 0; i < 5; ++i) loadFont(testFont());
+    EXPECT_EQ(mappings(), 1);
 }

@@ -105,7 +105,7 @@ TEST_F(FrameStateTest, CursorMovesWithSensitivityAndIsClamped) {
     EXPECT_FLOAT_EQ(state.cursor.y, 0);
 }
 
-TEST(Input, KeysChangeTheirSettingsWithoutBounds) {
+TEST(Input, KeysChangeTheirSettingsAndTheDepthKeysStopAtTheirEnds) {
     FrameState state;
     Player player(point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 40);
     applyKeyPress(SDLK_MINUS, state, player);
@@ -124,6 +124,19 @@ TEST(Input, KeysChangeTheirSettingsWithoutBounds) {
     EXPECT_FLOAT_EQ(state.farScale, 1.2f);
     applyKeyPress(SDLK_c, state, player);
     EXPECT_NEAR(state.farScale, 1.0f, 1e-6);
+    // Twenty presses either way act as ever; a key held down stops at the end.
+    float expected = state.farScale;
+    for (int i = 0; i < 20; ++i) {
+        applyKeyPress(SDLK_x, state, player);
+        expected *= 1.2f;
+    }
+    EXPECT_EQ(state.farScale, expected);
+    for (int i = 0; i < 500; ++i) {
+        applyKeyPress(SDLK_x, state, player);
+        applyKeyPress(SDLK_m, state, player);
+    }
+    EXPECT_EQ(state.farScale, 40);
+    EXPECT_EQ(state.nearScale, 1 / 40.0f);
     applyKeyPress(SDLK_3, state, player);
     EXPECT_EQ(player.weapon, 2);
     applyKeyPress(SDLK_2, state, player);
@@ -146,6 +159,11 @@ TEST(Input, WheelZoomsAndOtherButtonsDoNothing) {
     EXPECT_NEAR(state.viewHeight, 2314.8, 0.1);
     applyMouseButton(SDL_BUTTON_WHEELDOWN, state);
     EXPECT_NEAR(state.viewHeight, 4000 / 1.44, 0.01);
+    // A free-spinning wheel stops at either end and comes back.
+    for (int i = 0; i < 500; ++i) applyMouseButton(SDL_BUTTON_WHEELDOWN, state);
+    EXPECT_EQ(state.viewHeight, 1000000);
+    for (int i = 0; i < 500; ++i) applyMouseButton(SDL_BUTTON_WHEELUP, state);
+    EXPECT_EQ(state.viewHeight, 100);
 }
 
 TEST(Input, EventNamesCoverEveryType) {

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include "TestSupport.h"
 #include "core/Platform.h"
+#include "sound/Limiter.h"
 #include "sound/SoundRules.h"
 #include "sound/SoundSettings.h"
 #include "sound/SoundSystem.h"
@@ -64,6 +67,27 @@ TEST(SoundSettings, ReadsTheVolumeAndNamesBadLines) {
               "settings.txt line 5: unknown setting 'bass', ignored\n");
 }
 
+// The mix as SDL_mixer leaves it, at a quarter of full volume: a quiet
+// stretch comes back at full volume unchanged, a sum that would pass full
+// scale stays under the ceiling and the gain recovers after it.
+TEST(Limiter, BringsTheMixBackUpAndHoldsItUnderTheCeiling) {
+    Limiter limiter(4, 2, 22050);
+    std::vector<Sint16> mix(4000);
+    for (size_t i = 0; i < mix.size(); ++i) {
+        Sint16 loud = i % 4 < 2 ? 20000 : -20000;
+        mix[i] = i < 200 ? Sint16(i % 2 ? -1500 : 1500) : i < 2000 ? loud : 1500;
+    }
+    limiter.process(mix.data(), static_cast<int>(mix.size()));
+    EXPECT_EQ(mix[0], 6000);
+    EXPECT_EQ(mix[199], -6000);
+    for (Sint16 sample : mix) EXPECT_LE(std::abs(sample), limiterCeiling);
+    EXPECT_GE(std::abs(mix[200]), limiterCeiling - 1);
+    EXPECT_LT(mix[2000], 6000);  // still turned down just after the loud stretch
+    std::vector<Sint16> later(44100, 1500);
+    limiter.process(later.data(), static_cast<int>(later.size()));
+    EXPECT_EQ(later.back(), 6000);  // and back up within a second
+}
+
 // Runs on SDL's dummy audio driver, which plays in real time into nothing.
 TEST(SoundSystem, LimitsInstancesMutesAndSilencesAMissingFile) {
     ScratchDir dir;
@@ -90,6 +114,14 @@ TEST(SoundSystem, LimitsInstancesMutesAndSilencesAMissingFile) {
     EXPECT_EQ(sound.playing(SoundEffect::ram), 0);
     EXPECT_EQ(sound.playing(SoundEffect::engine), 1);
     EXPECT_EQ(sound.playing(SoundEffect::laser), 1);
+
+    // Keys let go while paused: the loops do not come back on resume.
+    sound.pause(true);
+    sound.pause(false);
+    sound.finishFrame(point{0, 0}, 0.0f);
+    EXPECT_EQ(sound.playing(SoundEffect::engine), 0);
+    EXPECT_EQ(sound.playing(SoundEffect::laser), 0);
+    EXPECT_EQ(sound.playing(SoundEffect::gunShot), soundFile(SoundEffect::gunShot).atOnce);
 
     sound.toggleMute();
     sound.request(SoundRequest{SoundEffect::gunShot, point{0, 0}, true});
