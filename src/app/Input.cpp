@@ -9,9 +9,10 @@
 #include "sound/Sound.h"
 
 namespace {
-// Where the wheel and the depth keys stop: 20 presses in and 30 out from the
-// start act exactly as ever, and beyond the view never turns to 0 or
-// infinity nor the aim past what the weapons can count in.
+// Where the wheel and the depth keys stop. From the start, 20 wheel notches
+// in or 30 out, and 20 presses of a depth key either way, act exactly as
+// ever; beyond, the view would turn to 0 or infinity and the aim pass what
+// the weapons can count in.
 const float leastViewHeight = 100;
 const float mostViewHeight = 1000000;
 const float leastDepthScale = 1 / 40.0f;
