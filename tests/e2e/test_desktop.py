@@ -27,27 +27,21 @@ def planet_centre(image):
 
 
 def request_close(window):
-    """What a desktop's close button does: WM_DELETE_WINDOW sent to the window.
-    The sender waits until the server has taken it (XSync): a client that hangs
-    up straight after flushing loses its last request now and then, which looks
-    exactly like a game ignoring the close."""
-    class ClientMessage(ctypes.Structure):
-        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                    ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+    """WM_DELETE_WINDOW, as a desktop's close button sends it. The sender waits
+    until the server has it (XSync): one that hangs up straight after flushing
+    now and then loses it, which looks just like a game ignoring the close."""
+    fields = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+              ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+              ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
     x = ctypes.cdll.LoadLibrary("libX11.so.6")
     x.XOpenDisplay.restype = ctypes.c_void_p
-    x.XOpenDisplay.argtypes = [ctypes.c_char_p]
     x.XInternAtom.restype = ctypes.c_ulong
     x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-    x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-    x.XCloseDisplay.argtypes = [ctypes.c_void_p]
-    display = x.XOpenDisplay(None)
-    event = ClientMessage(type=33, window=int(window), format=32,
-                          message_type=x.XInternAtom(display, b"WM_PROTOCOLS", 0))
+    display = ctypes.c_void_p(x.XOpenDisplay(None))
+    event = type("ClientMessage", (ctypes.Structure,), {"_fields_": fields})(
+        type=33, window=int(window), format=32, message_type=x.XInternAtom(display, b"WM_PROTOCOLS", 0))
     event.data[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-    x.XSendEvent(display, int(window), 0, 0, ctypes.byref(event))
+    x.XSendEvent(display, ctypes.c_ulong(int(window)), 0, ctypes.c_long(0), ctypes.byref(event))
     x.XSync(display, 0)
     x.XCloseDisplay(display)
 
