@@ -1,5 +1,6 @@
 #include "app/Input.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -7,14 +8,27 @@
 #include "combat/Player.h"
 #include "sound/Sound.h"
 
+namespace {
+// Where the wheel and the depth keys stop. From the start, 20 wheel notches
+// in or 30 out, and 20 presses of a depth key either way, act exactly as
+// ever; beyond, the view would turn to 0 or infinity and the aim pass what
+// the weapons can count in.
+const float leastViewHeight = 100;
+const float mostViewHeight = 1000000;
+const float leastDepthScale = 1 / 40.0f;
+const float mostDepthScale = 40;
+
+float depthScale(float scale) { return std::clamp(scale, leastDepthScale, mostDepthScale); }
+}  // namespace
+
 void applyKeyPress(SDLKey key, FrameState& state, Player& player) {
     switch (key) {
         case SDLK_MINUS: state.spawnIntervalMs *= 2; break;
         case SDLK_EQUALS: state.spawnIntervalMs *= 0.5f; break;
-        case SDLK_n: state.nearScale *= 1.2f; break;
-        case SDLK_m: state.nearScale /= 1.2f; break;
-        case SDLK_x: state.farScale *= 1.2f; break;
-        case SDLK_c: state.farScale /= 1.2f; break;
+        case SDLK_n: state.nearScale = depthScale(state.nearScale * 1.2f); break;
+        case SDLK_m: state.nearScale = depthScale(state.nearScale / 1.2f); break;
+        case SDLK_x: state.farScale = depthScale(state.farScale * 1.2f); break;
+        case SDLK_c: state.farScale = depthScale(state.farScale / 1.2f); break;
         case SDLK_1: player.weapon = 0; break;
         case SDLK_2: player.weapon = 1; break;
         case SDLK_3: player.weapon = 2; break;
@@ -36,9 +50,9 @@ void applyDesktopKey(SDLKey key, FrameState& state) {
 
 void applyMouseButton(int button, FrameState& state) {
     if (button == SDL_BUTTON_WHEELUP) {
-        state.viewHeight /= 1.2f;
+        state.viewHeight = std::max(state.viewHeight / 1.2f, leastViewHeight);
     } else if (button == SDL_BUTTON_WHEELDOWN) {
-        state.viewHeight *= 1.2f;
+        state.viewHeight = std::min(state.viewHeight * 1.2f, mostViewHeight);
     }
 }
 

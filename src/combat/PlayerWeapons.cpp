@@ -16,10 +16,19 @@ namespace {
 
 const int laserWeapon = 1;
 
+// Whole game units, as the dead zone counts them. Far past the world (or NaN)
+// is held at a bound that int can take, and their difference too.
+int wholeUnits(float coordinate) {
+    const float bound = 1e9f;
+    if (!(coordinate > -bound)) return -static_cast<int>(bound);
+    if (!(coordinate < bound)) return static_cast<int>(bound);
+    return static_cast<int>(coordinate);
+}
+
 // Too close to the ship's centre to give a sensible aim.
 bool insideDeadZone(point from, point to) {
-    int dx = static_cast<int>(from.x) - static_cast<int>(to.x);
-    int dy = static_cast<int>(from.y) - static_cast<int>(to.y);
+    int dx = wholeUnits(from.x) - wholeUnits(to.x);
+    int dy = wholeUnits(from.y) - wholeUnits(to.y);
     return std::abs(dx) <= DEADZONE && std::abs(dy) <= DEADZONE;
 }
 

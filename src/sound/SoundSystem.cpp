@@ -10,6 +10,13 @@ const int sampleRate = 22050;
 const int bufferSamples = 512;  // about 23 ms
 const int loopFadeInMs = 30;
 const int loopFadeOutMs = 120;
+// Each channel plays at this share of its volume: 12 dB of room for the
+// mixer's sum, which the limiter then brings back up.
+const float channelShare = 0.25f;
+
+void limitMix(void* limiter, Uint8* stream, int bytes) {
+    static_cast<Limiter*>(limiter)->process(reinterpret_cast<Sint16*>(stream), bytes / 2);
+}
 
 // Only checked samples reach the mixer: SDL's own WAV reader trusts the header.
 Mix_Chunk* loadSound(const char* fileName) {
@@ -20,6 +27,7 @@ Mix_Chunk* loadSound(const char* fileName) {
 
 SoundSystem::SoundSystem(const SoundSettings& settings)
     : masterVolume(settings.volume / 100.0f),
+      channelGain(masterVolume),
       chunks(soundEffectCount, nullptr),
       firstChannel(soundEffectCount, 0),
       lastStart(soundEffectCount, 0) {
@@ -28,6 +36,16 @@ SoundSystem::SoundSystem(const SoundSettings& settings)
         return;
     }
     open = true;
+    int rate = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    // The limiter reads the samples as the mixer makes them; a device that
+    // asked for another format plays without it, at the old volumes.
+    if (Mix_QuerySpec(&rate, &format, &channels) && format == AUDIO_S16SYS) {
+        limiter = std::make_unique<Limiter>(masterVolume / channelShare, channels, rate);
+        channelGain = channelShare;
+        Mix_SetPostMix(limitMix, limiter.get());
+    }
     loadSounds();
 }
 
@@ -36,6 +54,7 @@ SoundSystem::~SoundSystem() {
         return;
     }
     Mix_HaltChannel(-1);
+    Mix_SetPostMix(nullptr, nullptr);
     for (Mix_Chunk* chunk : chunks) {
         Mix_FreeChunk(chunk);
     }
@@ -127,6 +146,12 @@ void SoundSystem::pause(bool paused) {
     }
     if (paused) {
         Mix_Pause(-1);
+        // The loops are not held: keys let go while paused must not bring
+        // them back on resume, even for a fade-out. Still held, they fade in
+        // again with the first running frame.
+        for (SoundEffect loop : {SoundEffect::engine, SoundEffect::laser}) {
+            Mix_HaltChannel(firstChannel[static_cast<int>(loop)]);
+        }
     } else {
         Mix_Resume(-1);
     }
@@ -145,5 +170,5 @@ int SoundSystem::playing(SoundEffect effect) const {
 }
 
 int SoundSystem::mixVolume(float volume) const {
-    return static_cast<int>(MIX_MAX_VOLUME * volume * masterVolume + 0.5f);
+    return static_cast<int>(MIX_MAX_VOLUME * volume * channelGain + 0.5f);
 }

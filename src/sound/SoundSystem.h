@@ -2,8 +2,10 @@
 
 #include <SDL/SDL_mixer.h>
 
+#include <memory>
 #include <vector>
 
+#include "sound/Limiter.h"
 #include "sound/SoundEffect.h"
 #include "sound/SoundRules.h"
 #include "sound/SoundSettings.h"
@@ -34,6 +36,10 @@ public:
     bool open = false;
     bool muted = false;
     float masterVolume;
+    // What a channel's volume is multiplied by: the master volume, or its
+    // share when the limiter applies the master volume to the sum.
+    float channelGain;
+    std::unique_ptr<Limiter> limiter;
     std::vector<Mix_Chunk*> chunks;
     std::vector<int> firstChannel;
     std::vector<Uint32> lastStart;

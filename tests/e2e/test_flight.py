@@ -61,6 +61,22 @@ class Flight(unittest.TestCase):
             bright = lambda r, g, b: r + g + b > 400  # noqa: E731
             self.assertGreater(colour_pixels(close, ship, bright),
                                2 * colour_pixels(wide, ship, bright) + 50)
+            # A free-spinning wheel stops far out, where the gun still fires,
+            # and 30 notches back in bring the start's view back.
+            xdotool("click", "--repeat", "150", "--delay", "5", "5")
+            xdotool("keydown", "space")
+            time.sleep(1.0)
+            far = game.screenshot("zoom-far-out-firing")
+            xdotool("keyup", "space")
+            self.assertIsNone(game.process.poll(), game.errors())
+            world = (CENTRE[0] - 60, CENTRE[1] - 60, CENTRE[0] + 60, CENTRE[1] + 60)
+            self.assertGreater(colour_pixels(far, world, lambda r, g, b: r + g + b > 30), 2000,
+                               "the world is no longer drawn")
+            xdotool("click", "--repeat", "30", "--delay", "5", "4")
+            time.sleep(0.5)
+            back = game.screenshot("zoom-back")
+            ship_size = colour_pixels(wide, ship, bright)
+            self.assertLess(abs(colour_pixels(back, ship, bright) - ship_size), ship_size // 2 + 10)
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
 

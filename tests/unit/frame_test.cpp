@@ -105,7 +105,7 @@ TEST_F(FrameStateTest, CursorMovesWithSensitivityAndIsClamped) {
     EXPECT_FLOAT_EQ(state.cursor.y, 0);
 }
 
-TEST(Input, KeysChangeTheirSettingsWithoutBounds) {
+TEST(Input, KeysChangeTheirSettingsAndTheDepthKeysStopAtTheirEnds) {
     FrameState state;
     Player player(point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 40);
     applyKeyPress(SDLK_MINUS, state, player);
@@ -124,6 +124,12 @@ TEST(Input, KeysChangeTheirSettingsWithoutBounds) {
     EXPECT_FLOAT_EQ(state.farScale, 1.2f);
     applyKeyPress(SDLK_c, state, player);
     EXPECT_NEAR(state.farScale, 1.0f, 1e-6);
+    for (int i = 0; i < 500; ++i) {  // a key held down stops at its end
+        applyKeyPress(SDLK_x, state, player);
+        applyKeyPress(SDLK_m, state, player);
+    }
+    EXPECT_EQ(state.farScale, 40);
+    EXPECT_EQ(state.nearScale, 1 / 40.0f);
     applyKeyPress(SDLK_3, state, player);
     EXPECT_EQ(player.weapon, 2);
     applyKeyPress(SDLK_2, state, player);
@@ -146,6 +152,8 @@ TEST(Input, WheelZoomsAndOtherButtonsDoNothing) {
     EXPECT_NEAR(state.viewHeight, 2314.8, 0.1);
     applyMouseButton(SDL_BUTTON_WHEELDOWN, state);
     EXPECT_NEAR(state.viewHeight, 4000 / 1.44, 0.01);
+    for (int i = 0; i < 500; ++i) applyMouseButton(SDL_BUTTON_WHEELUP, state);  // a free-spinning wheel
+    EXPECT_EQ(state.viewHeight, 100);
 }
 
 TEST(Input, EventNamesCoverEveryType) {

@@ -109,18 +109,25 @@ TEST(ReadShaders, NoFilesGiveNoPrograms) {
 }
 
 // A wrong uniform type would raise a GL error on every frame.
+// A swapped pair never reaches the driver, which crashes linking it.
 TEST(ReadShaders, ABrokenShaderIsNamedWithItsLogAndSwitchedOff) {
-    const char* const cases[][2] = {
-        {"void main() { gl_Position = undefinedThing; }\n",
+    const std::string cases[][3] = {
+        {"void main() { gl_Position = undefinedThing; }\n", plainFragment,
          "shader0.vs does not compile, so shader program 0 is switched off: 0:1(29): error: `undefinedThing'"},
         {"uniform int particleHCthrust;\nvoid main() { gl_Position = gl_Vertex * float(particleHCthrust); }\n",
+         plainFragment,
          "shader0.vs and shader0.fs: uniform particleHCthrust is not a float, so shader program 0 is "
          "switched off\n"},
+        {"// gl_FragColor /* gl_FragData */\n\n" + plainFragment, "/* gl_Position\n*/\n" + plainVertex,
+         "shader0.vs line 3: gl_FragColor belongs in a fragment shader (are the .vs and .fs files swapped?), "
+         "so shader program 0 is switched off\n"
+         "shader0.fs line 3: gl_Position belongs in a vertex shader (are the .vs and .fs files swapped?), "
+         "so shader program 0 is switched off\n"},
     };
     for (const auto& c : cases) {
         ScratchDir dir;
         writeFile("shader0.vs", c[0]);
-        writeFile("shader0.fs", plainFragment);
+        writeFile("shader0.fs", c[1]);
         testing::internal::CaptureStderr();
         testing::internal::CaptureStdout();
         std::vector<GLuint> programs = readShaders();
@@ -128,7 +135,7 @@ TEST(ReadShaders, ABrokenShaderIsNamedWithItsLogAndSwitchedOff) {
         testing::internal::GetCapturedStderr();
         ASSERT_EQ(programs.size(), 1u);
         EXPECT_EQ(programs[0], 0u);
-        EXPECT_NE(out.find(c[1]), std::string::npos) << out;
+        EXPECT_NE(out.find(c[2]), std::string::npos) << out;
     }
 }
 

@@ -45,6 +45,9 @@ TEST_F(ShootTest, DeadZoneComparesTruncatedCoordinates) {
     player.position = point{100, 100};
     player.shoot(1000, world, point{121, 100}, 16);
     EXPECT_EQ(world.projectiles.size(), 1u);
+    // An aim past int's range is far from the ship, not a conversion fault.
+    player.shoot(2000, world, point{-3e9f, 5e20f}, 16);
+    EXPECT_EQ(world.projectiles.size(), 2u);
 }
 
 TEST_F(ShootTest, ShotGoesInFrontCarryingTheShipVelocity) {

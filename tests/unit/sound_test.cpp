@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "TestSupport.h"
 #include "core/Platform.h"
+#include "sound/Limiter.h"
 #include "sound/SoundRules.h"
 #include "sound/SoundSettings.h"
 #include "sound/SoundSystem.h"
@@ -167,6 +170,20 @@ TEST(WavFile, ConvertsToTheMixersFormat) {
     EXPECT_EQ(static_cast<std::int16_t>(out[4] << 8 | out[5]), -128);
 }
 
+// A quiet mix comes back up unchanged; a loud one is held at the ceiling,
+// and the gain recovers after it.
+TEST(Limiter, BringsTheMixBackUpAndHoldsItUnderTheCeiling) {
+    Limiter limiter(4, 2, 22050);
+    std::vector<Sint16> quiet(200, 1500), loud(2000, -20000), after(44100, 1500);
+    for (std::vector<Sint16>* mix : {&quiet, &loud, &after}) {
+        limiter.process(mix->data(), static_cast<int>(mix->size()));
+    }
+    EXPECT_EQ(quiet.back(), 6000);
+    EXPECT_EQ(std::count(loud.begin(), loud.end(), Sint16(-limiterCeiling)), 2000);
+    EXPECT_LT(after.front(), 6000);
+    EXPECT_EQ(after.back(), 6000);
+}
+
 // Runs on SDL's dummy audio driver, which plays in real time into nothing.
 TEST(SoundSystem, LimitsInstancesMutesAndSilencesAMissingFile) {
     ScratchDir dir;
@@ -193,6 +210,14 @@ TEST(SoundSystem, LimitsInstancesMutesAndSilencesAMissingFile) {
     EXPECT_EQ(sound.playing(SoundEffect::ram), 0);
     EXPECT_EQ(sound.playing(SoundEffect::engine), 1);
     EXPECT_EQ(sound.playing(SoundEffect::laser), 1);
+
+    // Keys let go while paused: the loops do not come back on resume.
+    sound.pause(true);
+    sound.pause(false);
+    sound.finishFrame(point{0, 0}, 0.0f);
+    EXPECT_EQ(sound.playing(SoundEffect::engine), 0);
+    EXPECT_EQ(sound.playing(SoundEffect::laser), 0);
+    EXPECT_EQ(sound.playing(SoundEffect::gunShot), soundFile(SoundEffect::gunShot).atOnce);
 
     sound.toggleMute();
     sound.request(SoundRequest{SoundEffect::gunShot, point{0, 0}, true});
