@@ -14,8 +14,13 @@ enum class SoundEffect {
     liftOff,
     wormholeJump,
     ram,
+    shipDestroyed,
+    worldCleared,
+    respawn,
+    repair,
+    victory,
 };
-const int soundEffectCount = 11;
+const int soundEffectCount = 16;
 
 // How one sound is stored and how often it may sound.
 struct SoundFile {
