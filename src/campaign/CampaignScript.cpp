@@ -11,7 +11,7 @@ namespace {
 
 const int highestWorld = 9999;
 const float farthest = 400000;  // past the far corner of a world's square
-const int longestWaitMs = 3600000;
+const int longestWaitMs = 600000;
 const int mostPoints = 1000000;
 const int mostShips = 10000;
 const int mostAtOnce = 1000;
