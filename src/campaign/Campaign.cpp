@@ -110,6 +110,7 @@ WorldState& Campaign::currentWorld() { return universe[world]; }
 // lands somewhere. An uncleared world keeps its wormholes closed.
 void Campaign::enterWorld(int number, int now) {
     world = number;
+    WorldState& state = currentWorld();
     worldKills = 0;
     respawn = RespawnPoint{};
     respawn.position = player.position;
@@ -120,7 +121,7 @@ void Campaign::enterWorld(int number, int now) {
         spawner = std::make_unique<WaveSpawner>(script, *block, difficulty, block->goal == WorldGoal::kills,
                                                 static_cast<unsigned>(std::rand()));
     }
-    for (Wormhole& wormhole : currentWorld().wormholes) wormhole.open = open;
+    for (Wormhole& wormhole : state.wormholes) wormhole.open = open;
     std::string goal = goalText();
     say(worldName(number) + (open || goal.empty() ? "" : ": " + goal), now, worldMessageMs);
 }

@@ -14,7 +14,7 @@ const float farthest = 400000;  // past the far corner of a world's square
 const int longestWaitMs = 600000;
 const int mostPoints = 1000000;
 const int mostShips = 10000;
-const int mostAtOnce = 1000;
+const int mostAtOnce = 200;
 const float largestFactor = 10;
 
 // The words of a line up to a "#" that starts a word.

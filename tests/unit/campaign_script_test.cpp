@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,15 @@ TEST_F(CampaignSetupTest, TheShippedCampaignLoadsAndCanBeWon) {
         }
     }
     EXPECT_EQ(script.world(4)->waves.back().ships[0].type, 7) << "the last wave brings the Dreadnought";
+    // Every look a star or planet row names is a shipped image.
+    for (const char* file : {"campaign/stardata.txt", "campaign/planetdata.txt"}) {
+        std::ifstream in(file);
+        for (std::string word; in >> word;) {
+            if (word.rfind("@planets/", 0) == 0 || word.rfind("@stars/", 0) == 0) {
+                EXPECT_TRUE(std::filesystem::exists(dataDir() + "/" + word.substr(1))) << file << " " << word;
+            }
+        }
+    }
 }
 
 TEST_F(CampaignSetupTest, NoFolderIsNoCampaignSilentlyAndAMissingOrMisfittingPieceIsNamed) {
