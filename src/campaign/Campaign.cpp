@@ -107,7 +107,8 @@ void Campaign::say(const std::string& text, int now, int forMs) {
 WorldState& Campaign::currentWorld() { return universe[world]; }
 
 // The ship enters where it stands: that is where a new one appears until it
-// lands somewhere. An uncleared world keeps its wormholes closed.
+// lands somewhere. An uncleared world keeps its wormholes closed and starts
+// empty, whatever an earlier run left in it.
 void Campaign::enterWorld(int number, int now) {
     world = number;
     WorldState& state = currentWorld();
@@ -117,6 +118,10 @@ void Campaign::enterWorld(int number, int now) {
     spawner.reset();
     const WorldScript* block = script.world(number);
     bool open = cleared[static_cast<size_t>(number)];
+    if (!open) {
+        state.ships.clear();
+        state.projectiles.clear();
+    }
     if (!open && block != nullptr && !block->waves.empty()) {
         spawner = std::make_unique<WaveSpawner>(script, *block, difficulty, block->goal == WorldGoal::kills,
                                                 static_cast<unsigned>(std::rand()));
