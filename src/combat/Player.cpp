@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "assets/EmitterData.h"
@@ -77,7 +78,11 @@ void Player::setAngle(float radians) { angle = radians; }
 
 float Player::getAngle() const { return angle * 57.2958f - 90; }
 
-void Player::takeDamage(float amount) { health -= amount; }
+void Player::takeDamage(float amount) {
+    if (shieldTime <= 0) {
+        health -= amount;
+    }
+}
 
 float Player::getHealth() const { return health; }
 
@@ -124,6 +129,10 @@ void Player::update(int dt) {
         warpArmed = true;
     }
     clearOfWormholes = true;
+    shieldTime = std::max(0, shieldTime - dt);
+    if (destroyed) {
+        return;
+    }
 
     if (keyHeld(SDLK_d)) {
         turnCW(dt);
@@ -154,12 +163,18 @@ void Player::update(int dt) {
 }
 
 void Player::drawTrail(int dt) {
+    if (destroyed) {
+        return;
+    }
     exhaust.updateValue(thrustLevel, 1);
     exhaust.update(dt, position, getAngle() + 180, true);
     trail.draw(position);
 }
 
 void Player::draw() {
+    if (destroyed) {
+        return;
+    }
     glPushMatrix();
     reportError();
     glTranslatef(position.x, position.y, 0);

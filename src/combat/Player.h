@@ -56,4 +56,10 @@ public:
     Emitter exhaust;
     int world = 0;
     Trail trail;
+    // Blown up and waiting for a new ship: not drawn, deaf to the keys, not rammed.
+    bool destroyed = false;
+    // Milliseconds left in which damage does nothing.
+    int shieldTime = 0;
+    // Whether the last touch-down on a planet was slow enough not to crash.
+    bool gentleTouchDown = false;
 };

@@ -116,6 +116,9 @@ void fireLaser(point start, WorldState& world, point target, int dt) {
 }  // namespace
 
 void Player::shoot(unsigned now, WorldState& currentWorld, point target, int dt) {
+    if (destroyed) {
+        return;
+    }
     int number = weapon + weaponOffset;
     if (number > maxWeapons) {
         std::cout << "Error, weapon number exceeded" << std::endl;

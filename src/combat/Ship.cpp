@@ -80,18 +80,21 @@ Ship::Ship(point start, int type)
       topSpeed(shipStat(type, 2)),
       health(shipStat(type, 3)),
       ramDamage(shipStat(type, 4)),
-      trail(40, start, 20, 10.0f, 1.0f, 0.0f, 0.0f) {}
+      trail(40, start, 20, 10.0f, 1.0f, 0.0f, 0.0f),
+      type(type) {}
 
 bool Ship::update(int dt, WorldState& world, Player* player) {
     if (health <= 0) {
         standardExplosion(position, world);
+        world.noteLoss(*this, LossCause::destroyed);
         return false;
     }
     point target = player->position;
     float distance = pointDistance(target, position);
-    if (distance < ramDistance) {
+    if (distance < ramDistance && !player->destroyed) {
         player->takeDamage(ramDamage);
         playSound(SoundEffect::ram);
+        world.noteLoss(*this, LossCause::rammed);
         return false;
     }
 
@@ -152,3 +155,5 @@ void Ship::addSprite(SpriteBatch& batch) const {
 float Ship::getTheta() const { return theta; }
 
 void Ship::calcTheta() { theta = std::atan2(velocity.y, velocity.x) - 1.57f; }
+
+bool Ship::drifts() const { return ai != chase && ai != flee && ai != keepRange; }

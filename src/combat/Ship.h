@@ -22,6 +22,8 @@ public:
     void addVelocity(point v);
     float getTheta() const;
     void calcTheta();
+    // No behaviour of its own: it keeps whatever velocity it has.
+    bool drifts() const;
 
     point position;
     float theta;
@@ -32,4 +34,10 @@ public:
     float health;
     float ramDamage;
     Trail trail;
+    int type;
+    // Which campaign ships line sent it; -1 for every other ship.
+    int tag = -1;
+    // The difficulty's share of the damage it deals; its ram damage is scaled
+    // when it is spawned.
+    float damageFactor = 1;
 };

@@ -17,6 +17,11 @@ const SoundFile files[] = {
     {"sounds/liftOff.wav", false, 1, 0},
     {"sounds/wormholeJump.wav", false, 1, 0},
     {"sounds/ram.wav", false, 3, 60},
+    {"sounds/shipDestroyed.wav", false, 1, 0},
+    {"sounds/worldCleared.wav", false, 1, 0},
+    {"sounds/respawn.wav", false, 1, 0},
+    {"sounds/repair.wav", false, 1, 0},
+    {"sounds/victory.wav", false, 1, 0},
 };
 static_assert(std::size(files) == soundEffectCount, "one file for each sound");
 }  // namespace

@@ -14,6 +14,11 @@ enum class SoundEffect {
     liftOff,
     wormholeJump,
     ram,
+    shipDestroyed,
+    worldCleared,
+    respawn,
+    repair,
+    victory,
     count  // not a sound: how many there are
 };
 const int soundEffectCount = static_cast<int>(SoundEffect::count);

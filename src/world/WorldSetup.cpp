@@ -14,9 +14,6 @@
 #include "world/Universe.h"
 
 namespace {
-const char* const starFile = "stardata.txt";
-const char* const planetFile = "planetdata.txt";
-const char* const wormholeFile = "wormholedata.txt";
 const int starColumns = 7;
 const int planetColumns = 9;
 const int wormholeColumns = 8;
@@ -42,9 +39,9 @@ struct WorldTables {
     WorldTable wormholes;
 };
 
-bool readWorldTable(const char* file, int columns, WorldTable& table, DataReport& report,
+bool readWorldTable(const std::string& file, int columns, WorldTable& table, DataReport& report,
                     const char* failure) {
-    if (readData(file, columns, table.rows, table.names, table.lines, report)) {
+    if (readData(file.c_str(), columns, table.rows, table.names, table.lines, report)) {
         return true;
     }
     std::cout << failure << std::endl;
@@ -198,19 +195,19 @@ void buildWormholes(Universe& universe, const WorldTables& tables) {
 
 // Every row is checked before anything is built, so a bad file leaves the
 // universe as it was.
-bool initializeStars(Universe& universe) {
+bool initializeStars(Universe& universe, const WorldFiles& files) {
     std::cout << "Loading star and planet data" << std::endl;
     WorldTables tables;
-    DataReport stars(starFile);
-    DataReport planets(planetFile);
-    DataReport wormholes(wormholeFile);
-    bool read = readWorldTable(starFile, starColumns, tables.stars, stars, "Stardata read failure");
+    DataReport stars(files.stars);
+    DataReport planets(files.planets);
+    DataReport wormholes(files.wormholes);
+    bool read = readWorldTable(files.stars, starColumns, tables.stars, stars, "Stardata read failure");
     if (read || checkingEverything()) {
-        read = readWorldTable(planetFile, planetColumns, tables.planets, planets, "planetdata read failure") &&
+        read = readWorldTable(files.planets, planetColumns, tables.planets, planets, "planetdata read failure") &&
                read;
     }
     if (read || checkingEverything()) {
-        read = readWorldTable(wormholeFile, wormholeColumns, tables.wormholes, wormholes,
+        read = readWorldTable(files.wormholes, wormholeColumns, tables.wormholes, wormholes,
                               "wormhole read failure") &&
                read;
     }
