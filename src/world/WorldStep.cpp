@@ -13,6 +13,7 @@
 #include "world/WorldState.h"
 
 void stepWorld(Universe& universe, Player& player, int frameTime, int clockTime) {
+    universe.currentWorld().beginStep();
     glColor4f(1, 0, 0, 1);
     // Swirls, shots, trails, explosions and shockwaves add their light, so
     // where they overlap they glow brighter rather than hide each other.
