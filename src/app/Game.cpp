@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "app/ApplySettings.h"
 #include "app/CommandLine.h"
 #include "app/DataCheck.h"
 #include "app/FrameLoop.h"
@@ -22,6 +23,9 @@
 #include "core/Constants.h"
 #include "core/Platform.h"
 #include "core/WriteFolder.h"
+#include "input/Gamepad.h"
+#include "input/KeyPlace.h"
+#include "settings/SettingsFile.h"
 #include "sound/Sound.h"
 #include "sound/SoundSystem.h"
 #include "world/PlayerSetup.h"
@@ -70,9 +74,14 @@ int SDL_main(int argc, char** argv) {
     say("SDL initialized");
     std::atexit(SDL_Quit);
     FrameState state;
-    openWindow(state.window, options.fullScreen);
-    SoundSystem sound(readSoundSettings(settingsFileName()));
+    state.settings = readSettings(settingsFileName());
+    openWindow(state.window, options.fullScreen || state.settings.fullScreen);
+    useKeyPlacesOfVideoDriver();
+    openGamepad();
+    SoundSystem sound(SoundSettings{state.settings.volume});
     useSoundSystem(&sound);
+    applySettings(state);
+    startFreeFlightOverlays(state);
     initialiseGlew();
     prepareDrawing(state.window.area);
 

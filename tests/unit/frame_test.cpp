@@ -136,15 +136,16 @@ TEST(Input, KeysChangeTheirSettingsWithoutBounds) {
 
 TEST(Input, WheelZoomsAndOtherButtonsDoNothing) {
     FrameState state;
+    Player player(point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 40);
     for (int i = 0; i < 3; ++i) {
-        applyMouseButton(SDL_BUTTON_WHEELUP, state);
+        applyMouseButton(SDL_BUTTON_WHEELUP, state, player);
     }
     EXPECT_NEAR(state.viewHeight, 4000 / std::pow(1.2, 3), 0.01);
-    applyMouseButton(SDL_BUTTON_LEFT, state);
-    applyMouseButton(SDL_BUTTON_RIGHT, state);
-    applyMouseButton(SDL_BUTTON_MIDDLE, state);
+    applyMouseButton(SDL_BUTTON_LEFT, state, player);
+    applyMouseButton(SDL_BUTTON_RIGHT, state, player);
+    applyMouseButton(SDL_BUTTON_MIDDLE, state, player);
     EXPECT_NEAR(state.viewHeight, 2314.8, 0.1);
-    applyMouseButton(SDL_BUTTON_WHEELDOWN, state);
+    applyMouseButton(SDL_BUTTON_WHEELDOWN, state, player);
     EXPECT_NEAR(state.viewHeight, 4000 / 1.44, 0.01);
 }
 

@@ -52,18 +52,6 @@ TEST(SoundRules, OneStartPerSoundPerFrameTheLoudestHeard) {
     EXPECT_FALSE(mayStart(explosion, 0, explosion.minGapMs - 1));
 }
 
-TEST(SoundSettings, ReadsTheVolumeAndNamesBadLines) {
-    ScratchDir dir;
-    EXPECT_EQ(readSoundSettings("settings.txt").volume, 100);
-    writeFile("settings.txt", "# comment\nvolume 40  # quieter\nvolume loud\nvolume 101\nbass 3\n");
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(readSoundSettings("settings.txt").volume, 40);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "settings.txt line 3: volume must be a whole number from 0 to 100, using 40\n"
-              "settings.txt line 4: volume must be a whole number from 0 to 100, using 40\n"
-              "settings.txt line 5: unknown setting 'bass', ignored\n");
-}
-
 // Runs on SDL's dummy audio driver, which plays in real time into nothing.
 TEST(SoundSystem, LimitsInstancesMutesAndSilencesAMissingFile) {
     ScratchDir dir;
