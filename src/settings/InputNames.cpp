@@ -11,10 +11,11 @@ struct KeyText {
     const char* name;
 };
 
-// Keys whose name is not the character they type; the rest of the printable
-// ASCII keys are named by that character, keys without a name "key N".
+// Keys whose name is not the character they type (# would start a comment
+// in settings.txt); the rest of the printable ASCII keys are named by that
+// character, keys without a name "key N".
 const KeyText keyTexts[] = {
-    {SDLK_BACKSPACE, "backspace"}, {SDLK_TAB, "tab"}, {SDLK_RETURN, "return"},
+    {SDLK_BACKSPACE, "backspace"}, {SDLK_TAB, "tab"}, {SDLK_RETURN, "return"}, {SDLK_HASH, "hash"},
     {SDLK_PAUSE, "pause"}, {SDLK_ESCAPE, "escape"}, {SDLK_SPACE, "space"},
     {SDLK_DELETE, "delete"}, {SDLK_KP0, "keypad 0"}, {SDLK_KP1, "keypad 1"},
     {SDLK_KP2, "keypad 2"}, {SDLK_KP3, "keypad 3"}, {SDLK_KP4, "keypad 4"},

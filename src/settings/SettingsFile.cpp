@@ -18,35 +18,50 @@ namespace {
 struct Field {
     const char* name;
     const char* comment;
-    int Settings::*number;
-    int least;
-    int most;
-    bool Settings::*flag;
-    std::string Settings::*choice;
+    int Settings::*number = nullptr;
+    int least = 0;
+    int most = 0;
+    bool Settings::*flag = nullptr;
+    std::string Settings::*choice = nullptr;
 };
 
+Field number(const char* name, int Settings::*value, int least, int most, const char* comment) {
+    Field field{name, comment};
+    field.number = value;
+    field.least = least;
+    field.most = most;
+    return field;
+}
+
+Field onOff(const char* name, bool Settings::*value, const char* comment) {
+    Field field{name, comment};
+    field.flag = value;
+    return field;
+}
+
+Field difficulty() {
+    Field field{"difficulty", "of the next campaign: easy, normal or hard"};
+    field.choice = &Settings::difficulty;
+    return field;
+}
+
+// In the order saving writes them.
 const Field fields[] = {
-    {"volume", "every sound, 0 (silent) to 100 (full)", &Settings::volume, 0, mostVolume, nullptr,
-     nullptr},
-    {"music_volume", "the music, 0 to 100", &Settings::musicVolume, 0, mostVolume, nullptr, nullptr},
-    {"full_screen", "start in full screen, on or off", nullptr, 0, 0, &Settings::fullScreen, nullptr},
-    {"mouse_sensitivity", "cursor speed in percent, 25 to 400", &Settings::mouseSensitivity,
-     leastMouseSensitivity, mostMouseSensitivity, nullptr, nullptr},
-    {"difficulty", "of the next campaign: easy, normal or hard", nullptr, 0, 0, nullptr,
-     &Settings::difficulty},
-    {"freeflight_status_lines", "Free flight shows the status lines", nullptr, 0, 0,
-     &Settings::freeFlightStatusLines, nullptr},
-    {"freeflight_hud", "Free flight shows the HUD", nullptr, 0, 0, &Settings::freeFlightHud, nullptr},
-    {"freeflight_labels", "Free flight shows labels", nullptr, 0, 0, &Settings::freeFlightLabels,
-     nullptr},
-    {"freeflight_markers", "Free flight shows markers", nullptr, 0, 0, &Settings::freeFlightMarkers,
-     nullptr},
-    {"freeflight_music", "Free flight plays music", nullptr, 0, 0, &Settings::freeFlightMusic,
-     nullptr},
-    {"hints", "the first campaign's hints are still to come", nullptr, 0, 0, &Settings::hints,
-     nullptr},
-    {"pad_dead_zone", "percent of a stick's travel taken as rest, 0 to 90", &Settings::padDeadZone,
-     0, mostPadDeadZone, nullptr, nullptr},
+    number("volume", &Settings::volume, 0, mostVolume, "every sound, 0 (silent) to 100 (full)"),
+    number("music_volume", &Settings::musicVolume, 0, mostVolume, "the music, 0 to 100"),
+    onOff("full_screen", &Settings::fullScreen, "start in full screen, on or off"),
+    number("mouse_sensitivity", &Settings::mouseSensitivity, leastMouseSensitivity,
+           mostMouseSensitivity, "cursor speed in percent, 25 to 400"),
+    difficulty(),
+    onOff("freeflight_status_lines", &Settings::freeFlightStatusLines,
+          "Free flight shows the status lines"),
+    onOff("freeflight_hud", &Settings::freeFlightHud, "Free flight shows the HUD"),
+    onOff("freeflight_labels", &Settings::freeFlightLabels, "Free flight shows labels"),
+    onOff("freeflight_markers", &Settings::freeFlightMarkers, "Free flight shows markers"),
+    onOff("freeflight_music", &Settings::freeFlightMusic, "Free flight plays music"),
+    onOff("hints", &Settings::hints, "the first campaign's hints are still to come"),
+    number("pad_dead_zone", &Settings::padDeadZone, 0, mostPadDeadZone,
+           "percent of a stick's travel taken as rest, 0 to 90"),
 };
 
 const char* const header =
@@ -142,7 +157,10 @@ private:
 
     void readPad(Action action, const std::string& text) {
         PadInput& bound = settings.bindings[action].pad;
-        if (!padFromName(text, bound)) {
+        PadInput pad;
+        if (padFromName(text, pad)) {
+            bound = pad;
+        } else {
             complain("unknown pad control '" + text + "', " + actionName(action) + " keeps " +
                      padName(bound));
         }

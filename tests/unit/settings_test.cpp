@@ -81,6 +81,7 @@ TEST(SettingsFile, SavedSettingsReadBackWithoutAWordAndTheShippedFileGivesTheDef
     changed.bindings[Action::thrust] = Binding{KeyInput::key(SDLK_UP), PadInput::hat(0, SDL_HAT_UP)};
     changed.bindings[Action::fire] = Binding{KeyInput::mouse(SDL_BUTTON_LEFT), PadInput{}};
     changed.bindings[Action::quit].key = KeyInput{};
+    changed.bindings[Action::map].key = KeyInput::key(SDLK_HASH);  // '#' starts a comment
     ASSERT_TRUE(writeSettings(changed, "own/rerara/settings.txt"));  // makes the folders
     Settings read = readQuietly("own/rerara/settings.txt", said);
     EXPECT_EQ(said, "");
