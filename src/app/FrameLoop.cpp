@@ -14,8 +14,8 @@
 #include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Geometry.h"
-#include "core/Platform.h"
 #include "core/VisibleArea.h"
+#include "input/Controls.h"
 #include "sound/Sound.h"
 #include "world/Universe.h"
 #include "world/WorldStep.h"
@@ -111,7 +111,7 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
     // wormhole moves the ship later in the frame.
     const point aim = state.cursorInWorld(player.position);
     drawBackground();
-    if (keyHeld(SDLK_SPACE)) {
+    if (actionHeld(Action::fire)) {
         player.shoot(state.clockTime, universe.currentWorld(), aim, dt);
     }
 
@@ -124,7 +124,9 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
     // world the cursor and the boundary add light; the text and the panels
     // cover by alpha.
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    drawStatusLines(state, universe, font);
+    if (state.statusLinesShown) {
+        drawStatusLines(state, universe, font);
+    }
     drawPanels(universe);
 }
 

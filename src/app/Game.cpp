@@ -8,6 +8,7 @@
 #include <ctime>
 #include <iostream>
 
+#include "app/ApplySettings.h"
 #include "app/CommandLine.h"
 #include "app/DataCheck.h"
 #include "app/FrameLoop.h"
@@ -15,6 +16,8 @@
 #include "app/GraphicsSetup.h"
 #include "app/Startup.h"
 #include "core/Platform.h"
+#include "input/Gamepad.h"
+#include "input/KeyPlace.h"
 
 namespace {
 void say(const char* line) { std::cout << line << std::endl; }
@@ -62,8 +65,14 @@ int SDL_main(int argc, char** argv) {
     say("SDL initialized");
     std::atexit(SDL_Quit);
     FrameState state;
-    openWindow(state.window, options.fullScreen);
+    startup.load(StartupStage::settings);
+    state.settings = startup.settings;
+    openWindow(state.window, options.fullScreen || state.settings.fullScreen);
+    useKeyPlacesOfVideoDriver();
+    openGamepad();
     startup.load(StartupStage::sound);
+    applySettings(state);
+    startFreeFlightOverlays(state);
     initialiseGlew();
     prepareDrawing(state.window.area);
     if (!startup.load(StartupStage::assets)) {

@@ -9,6 +9,8 @@
 #include "core/Constants.h"
 #include "core/Draw.h"
 #include "core/Platform.h"
+#include "input/Controls.h"
+#include "settings/InputNames.h"
 #include "sound/Sound.h"
 
 namespace {
@@ -21,6 +23,14 @@ const Uint8 focusNeeded = SDL_APPINPUTFOCUS | SDL_APPACTIVE;
 
 void drawCentredLine(Font& font, const std::string& text, float y, float scale) {
     font.displayText(text, (w - font.textWidth(text, scale)) / 2, y, scale);
+}
+
+// What to press, with the keys bound now.
+std::string keysToPress() {
+    KeyInput pause = controls.bindings[Action::pause].key;
+    KeyInput quit = controls.bindings[Action::quit].key;
+    std::string text = pause.bound() ? keyLabel(pause) + " or Escape: resume" : "Escape: resume";
+    return quit.bound() ? text + "     " + keyLabel(quit) + ": quit" : text;
 }
 
 }  // namespace
@@ -96,5 +106,5 @@ void Pause::draw(Font& font) const {
     drawRectangle(w, h);
     glPopAttrib();
     drawCentredLine(font, "Paused", h / 2 + 20, 50);
-    drawCentredLine(font, "P or Escape: resume     Q: quit", h / 2 - 50, 20);
+    drawCentredLine(font, keysToPress(), h / 2 - 50, 20);
 }

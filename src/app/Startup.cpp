@@ -11,6 +11,7 @@
 #include "assets/Tables.h"
 #include "assets/Textures.h"
 #include "core/WriteFolder.h"
+#include "settings/SettingsFile.h"
 #include "sound/Sound.h"
 #include "sound/SoundFiles.h"
 #include "world/PlayerSetup.h"
@@ -33,8 +34,8 @@ bool readEffects(Startup&) {
     return true;
 }
 
-bool readSettings(Startup& startup) {
-    startup.soundSettings = readSoundSettings(settingsFileName());
+bool readPlayerSettings(Startup& startup) {
+    startup.settings = readSettings(settingsFileName());
     return true;
 }
 
@@ -44,7 +45,7 @@ bool readSounds(Startup& startup) {
         checkSoundFiles();
         return true;
     }
-    startup.sound = std::make_unique<SoundSystem>(startup.soundSettings);
+    startup.sound = std::make_unique<SoundSystem>(SoundSettings{startup.settings.volume});
     useSoundSystem(startup.sound.get());
     return true;
 }
@@ -82,7 +83,7 @@ bool readWorlds(Startup& startup) { return initializeStars(startup.universe); }
 // Every data set in the order start-up reads them.
 const DataSet dataSets[] = {
     {StartupStage::effects, false, readEffects, nullptr, nullptr},
-    {StartupStage::sound, false, readSettings, nullptr, nullptr},
+    {StartupStage::settings, false, readPlayerSettings, nullptr, nullptr},
     {StartupStage::sound, false, readSounds, nullptr, nullptr},
     {StartupStage::assets, true, readImages, nullptr, nullptr},
     {StartupStage::assets, false, readWeapons, nullptr, nullptr},
@@ -93,7 +94,7 @@ const DataSet dataSets[] = {
     {StartupStage::world, false, readWorlds, "Initializing stars", "Done with that, now starting main loop"},
 };
 
-const StartupStage stages[] = {StartupStage::effects, StartupStage::sound, StartupStage::assets,
+const StartupStage stages[] = {StartupStage::effects, StartupStage::settings, StartupStage::sound, StartupStage::assets,
                                StartupStage::world};
 
 void say(bool progress, const char* line) {

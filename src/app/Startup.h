@@ -4,14 +4,14 @@
 
 #include "assets/Font.h"
 #include "combat/Player.h"
-#include "sound/SoundSettings.h"
+#include "settings/Settings.h"
 #include "sound/SoundSystem.h"
 #include "world/Universe.h"
 
-// Start-up's stages, in order. The game starts SDL and opens its window
-// before the sound, and readies OpenGL before the assets; every other
+// Start-up's stages, in order. The game starts SDL after the effects, opens
+// its window (as the settings ask) before the sound, and readies OpenGL before the assets; every other
 // program has that done first and loads all stages at once.
-enum class StartupStage { effects, sound, assets, world };
+enum class StartupStage { effects, settings, sound, assets, world };
 
 // Everything start-up loads, in one order and through one set of problem
 // lines, for the game and for every program that runs the game's code on its
@@ -32,7 +32,7 @@ public:
     bool withAudio = false;    // open the audio device with the sounds; else they are only checked
 
     // Filled by loading. The universe points at the player.
-    SoundSettings soundSettings;
+    Settings settings;
     std::unique_ptr<SoundSystem> sound;
     Universe universe;
     std::unique_ptr<Player> player;

@@ -32,6 +32,12 @@ void toggleMute() {
     }
 }
 
+void setSoundVolume(int percent) {
+    if (active) {
+        active->masterVolume = percent / 100.0f;
+    }
+}
+
 void pauseSounds(bool paused) {
     if (active) {
         active->pause(paused);

@@ -16,5 +16,7 @@ void playSound(SoundEffect effect);
 // ship and keeps the engine loop at the thrust level.
 void finishSoundFrame(point listener, float thrustLevel);
 void toggleMute();
+// The loudness of every sound from now on, 0 (silent) to 100 (full).
+void setSoundVolume(int percent);
 // Holds every sound where it is while the game is paused, and lets it go on after.
 void pauseSounds(bool paused);

@@ -115,6 +115,11 @@ TEST(Input, KeysChangeTheirSettingsAndTheDepthKeysStopAtTheirEnds) {
         applyKeyPress(SDLK_EQUALS, state, player);
     }
     EXPECT_FLOAT_EQ(state.spawnIntervalMs, 125);
+    // Held down long enough the interval would reach 0 and never come back.
+    for (int i = 0; i < 500; ++i) applyKeyPress(SDLK_EQUALS, state, player);
+    applyKeyPress(SDLK_MINUS, state, player);
+    EXPECT_GT(state.spawnIntervalMs, 0.0015f);
+    state.spawnIntervalMs = 125;
     applyKeyPress(SDLK_n, state, player);
     EXPECT_FLOAT_EQ(state.nearScale, 1.2f);
     applyKeyPress(SDLK_m, state, player);
@@ -142,17 +147,18 @@ TEST(Input, KeysChangeTheirSettingsAndTheDepthKeysStopAtTheirEnds) {
 
 TEST(Input, WheelZoomsAndOtherButtonsDoNothing) {
     FrameState state;
+    Player player(point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 40);
     for (int i = 0; i < 3; ++i) {
-        applyMouseButton(SDL_BUTTON_WHEELUP, state);
+        applyMouseButton(SDL_BUTTON_WHEELUP, state, player);
     }
     EXPECT_NEAR(state.viewHeight, 4000 / std::pow(1.2, 3), 0.01);
-    applyMouseButton(SDL_BUTTON_LEFT, state);
-    applyMouseButton(SDL_BUTTON_RIGHT, state);
-    applyMouseButton(SDL_BUTTON_MIDDLE, state);
+    applyMouseButton(SDL_BUTTON_LEFT, state, player);
+    applyMouseButton(SDL_BUTTON_RIGHT, state, player);
+    applyMouseButton(SDL_BUTTON_MIDDLE, state, player);
     EXPECT_NEAR(state.viewHeight, 2314.8, 0.1);
-    applyMouseButton(SDL_BUTTON_WHEELDOWN, state);
+    applyMouseButton(SDL_BUTTON_WHEELDOWN, state, player);
     EXPECT_NEAR(state.viewHeight, 4000 / 1.44, 0.01);
-    for (int i = 0; i < 500; ++i) applyMouseButton(SDL_BUTTON_WHEELUP, state);  // a free-spinning wheel
+    for (int i = 0; i < 500; ++i) applyMouseButton(SDL_BUTTON_WHEELUP, state, player);  // a free-spinning wheel
     EXPECT_EQ(state.viewHeight, 100);
 }
 

@@ -8,7 +8,6 @@
 #include "core/Platform.h"
 #include "sound/Limiter.h"
 #include "sound/SoundRules.h"
-#include "sound/SoundSettings.h"
 #include "sound/SoundSystem.h"
 #include "sound/WavFile.h"
 
@@ -54,22 +53,6 @@ TEST(SoundRules, OneStartPerSoundPerFrameTheLoudestHeard) {
     EXPECT_TRUE(mayStart(explosion, explosion.atOnce - 1, explosion.minGapMs));
     EXPECT_FALSE(mayStart(explosion, explosion.atOnce, 5000));
     EXPECT_FALSE(mayStart(explosion, 0, explosion.minGapMs - 1));
-}
-
-TEST(SoundSettings, ReadsTheVolumeAndNamesBadLines) {
-    ScratchDir dir;
-    EXPECT_EQ(readSoundSettings("settings.txt").volume, 100);
-    writeFile("settings.txt", "# comment\nvolume 40  # quieter\nvolume loud\nvolume 101\nbass 3\n");
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(readSoundSettings("settings.txt").volume, 40);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "settings.txt line 3: volume must be a whole number from 0 to 100, using 40\n"
-              "settings.txt line 4: volume must be a whole number from 0 to 100, using 40\n"
-              "settings.txt line 5: unknown setting 'bass', ignored\n");
-    writeFile("settings.txt", "\xEF\xBB\xBFvolume 30\n");
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(readSoundSettings("settings.txt").volume, 30);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 
 namespace {
