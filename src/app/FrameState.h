@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Pause.h"
+#include "app/PauseMenu.h"
 #include "app/WindowMode.h"
 #include "core/point.h"
 #include "settings/Settings.h"
@@ -24,6 +25,8 @@ struct ViewRect {
 // figure, enemy spawning, the camera settings, the virtual cursor, and the
 // desktop side: pause, window mode and screenshot requests, what is shown
 // over the world, and the player's settings.
+class Campaign;
+
 class FrameState {
 public:
     FrameState();
@@ -60,6 +63,7 @@ public:
     std::string timersText;
     std::string healthText;
     Pause pause;
+    PauseMenu pauseMenu;
     WindowMode window;
     // F12 was pressed: save the frame before it is shown.
     bool screenshotWanted = false;
@@ -71,4 +75,11 @@ public:
     bool helpShown = false;
     // What the player chose (settings.txt); app/ApplySettings.h puts it into effect.
     Settings settings;
+    // The campaign being played (not owned); null in Free flight and on the title.
+    Campaign* campaign = nullptr;
+    // There is a title screen to go back to, and the pause menu asked for it.
+    bool titleAvailable = false;
+    bool quitToTitleWanted = false;
+    // A screen of menus (the title, the closing screen) has the pointer.
+    bool menuShown = false;
 };

@@ -14,6 +14,7 @@
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
 #include "app/GraphicsSetup.h"
+#include "app/Shell.h"
 #include "app/Startup.h"
 #include "core/Platform.h"
 #include "input/Gamepad.h"
@@ -55,6 +56,7 @@ int SDL_main(int argc, char** argv) {
     Startup startup;
     startup.sayProgress = true;
     startup.withAudio = true;
+    startup.withCampaign = !options.freeFlight;
     startup.load(StartupStage::effects);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     say("Starting this thing");
@@ -84,7 +86,13 @@ int SDL_main(int argc, char** argv) {
     if (!startup.load(StartupStage::world)) {
         return 1;
     }
+    if (!startup.campaign) {
+        for (;;) {
+            runFrame(state, startup.universe, *startup.font);
+        }
+    }
+    Shell shell(state, startup);
     for (;;) {
-        runFrame(state, startup.universe, *startup.font);
+        shell.runFrame();
     }
 }

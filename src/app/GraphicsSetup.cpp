@@ -28,6 +28,8 @@ void releaseGraphics() {
     }
 }
 
+}  // namespace
+
 void relinkEmitters(Universe& universe) {
     if (universe.player) universe.player->exhaust.linkUniforms();
     for (WorldState& world : universe.worlds) {
@@ -35,7 +37,6 @@ void relinkEmitters(Universe& universe) {
     }
 }
 
-}  // namespace
 
 void prepareDrawing(const PictureArea& area) {
     glViewport(area.x, area.y, area.width, area.height);
@@ -64,7 +65,7 @@ void switchWindowIfWanted(FrameState& state, Universe& universe, Font& font) {
     WindowMode& window = state.window;
     if (!window.toggle()) return;
     rebuildGraphics(universe, font, window.area);
-    captureInput(!state.pause.paused);
+    captureInput(!state.pause.paused && !state.menuShown);
     state.pause.redrawWanted = true;
     std::cout << (window.fullScreen ? "Full screen " : "Window ") << window.width << " x "
               << window.height << std::endl;

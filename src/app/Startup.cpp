@@ -10,6 +10,7 @@
 #include "assets/Shaders.h"
 #include "assets/Tables.h"
 #include "assets/Textures.h"
+#include "campaign/CampaignSetup.h"
 #include "core/WriteFolder.h"
 #include "settings/SettingsFile.h"
 #include "sound/Sound.h"
@@ -80,6 +81,14 @@ bool readFont(Startup& startup) {
 
 bool readWorlds(Startup& startup) { return initializeStars(startup.universe); }
 
+// A campaign that cannot be played leaves Free flight; it never stops start-up.
+bool readCampaign(Startup& startup) {
+    if (startup.withCampaign) {
+        startup.campaign = loadCampaign(startup.campaignUniverse, startup.campaignScript);
+    }
+    return true;
+}
+
 // Every data set in the order start-up reads them.
 const DataSet dataSets[] = {
     {StartupStage::effects, false, readEffects, nullptr, nullptr},
@@ -91,7 +100,8 @@ const DataSet dataSets[] = {
     {StartupStage::assets, true, readShaderPrograms, nullptr, "Ver17"},
     {StartupStage::world, false, readPlayer, nullptr, "Player initialized"},
     {StartupStage::world, true, readFont, "Loading font", nullptr},
-    {StartupStage::world, false, readWorlds, "Initializing stars", "Done with that, now starting main loop"},
+    {StartupStage::world, false, readWorlds, "Initializing stars", nullptr},
+    {StartupStage::world, false, readCampaign, nullptr, "Done with that, now starting main loop"},
 };
 
 const StartupStage stages[] = {StartupStage::effects, StartupStage::settings, StartupStage::sound, StartupStage::assets,

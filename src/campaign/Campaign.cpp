@@ -180,6 +180,7 @@ void Campaign::clearWorld(int now) {
     if (block != nullptr) run.score += block->bonus;
     if (block != nullptr && block->final) {
         won = true;
+        wonAt = now;
         say("Victory! The campaign is won", now, worldMessageMs);
         playSound(SoundEffect::victory);
         return;

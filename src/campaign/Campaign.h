@@ -56,6 +56,7 @@ public:
     RespawnPoint respawn;
     int respawnAt = 0;
     bool won = false;
+    int wonAt = 0;
     bool saveWanted = false;
     // Oldest first; the ones whose time is over are dropped at each update.
     std::vector<CampaignMessage> messages;

@@ -17,11 +17,13 @@ const SoundFile files[] = {
     {"sounds/liftOff.wav", false, 1, 0},
     {"sounds/wormholeJump.wav", false, 1, 0},
     {"sounds/ram.wav", false, 3, 60},
-    {"sounds/shipDestroyed.wav", false, 1, 0},
-    {"sounds/worldCleared.wav", false, 1, 0},
-    {"sounds/respawn.wav", false, 1, 0},
-    {"sounds/repair.wav", false, 1, 0},
-    {"sounds/victory.wav", false, 1, 0},
+    {"sounds/shipDestroyed.wav", false, 1, 0, true},
+    {"sounds/worldCleared.wav", false, 1, 0, true},
+    {"sounds/respawn.wav", false, 1, 0, true},
+    {"sounds/repair.wav", false, 1, 0, true},
+    {"sounds/victory.wav", false, 1, 0, true},
+    {"sounds/menuMove.wav", false, 2, 30, true},
+    {"sounds/menuSelect.wav", false, 1, 0, true},
 };
 static_assert(std::size(files) == soundEffectCount, "one file for each sound");
 }  // namespace

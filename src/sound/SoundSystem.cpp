@@ -19,9 +19,9 @@ void limitMix(void* limiter, Uint8* stream, int bytes) {
 }
 
 // Only checked samples reach the mixer: SDL's own WAV reader trusts the header.
-Mix_Chunk* loadSound(const char* fileName) {
+Mix_Chunk* loadSound(const SoundFile& file) {
     WavSound sound;
-    return readSoundFile(fileName, sound) ? mixerChunk(sound) : nullptr;
+    return readSoundFile(file, sound) ? mixerChunk(sound) : nullptr;
 }
 }  // namespace
 
@@ -72,7 +72,7 @@ void SoundSystem::loadSounds() {
     for (int i = 0; i < soundEffectCount; ++i) {
         const SoundFile& file = soundFile(static_cast<SoundEffect>(i));
         Mix_GroupChannels(firstChannel[i], firstChannel[i] + file.atOnce - 1, i);
-        chunks[i] = loadSound(file.fileName);
+        chunks[i] = loadSound(file);
     }
 }
 
@@ -130,6 +130,12 @@ void SoundSystem::keepLoop(SoundEffect effect, float level) {
         Mix_Volume(channel, mixVolume(level));
     } else if (level <= 0 && sounding) {
         Mix_FadeOutChannel(channel, loopFadeOutMs);
+    }
+}
+
+void SoundSystem::playNow(SoundEffect effect) {
+    if (open && !muted) {
+        start(SoundStart{effect, SoundPlacement{1, 0}}, ticks());
     }
 }
 
