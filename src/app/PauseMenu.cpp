@@ -24,6 +24,8 @@ std::string keysToPress() {
 void PauseMenu::open(bool titleAvailable) {
     if (page == Page::quitQuestion) return;
     menu.title = "Paused";
+    menu.titleY = 580;
+    menu.top = 500;
     menu.items = {{resumeItem}};
     if (titleAvailable) menu.items.push_back({titleItem});
     menu.items.push_back({quitItem});
@@ -34,6 +36,8 @@ void PauseMenu::askToQuit(bool fromPlay) {
     page = Page::quitQuestion;
     askedFromPlay = fromPlay;
     question.title = "Quit? Progress is saved.";
+    question.titleY = 580;
+    question.top = 500;
     question.items = {{"Yes, quit (Y)"}, {"No, keep playing (N)"}};
     question.select(1);
 }

@@ -31,7 +31,8 @@ class Game:
             flight = ["--free-flight"] if free_flight and not {"--check", "--help"} & set(args) else []
             command = [os.path.abspath(BINARY), *flight, *args]
         for name in remove:
-            os.remove(os.path.join(self.dir, name))
+            path = os.path.join(self.dir, name)
+            shutil.rmtree(path) if os.path.isdir(path) else os.remove(path)
         for name, text in (replace or {}).items():
             with open(os.path.join(self.dir, name), "w") as f:
                 f.write(text)
