@@ -81,6 +81,7 @@ float Player::getAngle() const { return angle * 57.2958f - 90; }
 void Player::takeDamage(float amount) {
     if (shieldTime <= 0) {
         health -= amount;
+        damageTaken += amount;
     }
 }
 

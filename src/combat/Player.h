@@ -65,4 +65,6 @@ public:
     int shieldTime = 0;
     // Whether the last touch-down on a planet was slow enough not to crash.
     bool gentleTouchDown = false;
+    // All the damage the ship has taken: the screen shows a hit when it grows.
+    float damageTaken = 0;
 };
