@@ -6,6 +6,7 @@
 
 #include "app/FrameState.h"
 #include "assets/Font.h"
+#include "assets/NamedImages.h"
 #include "assets/Shaders.h"
 #include "assets/Textures.h"
 #include "combat/Player.h"
@@ -50,6 +51,7 @@ void rebuildGraphics(Universe& universe, Font& font, const PictureArea& area) {
     releaseGraphics();
     prepareDrawing(area);
     loadTextures();
+    reloadNamedImages();
     shaders = readShaders();
     relinkEmitters(universe);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);

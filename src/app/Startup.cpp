@@ -7,6 +7,7 @@
 #include "app/GraphicsSetup.h"
 #include "assets/DataReport.h"
 #include "assets/EmitterData.h"
+#include "assets/NamedImages.h"
 #include "assets/Shaders.h"
 #include "assets/Tables.h"
 #include "assets/Textures.h"
@@ -89,6 +90,12 @@ bool readCampaign(Startup& startup) {
     return true;
 }
 
+// The pictures the rows read so far name by file.
+bool readNamedImages(Startup&) {
+    loadNamedImages();
+    return true;
+}
+
 // Every data set in the order start-up reads them.
 const DataSet dataSets[] = {
     {StartupStage::effects, false, readEffects, nullptr, nullptr},
@@ -101,7 +108,8 @@ const DataSet dataSets[] = {
     {StartupStage::world, false, readPlayer, nullptr, "Player initialized"},
     {StartupStage::world, true, readFont, "Loading font", nullptr},
     {StartupStage::world, false, readWorlds, "Initializing stars", nullptr},
-    {StartupStage::world, false, readCampaign, nullptr, "Done with that, now starting main loop"},
+    {StartupStage::world, false, readCampaign, nullptr, nullptr},
+    {StartupStage::world, true, readNamedImages, nullptr, "Done with that, now starting main loop"},
 };
 
 const StartupStage stages[] = {StartupStage::effects, StartupStage::settings, StartupStage::sound, StartupStage::assets,
