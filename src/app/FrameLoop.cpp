@@ -16,6 +16,9 @@
 #include "core/Constants.h"
 #include "core/Geometry.h"
 #include "core/VisibleArea.h"
+#include "hud/Notices.h"
+#include "hud/Overlays.h"
+#include "hud/StatusPanels.h"
 #include "input/Controls.h"
 #include "sound/Sound.h"
 #include "world/Universe.h"
@@ -40,13 +43,16 @@ std::string countText(const char* label, size_t count) {
     return label + toString(static_cast<float>(count));
 }
 
-void drawPanels(Universe& universe) {
+void drawRadar(Universe& universe) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, w, -h, 0, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     topLeftUI(universe.currentWorld(), universe.player);
+}
 
+// The classic map; the HUD brings a map of its own.
+void drawClassicMap(Universe& universe) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(-w, 0, -h, 0, -1, 1);
@@ -78,7 +84,7 @@ void setCamera(const FrameState& state, point centre) {
     glTranslatef(0, 0, -1);
 }
 
-void drawStatusLines(FrameState& state, Universe& universe, Font& font) {
+void drawStatusLines(FrameState& state, Universe& universe, Font& font, float raise) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, w, 0, h, -1, 1);
@@ -89,11 +95,11 @@ void drawStatusLines(FrameState& state, Universe& universe, Font& font) {
     state.timersText = countText("Timers: ", world.timers.size());
     state.healthText = "Player HP: " + toString(universe.player->getHealth());
     state.shipsText = countText("Ships: ", world.ships.size());
-    font.displayText(state.fpsText, 0, 0, 20);
-    font.displayText(state.shipsText, 0, 30, 20);
-    font.displayText(state.projectilesText, 0, 60, 20);
-    font.displayText(state.timersText, 0, 90, 20);
-    font.displayText(state.healthText, 0, 120, 20);
+    font.displayText(state.fpsText, 0, raise, 20);
+    font.displayText(state.shipsText, 0, raise + 30, 20);
+    font.displayText(state.projectilesText, 0, raise + 60, 20);
+    font.displayText(state.timersText, 0, raise + 90, 20);
+    font.displayText(state.healthText, 0, raise + 120, 20);
 }
 
 void drawFrame(FrameState& state, Universe& universe, Font& font) {
@@ -108,16 +114,19 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
     int dt = state.frameTime;
     int now = static_cast<int>(state.clockTime);
     player.update(dt);
-    setCamera(state, player.position);
+    const point camera = player.position;
+    setCamera(state, camera);
     // Aimed and drawn from where the camera looks, though a planet or a
     // wormhole moves the ship later in the frame.
-    const point aim = state.cursorInWorld(player.position);
+    const point aim = state.cursorInWorld(camera);
     drawBackground();
     if (actionHeld(Action::fire)) {
         player.shoot(state.clockTime, universe.currentWorld(), aim, dt);
     }
 
+    drawUnderShots(state, universe, dt);
     stepWorld(universe, player, dt, now);
+    noteWorldStep(state, universe, now);
     if (state.campaign) {
         stepCampaign(*state.campaign, now, dt);
     }
@@ -132,18 +141,19 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
     // cover by alpha.
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     if (state.statusLinesShown) {
-        drawStatusLines(state, universe, font);
+        drawStatusLines(state, universe, font, state.hudShown ? statusLinesRaise : 0);
     }
-    drawPanels(universe);
-    if (state.campaign) {
-        drawCampaignOverlay(*state.campaign, font, now);
+    drawRadar(universe);
+    if (!state.hudShown) {
+        drawClassicMap(universe);
     }
+    drawOverlays(state, universe, font, camera, now);
 }
 
 void presentFrame(FrameState& state, Universe& universe, Font& font) {
     if (state.screenshotWanted) {
         state.screenshotWanted = false;
-        saveScreenshot(state.window.area);
+        state.hud.notice(screenshotNotice(saveScreenshot(state.window.area)), static_cast<int>(state.clockTime));
     }
     SDL_GL_SwapBuffers();
     glClear(GL_COLOR_BUFFER_BIT);

@@ -18,4 +18,5 @@ void presentFrame(FrameState& state, Universe& universe, Font& font);
 void spawnEnemy(Universe& universe);
 // Perspective camera centred on `centre` (the player's position in the game).
 void setCamera(const FrameState& state, point centre);
-void drawStatusLines(FrameState& state, Universe& universe, Font& font);
+// The classic status lines at the bottom left, `raise` pixels higher.
+void drawStatusLines(FrameState& state, Universe& universe, Font& font, float raise = 0);

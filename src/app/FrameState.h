@@ -8,6 +8,7 @@
 #include "app/PauseMenu.h"
 #include "app/WindowMode.h"
 #include "core/point.h"
+#include "hud/HudState.h"
 #include "settings/Settings.h"
 
 // Percent of the view the cursor moves per mouse pixel at 100 % sensitivity.
@@ -67,12 +68,19 @@ public:
     WindowMode window;
     // F12 was pressed: save the frame before it is shown.
     bool screenshotWanted = false;
-    // Over the world, each toggled by its action. The status lines start as
-    // the settings say; the HUD, the large map and the help have no screens yet.
+    // Over the world, each toggled by its action. The status lines and the
+    // HUD start as the settings say (a campaign shows the HUD and hides the
+    // lines); the help has no screen yet.
     bool statusLinesShown = true;
     bool hudShown = false;
     bool largeMapShown = false;
     bool helpShown = false;
+    // Labels on the bodies in view and markers for what lies off screen: a
+    // campaign has them, Free flight when the settings ask.
+    bool labelsShown() const { return campaign || settings.freeFlightLabels; }
+    bool markersShown() const { return campaign || settings.freeFlightMarkers; }
+    // What the HUD keeps from frame to frame.
+    HudState hud;
     // What the player chose (settings.txt); app/ApplySettings.h puts it into effect.
     Settings settings;
     // The campaign being played (not owned); null in Free flight and on the title.

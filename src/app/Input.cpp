@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "app/FrameState.h"
 #include "app/Quit.h"
 #include "combat/Player.h"
+#include "hud/Notices.h"
 #include "input/Controls.h"
 #include "sound/Sound.h"
 
@@ -59,6 +61,8 @@ void applyAction(Action action, FrameState& state, Player& player) {
         case Action::map: state.largeMapShown = !state.largeMapShown; break;
         default: applyDesktopAction(action, state); break;
     }
+    std::string notice = keyNotice(action, state);
+    if (!notice.empty()) state.hud.notice(notice, static_cast<int>(state.clockTime));
 }
 
 void applyDesktopAction(Action action, FrameState& state) {

@@ -59,13 +59,13 @@ bool writePng(std::FILE* file, int width, int height, const std::vector<unsigned
     return true;
 }
 
-void saveScreenshot(const PictureArea& area) {
+std::filesystem::path saveScreenshot(const PictureArea& area) {
     std::filesystem::path folder = screenshotFolder();
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) {
         reportFailure(folder, error.message());
-        return;
+        return {};
     }
     std::vector<unsigned char> rgb = readPicture(area);
     for (int number = 1; number < mostShots; ++number) {
@@ -75,17 +75,18 @@ void saveScreenshot(const PictureArea& area) {
         if (!file && errno == EEXIST) continue;
         if (!file) {
             reportFailure(path, std::strerror(errno));
-            return;
+            return {};
         }
         bool written = writePng(file, area.width, area.height, rgb);
         if (std::fclose(file) != 0 || !written) {
             reportFailure(path, "the PNG could not be written");
             std::filesystem::remove(path, error);
-            return;
+            return {};
         }
         std::cout << "Screenshot saved: " << std::filesystem::absolute(path, error).string()
                   << std::endl;
-        return;
+        return path;
     }
     reportFailure(folder, "no free number left");
+    return {};
 }

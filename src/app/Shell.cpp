@@ -129,6 +129,8 @@ void Shell::play(const Universe& loaded) {
     universe.player = player.get();
     relinkEmitters(universe);
     resetView(state);
+    state.hud = HudState();
+    state.largeMapShown = false;
     screen = Screen::playing;
     givePointerToMenus(false);
 }

@@ -13,6 +13,7 @@
 #include "assets/Textures.h"
 #include "campaign/CampaignSetup.h"
 #include "core/WriteFolder.h"
+#include "hud/HudArt.h"
 #include "settings/SettingsFile.h"
 #include "sound/Sound.h"
 #include "sound/SoundFiles.h"
@@ -90,6 +91,11 @@ bool readCampaign(Startup& startup) {
     return true;
 }
 
+bool readHudArt(Startup&) {
+    registerHudArt();
+    return true;
+}
+
 // The pictures the rows read so far name by file.
 bool readNamedImages(Startup&) {
     loadNamedImages();
@@ -109,6 +115,7 @@ const DataSet dataSets[] = {
     {StartupStage::world, true, readFont, "Loading font", nullptr},
     {StartupStage::world, false, readWorlds, "Initializing stars", nullptr},
     {StartupStage::world, false, readCampaign, nullptr, nullptr},
+    {StartupStage::world, false, readHudArt, nullptr, nullptr},
     {StartupStage::world, true, readNamedImages, nullptr, "Done with that, now starting main loop"},
 };
 

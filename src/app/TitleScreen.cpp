@@ -11,11 +11,6 @@ const char* const freeItem = "Free flight";
 const char* const quitItem = "Quit";
 const char* const backItem = "Back";
 
-std::string capitalised(std::string name) {
-    if (!name.empty() && name[0] >= 'a' && name[0] <= 'z') name[0] = static_cast<char>(name[0] - 'a' + 'A');
-    return name;
-}
-
 // "more enemies", "fewer enemies" or "" for a factor of one.
 std::string compared(float factor, const char* more, const char* fewer) {
     if (factor > 1.001f) return more;

@@ -137,7 +137,7 @@ void Campaign::takeLosses(int number) {
     for (const ShipLoss& loss : state.shipLosses) {
         if (loss.cause != LossCause::destroyed) continue;
         ++run.kills;
-        run.score += std::llround(script.pointsFor(loss.type) * difficulty.scoreFactor);
+        run.score += pointsFor(loss.type);
         if (number == world) ++worldKills;
     }
     state.shipLosses.clear();
@@ -275,9 +275,11 @@ void Campaign::landAndRepair(int now, int dt) {
 
 std::string Campaign::worldName(int number) const {
     const WorldScript* block = script.world(number);
-    if (block != nullptr) return block->name;
-    const std::vector<Star>& stars = universe.worlds[static_cast<size_t>(number)].stars;
-    return stars.empty() ? "World " + std::to_string(number) : stars.front().getName();
+    return block != nullptr ? block->name : starName(universe, number);
+}
+
+long long Campaign::pointsFor(int type) const {
+    return std::llround(script.pointsFor(type) * difficulty.scoreFactor);
 }
 
 std::string Campaign::objectiveText() const {

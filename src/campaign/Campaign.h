@@ -41,6 +41,8 @@ public:
     SavedCampaign progress() const;
     // The name a world goes by: its block's name, else its first star's.
     std::string worldName(int world) const;
+    // What destroying a ship of `type` adds to the score.
+    long long pointsFor(int type) const;
 
     const CampaignScript& script;
     Universe& universe;

@@ -21,6 +21,7 @@ enum class SoundEffect {
     victory,
     menuMove,
     menuSelect,
+    playerHit,
     count  // not a sound: how many there are
 };
 const int soundEffectCount = static_cast<int>(SoundEffect::count);

@@ -42,6 +42,11 @@ void drawPanel(float x, float y, float width, float height, Colour colour) {
     glPopAttrib();
 }
 
+std::string capitalised(std::string text) {
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    return text;
+}
+
 point layoutPoint(int windowX, int windowY, const PictureArea& area, int windowHeight) {
     float fromLeft = static_cast<float>(windowX - area.x);
     float fromBottom = static_cast<float>(windowHeight - 1 - windowY - area.y);

@@ -37,5 +37,7 @@ void drawText(Font& font, const std::string& text, float x, float y, float scale
               Align align = Align::left);
 // A flat rectangle, from (x, y) at its bottom-left corner.
 void drawPanel(float x, float y, float width, float height, Colour colour);
+// The text with its first letter in capitals.
+std::string capitalised(std::string text);
 // A window pixel of a mouse event (origin top-left) on the layout.
 point layoutPoint(int windowX, int windowY, const PictureArea& area, int windowHeight);

@@ -37,3 +37,8 @@ Universe freshUniverse(const Universe& loaded) {
     }
     return fresh;
 }
+
+std::string starName(const Universe& universe, int world) {
+    const std::vector<Star>& stars = universe.worlds[static_cast<size_t>(world)].stars;
+    return stars.empty() ? "World " + std::to_string(world) : stars.front().getName();
+}

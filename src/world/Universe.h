@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "world/WorldState.h"
@@ -20,3 +21,7 @@ public:
 // A universe as `loaded` was loaded: every world's stars and wormholes, and no
 // ships, shots or timed events; its player is for the caller to set.
 Universe freshUniverse(const Universe& loaded);
+
+// The name a world goes by when nothing else names it: its first star's, or
+// "World N" when it has none.
+std::string starName(const Universe& universe, int world);

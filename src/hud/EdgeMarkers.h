@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/Box.h"
+#include "core/point.h"
+#include "ui/Text.h"
+
+class Campaign;
+class Font;
+class ScreenMap;
+class Universe;
+
+// Where a marker sits and which way its arrow points (degrees counter-
+// clockwise from straight up).
+struct EdgeSpot {
+    point at;
+    float degrees;
+};
+
+// Something off screen worth a marker: a place of the world plane.
+struct MarkerTarget {
+    point where;
+    float radius;  // it is off screen when no part of this circle is on it
+    std::string name;
+    Colour colour;
+};
+
+// The part of the layout markers keep to, and the corners they keep out of:
+// the radar, and the map with its caption.
+Box markerArea();
+std::vector<Box> markerKeepOut();
+// The marker for a point of the layout off the picture: where the line from
+// the picture's centre (the ship) to it leaves `area`, slid along that edge
+// out of any `keepOut` box, toward the middle of the edge.
+EdgeSpot edgeSpot(point target, const Box& area, const std::vector<Box>& keepOut);
+// What matters off screen: the open wormholes, the objective (the most
+// valuable enemy, the nearest of those), the planet where new ships start.
+std::vector<MarkerTarget> markerTargets(const Universe& universe, const Campaign* campaign, const ScreenMap& screen);
+// An arrow at the edge for each target, with its name and distance from the ship.
+void drawEdgeMarkers(const std::vector<MarkerTarget>& targets, const ScreenMap& screen, Font& font);

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/Box.h"
+#include "core/point.h"
+#include "ui/Text.h"
+
+class Campaign;
+class Font;
+class ScreenMap;
+class Universe;
+class WorldState;
+class Wormhole;
+
+// Something that may carry a label: a body on the layout and its name.
+struct LabelTarget {
+    std::string text;
+    point centre;
+    float radius;  // in pixels: the label goes below this
+    float width;   // of the text
+    Colour colour;
+};
+
+struct PlacedLabel {
+    std::string text;
+    point at;  // the left end of its baseline
+    Colour colour;
+};
+
+const float labelScale = 14;
+// A wormhole's swirl reaches this far past its centre, in capture radii.
+const float swirlReach = 1.5f;
+
+// Labels for the targets that touch `area`, each centred under its target and
+// kept inside the area. A label that would overlap one placed before it is
+// left out, so the targets come most important first.
+std::vector<PlacedLabel> placeLabels(const std::vector<LabelTarget>& targets, const Box& area, float scale);
+enum class BodyKind { wormhole, star, planet };
+
+// A body of the ship's world and what its label says.
+struct NamedBody {
+    std::string text;
+    point where;
+    float radius;  // in game units, reaching as far as it shows
+    BodyKind kind;
+    Colour colour;
+};
+
+// The wormholes (where each leads, open or closed), then the stars, then the
+// planets of the ship's world.
+std::vector<NamedBody> namedBodies(const Universe& universe, const Campaign* campaign);
+// Those of them the camera shows, as label targets.
+std::vector<LabelTarget> bodyLabels(const std::vector<NamedBody>& bodies, const ScreenMap& screen, Font& font);
+void drawLabels(const std::vector<PlacedLabel>& labels, Font& font, float scale);
+
+// The colours of the bodies' labels and symbols, shared with the maps.
+namespace labelColours {
+const Colour star{1, 0.85f, 0.55f};
+const Colour planet{0.72f, 0.82f, 0.95f};
+const Colour respawn{0.5f, 1, 0.6f};
+const Colour openWormhole{0.85f, 0.65f, 1};
+const Colour closedWormhole{0.6f, 0.6f, 0.66f};
+const Colour enemy{1, 0.3f, 0.25f};
+}  // namespace labelColours
+
+// "To Castor Drift (open)"
+std::string wormholeLabel(const Universe& universe, const Campaign* campaign, const Wormhole& wormhole);

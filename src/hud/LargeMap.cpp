@@ -1,0 +1,256 @@
+#include "hud/LargeMap.h"
+
+#include <algorithm>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "assets/Font.h"
+#include "campaign/Campaign.h"
+#include "combat/Player.h"
+#include "core/Constants.h"
+#include "hud/ChartView.h"
+#include "hud/HudArt.h"
+#include "hud/HudDraw.h"
+#include "hud/Labels.h"
+#include "hud/WorldChart.h"
+#include "hud/WorldNames.h"
+#include "world/Universe.h"
+
+namespace {
+const Colour backdrop{0, 0.01f, 0.04f, 0.8f};
+const Colour panelColour{0.02f, 0.04f, 0.1f, 0.6f};
+const Colour edgeColour{0.4f, 0.6f, 0.8f, 0.6f};
+const Box chartFrame{40, 680, 170, 810};
+const Box graphFrame{720, 1240, 170, 810};
+const float chartSymbol = 12;
+const float chartLabelScale = 13;
+const float nodeRadius = 20;
+const Colour clearedColour{0.45f, 0.95f, 0.55f};
+const Colour hereColour = colours::highlight;
+const Colour openColour = colours::calm;
+const Colour closedColour = colours::dim;
+
+enum class WorldStatus { cleared, here, open, closed };
+
+struct Node {
+    int world;
+    int layer;
+    point at{0, 0};
+    // Where its column ends: its name may run up to here.
+    float right = 0;
+};
+
+struct Link {
+    int from;
+    int to;
+    bool open;
+};
+
+bool validWorld(const Universe& universe, int world) {
+    return world >= 0 && static_cast<size_t>(world) < universe.worlds.size();
+}
+
+// Each pair of worlds a wormhole joins, once, open when a wormhole of the
+// pair lets the ship through.
+std::vector<Link> worldLinks(const Universe& universe, const Campaign* campaign) {
+    std::vector<Link> links;
+    for (const WorldState& world : universe.worlds) {
+        for (const Wormhole& wormhole : world.wormholes) {
+            if (!validWorld(universe, wormhole.destinationWorld)) continue;
+            int a = std::min(wormhole.sourceWorld, wormhole.destinationWorld);
+            int b = std::max(wormhole.sourceWorld, wormhole.destinationWorld);
+            bool open = wormholeOpen(wormhole, campaign);
+            auto same = std::find_if(links.begin(), links.end(), [&](const Link& l) { return l.from == a && l.to == b; });
+            if (same == links.end()) {
+                links.push_back(Link{a, b, open});
+            } else {
+                same->open = same->open || open;
+            }
+        }
+    }
+    return links;
+}
+
+// Worlds from `start` in steps through wormholes (only open ones when
+// `openOnly`), each with its number of steps; -1 where none lead.
+std::vector<int> stepsFrom(const Universe& universe, const Campaign* campaign, int start, bool openOnly) {
+    std::vector<int> steps(universe.worlds.size(), -1);
+    if (!validWorld(universe, start)) return steps;
+    std::deque<int> queue{start};
+    steps[static_cast<size_t>(start)] = 0;
+    while (!queue.empty()) {
+        int world = queue.front();
+        queue.pop_front();
+        for (const Wormhole& wormhole : universe.worlds[static_cast<size_t>(world)].wormholes) {
+            int next = wormhole.destinationWorld;
+            if (!validWorld(universe, next) || steps[static_cast<size_t>(next)] >= 0) continue;
+            if (openOnly && !wormholeOpen(wormhole, campaign)) continue;
+            steps[static_cast<size_t>(next)] = steps[static_cast<size_t>(world)] + 1;
+            queue.push_back(next);
+        }
+    }
+    return steps;
+}
+
+// A row for each number of steps from the start world, the worlds no
+// wormhole reaches in a last row; each row spread across the frame.
+std::vector<Node> layOutWorlds(const Universe& universe, const Campaign* campaign) {
+    int here = universe.player->getWorld();
+    int start = campaign ? campaign->script.startWorld : here;
+    std::vector<int> steps = stepsFrom(universe, campaign, start, false);
+    std::vector<Node> nodes;
+    int rows = 0;
+    for (size_t world = 0; world < universe.worlds.size(); ++world) {
+        const WorldState& state = universe.worlds[world];
+        bool named = campaign && campaign->script.world(static_cast<int>(world)) != nullptr;
+        if (state.stars.empty() && state.wormholes.empty() && !named && static_cast<int>(world) != here) continue;
+        nodes.push_back(Node{static_cast<int>(world), steps[world]});
+        rows = std::max(rows, steps[world] + 1);
+    }
+    for (Node& node : nodes) {
+        if (node.layer < 0) node.layer = rows;
+    }
+    bool unreached = std::any_of(nodes.begin(), nodes.end(), [&](const Node& node) { return node.layer == rows; });
+    rows += unreached ? 1 : 0;
+    float rowHeight = (graphFrame.top - graphFrame.bottom - 40) / std::max(rows, 1);
+    for (int row = 0; row < rows; ++row) {
+        std::vector<Node*> inRow;
+        for (Node& node : nodes) {
+            if (node.layer == row) inRow.push_back(&node);
+        }
+        float columnWidth = (graphFrame.right - graphFrame.left) / std::max<size_t>(inRow.size(), 1);
+        // Each node a little left of its column's middle, its name to its right.
+        for (size_t i = 0; i < inRow.size(); ++i) {
+            float columnLeft = graphFrame.left + columnWidth * i;
+            inRow[i]->at = point{columnLeft + columnWidth * 0.35f, graphFrame.top - 40 - rowHeight * (row + 0.5f)};
+            inRow[i]->right = columnLeft + columnWidth - 8;
+        }
+    }
+    return nodes;
+}
+
+WorldStatus statusOf(int world, const Universe& universe, const Campaign* campaign, const std::vector<int>& reach) {
+    size_t n = static_cast<size_t>(world);
+    if (campaign && n < campaign->cleared.size() && campaign->cleared[n]) return WorldStatus::cleared;
+    if (world == universe.player->getWorld()) return WorldStatus::here;
+    return reach[n] >= 0 ? WorldStatus::open : WorldStatus::closed;
+}
+
+Colour statusColour(WorldStatus status) {
+    switch (status) {
+        case WorldStatus::cleared: return clearedColour;
+        case WorldStatus::here: return hereColour;
+        case WorldStatus::open: return openColour;
+        case WorldStatus::closed: return closedColour;
+    }
+    return closedColour;
+}
+
+std::string statusText(WorldStatus status, const Campaign* campaign) {
+    switch (status) {
+        case WorldStatus::cleared: return "cleared";
+        case WorldStatus::here: return campaign ? "not cleared yet" : "";
+        case WorldStatus::open: return "open";
+        case WorldStatus::closed: return "closed";
+    }
+    return "";
+}
+
+const Node* nodeOf(const std::vector<Node>& nodes, int world) {
+    for (const Node& node : nodes) {
+        if (node.world == world) return &node;
+    }
+    return nullptr;
+}
+
+// A point `by` pixels from `from` toward `to`.
+point toward(point from, point to, float by) {
+    float dx = to.x - from.x;
+    float dy = to.y - from.y;
+    float length = std::max(1.0f, std::sqrt(dx * dx + dy * dy));
+    return point{from.x + dx / length * by, from.y + dy / length * by};
+}
+
+void drawWorldGraph(const Universe& universe, const Campaign* campaign, Font& font) {
+    drawPanel(graphFrame.left, graphFrame.bottom, graphFrame.right - graphFrame.left,
+              graphFrame.top - graphFrame.bottom, panelColour);
+    drawOutline(graphFrame.left, graphFrame.bottom, graphFrame.right - graphFrame.left,
+                graphFrame.top - graphFrame.bottom, edgeColour);
+    drawText(font, "Worlds and their wormholes", (graphFrame.left + graphFrame.right) / 2, graphFrame.top - 30, 16,
+             colours::white, Align::centre);
+    std::vector<Node> nodes = layOutWorlds(universe, campaign);
+    for (const Link& link : worldLinks(universe, campaign)) {
+        const Node* a = nodeOf(nodes, link.from);
+        const Node* b = nodeOf(nodes, link.to);
+        if (!a || !b || a == b) continue;
+        drawLine(toward(a->at, b->at, nodeRadius + 4), toward(b->at, a->at, nodeRadius + 4),
+                 link.open ? labelColours::openWormhole : labelColours::closedWormhole, !link.open);
+    }
+    int here = universe.player->getWorld();
+    std::vector<int> reach = stepsFrom(universe, campaign, here, true);
+    for (const Node& node : nodes) {
+        WorldStatus status = statusOf(node.world, universe, campaign, reach);
+        Colour colour = statusColour(status);
+        drawCircle(node.at, nodeRadius, colour);
+        drawIcon(hudImage(HudImage::mapStar), node.at, nodeRadius * 0.6f, 0, faded(colour, 0.8f));
+        if (node.world == here) {
+            drawCircle(node.at, nodeRadius + 4, hereColour);
+            drawIcon(hudImage(HudImage::mapPlayer), point{node.at.x - nodeRadius - 22, node.at.y}, 12, 0, colours::white);
+        }
+        std::string name = worldTitle(universe, campaign, node.world);
+        float textX = node.at.x + nodeRadius + 10;
+        float room = std::max(40.0f, node.right - textX);
+        drawText(font, name, textX, node.at.y, fittingScale(font, name, 15, room), colours::white);
+        std::string words = node.world == here ? "you are here" : "";
+        std::string state = statusText(status, campaign);
+        if (!state.empty()) words += (words.empty() ? "" : ", ") + state;
+        drawText(font, words, textX, node.at.y - 18, fittingScale(font, words, 12, room), colour);
+    }
+}
+
+void drawChart(const Universe& universe, const Campaign* campaign, Font& font) {
+    const Player& player = *universe.player;
+    const WorldState& world = universe.worlds[static_cast<size_t>(player.getWorld())];
+    float size = chartFrame.right - chartFrame.left;
+    drawPanel(chartFrame.left, chartFrame.bottom, size, size, panelColour);
+    drawOutline(chartFrame.left, chartFrame.bottom, size, size, edgeColour);
+    float inset = 2 * chartSymbol;
+    Box inner{chartFrame.left + inset, chartFrame.right - inset, chartFrame.bottom + inset, chartFrame.top - inset};
+    ChartView view(chartExtent(world, player.position), inner);
+    drawWorldChart(view, world, player, campaign, chartSymbol);
+    std::vector<LabelTarget> targets =
+        chartLabels(view, namedBodies(universe, campaign), chartSymbol, font, chartLabelScale);
+    drawLabels(placeLabels(targets, chartFrame, chartLabelScale), font, chartLabelScale);
+}
+
+// One symbol and its meaning, from `x`; returns where the next may start.
+float legendItem(Font& font, float x, HudImage image, Colour colour, const std::string& text) {
+    const float y = 120;
+    drawIcon(hudImage(image), point{x + 9, y + 5}, 9, 0, colour);
+    drawText(font, text, x + 24, y, 13, colours::grey);
+    return x + 24 + font.textWidth(text, 13) + 26;
+}
+
+void drawLegend(Font& font) {
+    float x = 60;
+    x = legendItem(font, x, HudImage::mapPlayer, colours::white, "You");
+    x = legendItem(font, x, HudImage::mapStar, labelColours::star, "Star");
+    x = legendItem(font, x, HudImage::mapPlanet, labelColours::planet, "Planet");
+    x = legendItem(font, x, HudImage::mapPlanet, labelColours::respawn, "New ships start here");
+    x = legendItem(font, x, HudImage::mapWormhole, labelColours::openWormhole, "Open wormhole");
+    x = legendItem(font, x, HudImage::mapWormhole, labelColours::closedWormhole, "Closed wormhole");
+    drawDots({point{x + 9, 125}}, 5, labelColours::enemy);
+    drawText(font, "Enemy", x + 24, 120, 13, colours::grey);
+}
+}  // namespace
+
+void drawLargeMap(const Universe& universe, const Campaign* campaign, Font& font) {
+    drawPanel(0, 0, w, h, backdrop);
+    std::string title = "Map of " + worldTitle(universe, campaign, universe.player->getWorld());
+    drawText(font, title, w / 2.0f, h - 150, fittingScale(font, title, 28, w - 80), colours::white, Align::centre);
+    drawChart(universe, campaign, font);
+    drawWorldGraph(universe, campaign, font);
+    drawLegend(font);
+    drawText(font, "Tab closes the map", w / 2.0f, h - 190.0f, 14, colours::dim, Align::centre);
+}
