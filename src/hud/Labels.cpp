@@ -5,6 +5,8 @@
 #include "assets/Font.h"
 #include "campaign/Campaign.h"
 #include "combat/Player.h"
+#include "core/Constants.h"
+#include "hud/EdgeMarkers.h"
 #include "hud/ScreenMap.h"
 #include "hud/WorldNames.h"
 #include "world/Universe.h"
@@ -24,23 +26,40 @@ bool touches(point centre, float radius, const Box& area) {
 
 }  // namespace
 
-std::vector<PlacedLabel> placeLabels(const std::vector<LabelTarget>& targets, const Box& area, float scale) {
+std::vector<PlacedLabel> placeLabels(const std::vector<LabelTarget>& targets, const Box& area, float scale,
+                                     const std::vector<Box>& keepOut) {
     float above = ascent * scale;
     float below = descent * scale;
     std::vector<PlacedLabel> placed;
     std::vector<Box> taken;
+    auto overlaps = [](const Box& box, const std::vector<Box>& boxes) {
+        return std::any_of(boxes.begin(), boxes.end(), [&](const Box& other) { return other.touches(box); });
+    };
     for (const LabelTarget& target : targets) {
         if (!touches(target.centre, target.radius, area)) continue;
         float left = std::max(area.left, std::min(target.centre.x - target.width / 2, area.right - target.width));
-        float baseline =
-            std::max(area.bottom + below, std::min(target.centre.y - target.radius - gap - above, area.top - above));
-        Box box{left, left + target.width, baseline - below, baseline + above};
-        bool overlaps = std::any_of(taken.begin(), taken.end(), [&](const Box& other) { return other.touches(box); });
-        if (overlaps) continue;
+        auto boxAt = [&](float baseline) { return Box{left, left + target.width, baseline - below, baseline + above}; };
+        float under = target.centre.y - target.radius - gap - above;
+        float over = target.centre.y + target.radius + gap + below;
+        float baseline = under;
+        if (under - below < area.bottom || overlaps(boxAt(under), keepOut)) {
+            bool overFits = over + above <= area.top && !overlaps(boxAt(over), keepOut);
+            baseline = overFits ? over : std::max(area.bottom + below, std::min(under, area.top - above));
+        }
+        Box box = boxAt(baseline);
+        if (overlaps(box, taken)) continue;
         taken.push_back(box);
         placed.push_back(PlacedLabel{target.text, point{left, baseline}, target.colour});
     }
     return placed;
+}
+
+std::vector<Box> labelKeepOut() {
+    std::vector<Box> boxes = markerKeepOut();
+    // The hull and weapon panels.
+    boxes.push_back(Box{0, 392, 0, 100});
+    boxes.push_back(Box{w - 392.0f, w, 0, 100});
+    return boxes;
 }
 
 std::string wormholeLabel(const Universe& universe, const Campaign* campaign, const Wormhole& wormhole) {
@@ -63,9 +82,9 @@ std::vector<NamedBody> namedBodies(const Universe& universe, const Campaign* cam
         const std::vector<Planet>& planets = world.stars[s].planets;
         for (size_t p = 0; p < planets.size(); ++p) {
             bool respawn = isRespawnPlanet(campaign, s, p);
-            bodies.push_back(NamedBody{planets[p].getName() + (respawn ? " (new ships start here)" : ""),
-                                       planets[p].position, planets[p].getRadius(), BodyKind::planet,
-                                       respawn ? labelColours::respawn : labelColours::planet});
+            bodies.push_back(NamedBody{planets[p].getName(), planets[p].position, planets[p].getRadius(),
+                                       BodyKind::planet, respawn ? labelColours::respawn : labelColours::planet,
+                                       respawn});
         }
     }
     return bodies;
@@ -75,8 +94,9 @@ std::vector<LabelTarget> bodyLabels(const std::vector<NamedBody>& bodies, const 
     std::vector<LabelTarget> targets;
     for (const NamedBody& body : bodies) {
         if (!screen.shows(body.where, body.radius)) continue;
-        targets.push_back(LabelTarget{body.text, screen.toLayout(body.where), screen.toPixels(body.radius),
-                                      font.textWidth(body.text, labelScale), body.colour});
+        std::string text = body.respawn ? body.text + " (new ships start here)" : body.text;
+        targets.push_back(LabelTarget{text, screen.toLayout(body.where), screen.toPixels(body.radius),
+                                      font.textWidth(text, labelScale), body.colour});
     }
     return targets;
 }

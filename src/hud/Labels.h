@@ -33,10 +33,14 @@ const float labelScale = 14;
 // A wormhole's swirl reaches this far past its centre, in capture radii.
 const float swirlReach = 1.5f;
 
-// Labels for the targets that touch `area`, each centred under its target and
-// kept inside the area. A label that would overlap one placed before it is
-// left out, so the targets come most important first.
-std::vector<PlacedLabel> placeLabels(const std::vector<LabelTarget>& targets, const Box& area, float scale);
+// Labels for the targets that touch `area`, each centred under its target,
+// or over it where below it would cover a `keepOut` box or leave the area,
+// and kept inside the area. A label that would overlap one placed before it
+// is left out, so the targets come most important first.
+std::vector<PlacedLabel> placeLabels(const std::vector<LabelTarget>& targets, const Box& area, float scale,
+                                     const std::vector<Box>& keepOut = {});
+// The HUD's panels and the corners, where labels on the view do not go.
+std::vector<Box> labelKeepOut();
 enum class BodyKind { wormhole, star, planet };
 
 // A body of the ship's world and what its label says.
@@ -46,6 +50,7 @@ struct NamedBody {
     float radius;  // in game units, reaching as far as it shows
     BodyKind kind;
     Colour colour;
+    bool respawn = false;  // the planet where the campaign's new ships start
 };
 
 // The wormholes (where each leads, open or closed), then the stars, then the

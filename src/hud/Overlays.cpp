@@ -56,8 +56,8 @@ void drawOverlays(FrameState& state, Universe& universe, Font& font, point camer
     noteArrival(hud, player.getWorld(), now);
     if (state.labelsShown()) {
         Box picture{0, w, 0, h};
-        drawLabels(placeLabels(bodyLabels(namedBodies(universe, campaign), screen, font), picture, labelScale), font,
-                   labelScale);
+        std::vector<LabelTarget> targets = bodyLabels(namedBodies(universe, campaign), screen, font);
+        drawLabels(placeLabels(targets, picture, labelScale, labelKeepOut()), font, labelScale);
     }
     if (campaign) drawFloatingPoints(hud, screen, font, now);
     if (state.markersShown()) drawEdgeMarkers(markerTargets(universe, campaign, screen), screen, font);

@@ -132,3 +132,14 @@ TEST(Labels, AnOverlappingLabelGivesWayToTheOneBeforeIt) {
     EXPECT_EQ(placed[0].text, "wormhole");
     EXPECT_EQ(placed[1].text, "star");
 }
+
+TEST(Labels, GoOverTheirBodyWhereBelowItIsAPanelOrThePicturesEdge) {
+    Box area{0, 1280, 0, 1024};
+    std::vector<Box> panel{Box{800, 1280, 0, 100}};
+    std::vector<PlacedLabel> placed = placeLabels(
+        {target("over the panel", point{1000, 130}, 20), target("at the bottom", point{300, 15}, 10)}, area,
+        labelScale, panel);
+    ASSERT_EQ(placed.size(), 2u);
+    EXPECT_GT(placed[0].at.y, 130 + 20);
+    EXPECT_GT(placed[1].at.y, 15 + 10);
+}

@@ -18,6 +18,7 @@
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
 #include "app/Startup.h"
+#include "campaign/Campaign.h"
 #include "combat/TExplosion.h"
 #include "combat/TShockwave.h"
 #include "combat/Timers.h"
@@ -151,6 +152,65 @@ protected:
     FrameState state;
 };
 
+// A campaign in two worlds: the first to clear by kills, with a star and
+// its planets, a closed wormhole and enemies round the ship; the second
+// where the wormhole leads.
+class CampaignScenes : public ReferenceScenes {
+protected:
+    void SetUp() override {
+        ReferenceScenes::SetUp();
+        script.difficulties = {Difficulty{"normal", 1, 1, 1}};
+        script.points = {300, 100};
+        WorldScript harbor;
+        harbor.world = 0;
+        harbor.name = "Harbor Reach";
+        harbor.goal = WorldGoal::kills;
+        harbor.killTarget = 12;
+        harbor.waves = {Wave{{ShipsLine{1, 5, 1, 60000, 5}}}};
+        WorldScript shore;
+        shore.world = 1;
+        shore.name = "Far Shore";
+        shore.waves = harbor.waves;
+        shore.final = true;
+        script.worlds = {harbor, shore};
+
+        Star star(point{-1500, 1300}, 300, 0.01f, 0, 14, "Sol");
+        star.addPlanet(Planet(150, 0.01f, 900, 0.0f, -60, 0.0f, 0, 10, "Rim"));
+        star.addPlanet(Planet(200, 0.01f, 7000, 0.0f, 200, 0.0f, 0, 10, "Far Rock"));
+        world().stars.push_back(star);
+        world().wormholes.push_back(Wormhole(0, point{1700, -1100}, 300, 1, point{0, 0}, 1));
+        universe.worlds[1].stars.push_back(Star(point{0, 3000}, 400, 0.01f, 0, 14, "Yonder"));
+        campaign = std::make_unique<Campaign>(script, universe, script.difficulties[0], static_cast<int>(startTick));
+        // New ships start on the far planet, off screen.
+        campaign->respawn = RespawnPoint{0, 1, point{0, 0}};
+        state.campaign = campaign.get();
+        state.hudShown = true;
+        state.statusLinesShown = false;
+
+        addShip(point{1200, 900}, point{0, 0}, 1);
+        addShip(point{-600, -700}, point{0, 0}, 1);
+        // Off screen, and worth the most: the objective's marker.
+        world().ships.push_back(Ship(point{9000, 4000}, 0));
+        addShot(point{300, 200}, point{1, 0.6f}, 0);
+        addShot(point{500, 320}, point{1, 0.6f}, 0);
+        player->health = 640;
+        player->damageTaken = 360;
+    }
+
+    // The last frame of a run of `frames` shows a hit 100 ms old and the
+    // points of a kill floating up.
+    void showHitAndKill(int frames) {
+        int last = static_cast<int>(startTick) + frames * frameStep;
+        state.hud.seenDamage = player->damageTaken;
+        state.hud.hitAt = last - 100;
+        state.hud.hitStrength = 0.8f;
+        state.hud.floatingPoints.push_back(FloatingPoints{point{-900, 300}, 100, last - 400});
+    }
+
+    CampaignScript script;
+    std::unique_ptr<Campaign> campaign;
+};
+
 ScratchDir* ReferenceScenes::scratch = nullptr;
 Startup* ReferenceScenes::startup = nullptr;
 
@@ -234,4 +294,20 @@ TEST_F(ReferenceScenes, ZoomedOutWithAStrongDepthEffect) {
     standardExplosion(point{7000, -3000}, world(), startTick + 200);
     addShockwave(point{-7000, 3500}, startTick, 10);
     runAndCompare("zoomed_out_deep", 20);
+}
+
+// The campaign's HUD in a fight, its world's name just announced: hull,
+// weapons, objective and score, the corner map, labels on the star, the
+// planet and the closed wormhole, markers for the enemy and the planet where
+// new ships start, shots glowing, points floating up, and a hit on the ship.
+TEST_F(CampaignScenes, TheHudInAFight) {
+    showHitAndKill(30);
+    runAndCompare("hud_fight", 30);
+}
+
+// The large map over the same fight: the world with every body named, and
+// the two worlds with their closed link.
+TEST_F(CampaignScenes, TheLargeMap) {
+    state.largeMapShown = true;
+    runAndCompare("large_map", 30);
 }
