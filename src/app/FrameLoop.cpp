@@ -119,7 +119,10 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
     // Aimed and drawn from where the camera looks, though a planet or a
     // wormhole moves the ship later in the frame.
     const point aim = state.cursorInWorld(camera);
-    drawBackground();
+    // The large map covers the whole picture.
+    if (!state.largeMapShown) {
+        drawBackground();
+    }
     if (actionHeld(Action::fire)) {
         player.shoot(state.clockTime, universe.currentWorld(), aim, dt);
     }
@@ -140,12 +143,18 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
     // world the cursor and the boundary add light; the text and the panels
     // cover by alpha.
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    if (state.statusLinesShown) {
-        drawStatusLines(state, universe, font, state.hudShown ? statusLinesRaise : 0);
-    }
-    drawRadar(universe);
-    if (!state.hudShown) {
-        drawClassicMap(universe);
+    drawOverWorld(state, universe, font, camera, now);
+}
+
+void drawOverWorld(FrameState& state, Universe& universe, Font& font, point camera, int now) {
+    if (!state.largeMapShown) {
+        if (state.statusLinesShown) {
+            drawStatusLines(state, universe, font, state.hudShown ? statusLinesRaise : 0);
+        }
+        drawRadar(universe);
+        if (!state.hudShown) {
+            drawClassicMap(universe);
+        }
     }
     drawOverlays(state, universe, font, camera, now);
 }

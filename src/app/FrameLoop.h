@@ -18,5 +18,8 @@ void presentFrame(FrameState& state, Universe& universe, Font& font);
 void spawnEnemy(Universe& universe);
 // Perspective camera centred on `centre` (the player's position in the game).
 void setCamera(const FrameState& state, point centre);
+// What is drawn over the world, with alpha blending: the status lines, the
+// radar, the classic map or the HUD, and the rest of the HUD's overlays.
+void drawOverWorld(FrameState& state, Universe& universe, Font& font, point camera, int now);
 // The classic status lines at the bottom left, `raise` pixels higher.
 void drawStatusLines(FrameState& state, Universe& universe, Font& font, float raise = 0);

@@ -10,6 +10,7 @@
 #include "assets/Shaders.h"
 #include "assets/Textures.h"
 #include "combat/Player.h"
+#include "hud/TextBatch.h"
 #include "core/Platform.h"
 #include "world/Universe.h"
 
@@ -52,6 +53,7 @@ void rebuildGraphics(Universe& universe, Font& font, const PictureArea& area) {
     prepareDrawing(area);
     loadTextures();
     reloadNamedImages();
+    forgetGlyphAtlas();
     shaders = readShaders();
     relinkEmitters(universe);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);

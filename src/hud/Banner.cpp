@@ -1,3 +1,4 @@
+#include "hud/HudCanvas.h"
 #include "hud/Banner.h"
 
 #include <algorithm>
@@ -19,6 +20,9 @@ const float bannerScale = 48;
 const float messageY = h * 0.66f;
 const float messageScale = 30;
 const float messageStep = 44;
+const float mapMessageY = h - 48.0f;
+const float mapMessageScale = 16;
+const float mapMessageStep = 26;
 // A message fades out over its last half second.
 const int messageFadeMs = 500;
 
@@ -38,26 +42,27 @@ void noteArrival(HudState& hud, int world, int now) {
     hud.bannerAt = now;
 }
 
-void drawArrivalBanner(const HudState& hud, const Universe& universe, const Campaign* campaign, Font& font, int now) {
+void drawArrivalBanner(const HudState& hud, const Universe& universe, const Campaign* campaign, HudCanvas& canvas, int now) {
     float share = bannerShare(hud, now);
     if (share <= 0) return;
     std::string name = worldTitle(universe, campaign, hud.bannerWorld);
-    float scale = fittingScale(font, name, bannerScale, w - 120.0f);
-    float width = font.textWidth(name, scale);
-    drawText(font, name, w / 2.0f, bannerY, scale, faded(colours::white, share), Align::centre);
+    float scale = canvas.fitting(name, bannerScale, w - 120.0f);
+    float width = canvas.textWidth(name, scale);
+    canvas.text(name, w / 2.0f, bannerY, scale, faded(colours::white, share), Align::centre);
     float lineY = bannerY - 22;
-    drawPanel(w / 2.0f - width / 2, lineY, width, 2, faded(colours::calm, 0.8f * share));
+    canvas.panel(w / 2.0f - width / 2, lineY, width, 2, faded(colours::calm, 0.8f * share));
 }
 
-void drawCampaignMessages(const Campaign& campaign, const HudState& hud, Font& font, int now) {
+void drawCampaignMessages(const Campaign& campaign, const HudState& hud, HudCanvas& canvas, int now, bool overMap) {
     std::string prefix = bannerShare(hud, now) > 0 ? campaign.worldName(hud.bannerWorld) + ": " : "";
-    float y = messageY;
+    float y = overMap ? mapMessageY : messageY;
+    float scale = overMap ? mapMessageScale : messageScale;
     for (const CampaignMessage& message : campaign.messages) {
         std::string text = message.text;
         if (!prefix.empty() && text.compare(0, prefix.size(), prefix) == 0) text = capitalised(text.substr(prefix.size()));
         float fade = std::clamp((message.until - now) / static_cast<float>(messageFadeMs), 0.0f, 1.0f);
-        drawText(font, text, w / 2.0f, y, fittingScale(font, text, messageScale, w - 80), faded(colours::white, fade),
-                 Align::centre);
-        y -= messageStep;
+        canvas.text(text, w / 2.0f, y, canvas.fitting(text, scale, w - 80), faded(colours::white, fade),
+                  Align::centre);
+        y -= overMap ? mapMessageStep : messageStep;
     }
 }

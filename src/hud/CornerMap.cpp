@@ -1,3 +1,4 @@
+#include "hud/HudCanvas.h"
 #include "hud/CornerMap.h"
 
 #include "combat/Player.h"
@@ -16,15 +17,15 @@ const Colour backColour{0, 0.03f, 0.08f, 0.7f};
 const Colour edgeColour{0.4f, 0.6f, 0.8f, 0.6f};
 }  // namespace
 
-void drawCornerMap(const Universe& universe, const Campaign* campaign, Font& font) {
+void drawCornerMap(const Universe& universe, const Campaign* campaign, HudCanvas& canvas) {
     const Player& player = *universe.player;
     const WorldState& world = universe.worlds[static_cast<size_t>(player.getWorld())];
     Box frame{w - margin - size, w - margin, h - margin - size, h - margin};
-    drawPanel(frame.left, frame.bottom, size, size, backColour);
-    drawOutline(frame.left, frame.bottom, size, size, edgeColour);
+    canvas.panel(frame.left, frame.bottom, size, size, backColour);
+    canvas.outline(frame.left, frame.bottom, size, size, edgeColour);
     Box inner{frame.left + symbol, frame.right - symbol, frame.bottom + symbol, frame.top - symbol};
-    drawWorldChart(ChartView(chartExtent(world, player.position), inner), world, player, campaign, symbol);
+    drawWorldChart(canvas, ChartView(chartExtent(world, player.position), inner), world, player, campaign, symbol);
     std::string name = worldTitle(universe, campaign, player.getWorld());
-    drawText(font, name, (frame.left + frame.right) / 2, frame.bottom - 24, fittingScale(font, name, 16, size + 20),
+    canvas.text(name, (frame.left + frame.right) / 2, frame.bottom - 24, canvas.fitting(name, 16, size + 20),
              colours::calm, Align::centre);
 }

@@ -1,3 +1,4 @@
+#include "hud/HudCanvas.h"
 #include "hud/EdgeMarkers.h"
 
 #include <algorithm>
@@ -118,12 +119,12 @@ std::vector<MarkerTarget> markerTargets(const Universe& universe, const Campaign
     return targets;
 }
 
-void drawEdgeMarkers(const std::vector<MarkerTarget>& targets, const ScreenMap& screen, Font& font) {
+void drawEdgeMarkers(const std::vector<MarkerTarget>& targets, const ScreenMap& screen, HudCanvas& canvas) {
     Box area = markerArea();
     std::vector<Box> keepOut = markerKeepOut();
     for (const MarkerTarget& target : targets) {
         EdgeSpot spot = edgeSpot(screen.toLayout(target.where), area, keepOut);
-        drawIcon(hudImage(HudImage::marker), spot.at, markerHalf, spot.degrees, target.colour);
+        canvas.icon(hudImage(HudImage::marker), spot.at, markerHalf, spot.degrees, target.colour);
         // The name and the distance under it go inward from the arrow.
         Align align = Align::centre;
         point name{spot.at.x, spot.at.y - textGap - 14};
@@ -137,8 +138,8 @@ void drawEdgeMarkers(const std::vector<MarkerTarget>& targets, const ScreenMap& 
             name = point{spot.at.x, spot.at.y + textGap + 17};
         }
         std::string distance = distanceText(pointDistance(target.where, screen.centre));
-        if (align == Align::centre) name.x = clearOfCorners(name, font.textWidth(target.name, nameScale) / 2, area, keepOut);
-        drawText(font, target.name, name.x, name.y, nameScale, faded(target.colour, 0.85f), align);
-        drawText(font, distance, name.x, name.y - 17, distanceScale, target.colour, align);
+        if (align == Align::centre) name.x = clearOfCorners(name, canvas.textWidth(target.name, nameScale) / 2, area, keepOut);
+        canvas.text(target.name, name.x, name.y, nameScale, faded(target.colour, 0.85f), align);
+        canvas.text(distance, name.x, name.y - 17, distanceScale, target.colour, align);
     }
 }

@@ -8,7 +8,7 @@
 #include "ui/Text.h"
 
 class Campaign;
-class Font;
+class HudCanvas;
 class ScreenMap;
 class Universe;
 
@@ -39,4 +39,4 @@ EdgeSpot edgeSpot(point target, const Box& area, const std::vector<Box>& keepOut
 // valuable enemy, the nearest of those), the planet where new ships start.
 std::vector<MarkerTarget> markerTargets(const Universe& universe, const Campaign* campaign, const ScreenMap& screen);
 // An arrow at the edge for each target, with its name and distance from the ship.
-void drawEdgeMarkers(const std::vector<MarkerTarget>& targets, const ScreenMap& screen, Font& font);
+void drawEdgeMarkers(const std::vector<MarkerTarget>& targets, const ScreenMap& screen, HudCanvas& canvas);

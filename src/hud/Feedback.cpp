@@ -1,3 +1,4 @@
+#include "hud/HudCanvas.h"
 #include "hud/Feedback.h"
 
 #include <GL/glew.h>
@@ -116,7 +117,7 @@ void drawShipFlash(const HudState& hud, const Player& player, int now) {
     glPopAttrib();
 }
 
-void drawFloatingPoints(HudState& hud, const ScreenMap& screen, Font& font, int now) {
+void drawFloatingPoints(HudState& hud, const ScreenMap& screen, HudCanvas& canvas, int now) {
     std::vector<FloatingPoints>& all = hud.floatingPoints;
     all.erase(std::remove_if(all.begin(), all.end(),
                              [now](const FloatingPoints& points) { return now - points.bornAt >= pointsRiseMs; }),
@@ -127,7 +128,7 @@ void drawFloatingPoints(HudState& hud, const ScreenMap& screen, Font& font, int 
         point at = screen.toLayout(points.where);
         Colour colour = colours::highlight;
         colour.a = fade;
-        drawText(font, "+" + std::to_string(points.points), at.x, at.y + pointsRise * age / pointsRiseMs,
+        canvas.text("+" + std::to_string(points.points), at.x, at.y + pointsRise * age / pointsRiseMs,
                  pointsScale, colour, Align::centre);
     }
 }

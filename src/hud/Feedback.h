@@ -1,7 +1,7 @@
 #pragma once
 
 class Campaign;
-class Font;
+class HudCanvas;
 class HudState;
 class Player;
 class ScreenMap;
@@ -21,5 +21,5 @@ void noteHits(HudState& hud, const Player& player, float fullHealth, int now);
 // With the world camera: the ship lit up for a moment after a hit.
 void drawShipFlash(const HudState& hud, const Player& player, int now);
 // On the layout. The points are dropped once they have faded.
-void drawFloatingPoints(HudState& hud, const ScreenMap& screen, Font& font, int now);
+void drawFloatingPoints(HudState& hud, const ScreenMap& screen, HudCanvas& canvas, int now);
 void drawHitPulse(const HudState& hud, int now);

@@ -1,3 +1,4 @@
+#include "hud/HudCanvas.h"
 #include "hud/Labels.h"
 
 #include <algorithm>
@@ -90,19 +91,19 @@ std::vector<NamedBody> namedBodies(const Universe& universe, const Campaign* cam
     return bodies;
 }
 
-std::vector<LabelTarget> bodyLabels(const std::vector<NamedBody>& bodies, const ScreenMap& screen, Font& font) {
+std::vector<LabelTarget> bodyLabels(const std::vector<NamedBody>& bodies, const ScreenMap& screen, HudCanvas& canvas) {
     std::vector<LabelTarget> targets;
     for (const NamedBody& body : bodies) {
         if (!screen.shows(body.where, body.radius)) continue;
         std::string text = body.respawn ? body.text + " (new ships start here)" : body.text;
         targets.push_back(LabelTarget{text, screen.toLayout(body.where), screen.toPixels(body.radius),
-                                      font.textWidth(text, labelScale), body.colour});
+                                      canvas.textWidth(text, labelScale), body.colour});
     }
     return targets;
 }
 
-void drawLabels(const std::vector<PlacedLabel>& labels, Font& font, float scale) {
+void drawLabels(const std::vector<PlacedLabel>& labels, HudCanvas& canvas, float scale) {
     for (const PlacedLabel& label : labels) {
-        drawText(font, label.text, label.at.x, label.at.y, scale, label.colour);
+        canvas.text(label.text, label.at.x, label.at.y, scale, label.colour);
     }
 }

@@ -8,7 +8,7 @@
 #include "ui/Text.h"
 
 class Campaign;
-class Font;
+class HudCanvas;
 class ScreenMap;
 class Universe;
 class WorldState;
@@ -57,8 +57,8 @@ struct NamedBody {
 // planets of the ship's world.
 std::vector<NamedBody> namedBodies(const Universe& universe, const Campaign* campaign);
 // Those of them the camera shows, as label targets.
-std::vector<LabelTarget> bodyLabels(const std::vector<NamedBody>& bodies, const ScreenMap& screen, Font& font);
-void drawLabels(const std::vector<PlacedLabel>& labels, Font& font, float scale);
+std::vector<LabelTarget> bodyLabels(const std::vector<NamedBody>& bodies, const ScreenMap& screen, HudCanvas& canvas);
+void drawLabels(const std::vector<PlacedLabel>& labels, HudCanvas& canvas, float scale);
 
 // The colours of the bodies' labels and symbols, shared with the maps.
 namespace labelColours {

@@ -1,4 +1,7 @@
+#include "hud/HudCanvas.h"
 #include "hud/LargeMap.h"
+
+#include <GL/glew.h>
 
 #include <algorithm>
 #include <deque>
@@ -18,8 +21,7 @@
 #include "world/Universe.h"
 
 namespace {
-const Colour backdrop{0, 0.01f, 0.04f, 0.8f};
-const Colour panelColour{0.02f, 0.04f, 0.1f, 0.6f};
+const Colour backdrop{0, 0.01f, 0.035f};
 const Colour edgeColour{0.4f, 0.6f, 0.8f, 0.6f};
 const Box chartFrame{40, 680, 170, 810};
 const Box graphFrame{720, 1240, 170, 810};
@@ -172,19 +174,17 @@ point toward(point from, point to, float by) {
     return point{from.x + dx / length * by, from.y + dy / length * by};
 }
 
-void drawWorldGraph(const Universe& universe, const Campaign* campaign, Font& font) {
-    drawPanel(graphFrame.left, graphFrame.bottom, graphFrame.right - graphFrame.left,
-              graphFrame.top - graphFrame.bottom, panelColour);
-    drawOutline(graphFrame.left, graphFrame.bottom, graphFrame.right - graphFrame.left,
+void drawWorldGraph(const Universe& universe, const Campaign* campaign, HudCanvas& canvas) {
+    canvas.outline(graphFrame.left, graphFrame.bottom, graphFrame.right - graphFrame.left,
                 graphFrame.top - graphFrame.bottom, edgeColour);
-    drawText(font, "Worlds and their wormholes", (graphFrame.left + graphFrame.right) / 2, graphFrame.top - 30, 16,
+    canvas.text("Worlds and their wormholes", (graphFrame.left + graphFrame.right) / 2, graphFrame.top - 30, 16,
              colours::white, Align::centre);
     std::vector<Node> nodes = layOutWorlds(universe, campaign);
     for (const Link& link : worldLinks(universe, campaign)) {
         const Node* a = nodeOf(nodes, link.from);
         const Node* b = nodeOf(nodes, link.to);
         if (!a || !b || a == b) continue;
-        drawLine(toward(a->at, b->at, nodeRadius + 4), toward(b->at, a->at, nodeRadius + 4),
+        canvas.line(toward(a->at, b->at, nodeRadius + 4), toward(b->at, a->at, nodeRadius + 4),
                  link.open ? labelColours::openWormhole : labelColours::closedWormhole, !link.open);
     }
     int here = universe.player->getWorld();
@@ -192,65 +192,72 @@ void drawWorldGraph(const Universe& universe, const Campaign* campaign, Font& fo
     for (const Node& node : nodes) {
         WorldStatus status = statusOf(node.world, universe, campaign, reach);
         Colour colour = statusColour(status);
-        drawCircle(node.at, nodeRadius, colour);
-        drawIcon(hudImage(HudImage::mapStar), node.at, nodeRadius * 0.6f, 0, faded(colour, 0.8f));
+        canvas.circle(node.at, nodeRadius, colour);
+        canvas.icon(hudImage(HudImage::mapStar), node.at, nodeRadius * 0.6f, 0, faded(colour, 0.8f));
         if (node.world == here) {
-            drawCircle(node.at, nodeRadius + 4, hereColour);
-            drawIcon(hudImage(HudImage::mapPlayer), point{node.at.x - nodeRadius - 22, node.at.y}, 12, 0, colours::white);
+            canvas.circle(node.at, nodeRadius + 4, hereColour);
+            canvas.icon(hudImage(HudImage::mapPlayer), point{node.at.x - nodeRadius - 22, node.at.y}, 12, 0, colours::white);
         }
         std::string name = worldTitle(universe, campaign, node.world);
         float textX = node.at.x + nodeRadius + 10;
         float room = std::max(40.0f, node.right - textX);
-        drawText(font, name, textX, node.at.y, fittingScale(font, name, 15, room), colours::white);
+        canvas.text(name, textX, node.at.y, canvas.fitting(name, 15, room), colours::white);
         std::string words = node.world == here ? "you are here" : "";
         std::string state = statusText(status, campaign);
         if (!state.empty()) words += (words.empty() ? "" : ", ") + state;
-        drawText(font, words, textX, node.at.y - 18, fittingScale(font, words, 12, room), colour);
+        canvas.text(words, textX, node.at.y - 18, canvas.fitting(words, 12, room), colour);
     }
 }
 
-void drawChart(const Universe& universe, const Campaign* campaign, Font& font) {
+void drawChart(const Universe& universe, const Campaign* campaign, HudCanvas& canvas) {
     const Player& player = *universe.player;
     const WorldState& world = universe.worlds[static_cast<size_t>(player.getWorld())];
     float size = chartFrame.right - chartFrame.left;
-    drawPanel(chartFrame.left, chartFrame.bottom, size, size, panelColour);
-    drawOutline(chartFrame.left, chartFrame.bottom, size, size, edgeColour);
+    canvas.outline(chartFrame.left, chartFrame.bottom, size, size, edgeColour);
     float inset = 2 * chartSymbol;
     Box inner{chartFrame.left + inset, chartFrame.right - inset, chartFrame.bottom + inset, chartFrame.top - inset};
     ChartView view(chartExtent(world, player.position), inner);
-    drawWorldChart(view, world, player, campaign, chartSymbol);
+    drawWorldChart(canvas, view, world, player, campaign, chartSymbol);
     std::vector<LabelTarget> targets =
-        chartLabels(view, namedBodies(universe, campaign), chartSymbol, font, chartLabelScale);
-    drawLabels(placeLabels(targets, chartFrame, chartLabelScale), font, chartLabelScale);
+        chartLabels(view, namedBodies(universe, campaign), chartSymbol, canvas, chartLabelScale);
+    drawLabels(placeLabels(targets, chartFrame, chartLabelScale), canvas, chartLabelScale);
 }
 
 // One symbol and its meaning, from `x`; returns where the next may start.
-float legendItem(Font& font, float x, HudImage image, Colour colour, const std::string& text) {
+float legendItem(HudCanvas& canvas, float x, HudImage image, Colour colour, const std::string& text) {
     const float y = 120;
-    drawIcon(hudImage(image), point{x + 9, y + 5}, 9, 0, colour);
-    drawText(font, text, x + 24, y, 13, colours::grey);
-    return x + 24 + font.textWidth(text, 13) + 26;
+    canvas.icon(hudImage(image), point{x + 9, y + 5}, 9, 0, colour);
+    canvas.text(text, x + 24, y, 13, colours::grey);
+    return x + 24 + canvas.textWidth(text, 13) + 26;
 }
 
-void drawLegend(Font& font) {
+void drawLegend(HudCanvas& canvas) {
     float x = 60;
-    x = legendItem(font, x, HudImage::mapPlayer, colours::white, "You");
-    x = legendItem(font, x, HudImage::mapStar, labelColours::star, "Star");
-    x = legendItem(font, x, HudImage::mapPlanet, labelColours::planet, "Planet");
-    x = legendItem(font, x, HudImage::mapPlanet, labelColours::respawn, "New ships start here");
-    x = legendItem(font, x, HudImage::mapWormhole, labelColours::openWormhole, "Open wormhole");
-    x = legendItem(font, x, HudImage::mapWormhole, labelColours::closedWormhole, "Closed wormhole");
-    drawDots({point{x + 9, 125}}, 5, labelColours::enemy);
-    drawText(font, "Enemy", x + 24, 120, 13, colours::grey);
+    x = legendItem(canvas, x, HudImage::mapPlayer, colours::white, "You");
+    x = legendItem(canvas, x, HudImage::mapStar, labelColours::star, "Star");
+    x = legendItem(canvas, x, HudImage::mapPlanet, labelColours::planet, "Planet");
+    x = legendItem(canvas, x, HudImage::mapPlanet, labelColours::respawn, "New ships start here");
+    x = legendItem(canvas, x, HudImage::mapWormhole, labelColours::openWormhole, "Open wormhole");
+    x = legendItem(canvas, x, HudImage::mapWormhole, labelColours::closedWormhole, "Closed wormhole");
+    canvas.dot(point{x + 9, 125}, 5, labelColours::enemy);
+    canvas.text("Enemy", x + 24, 120, 13, colours::grey);
 }
 }  // namespace
 
-void drawLargeMap(const Universe& universe, const Campaign* campaign, Font& font) {
-    drawPanel(0, 0, w, h, backdrop);
+void drawLargeMap(const Universe& universe, const Campaign* campaign, HudCanvas& canvas) {
+    // Clearing the picture costs next to nothing where covering it would cost much.
+    GLint picture[4];
+    glGetIntegerv(GL_VIEWPORT, picture);
+    glPushAttrib(GL_COLOR_BUFFER_BIT | GL_SCISSOR_BIT);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(picture[0], picture[1], picture[2], picture[3]);
+    glClearColor(backdrop.r, backdrop.g, backdrop.b, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glPopAttrib();
     std::string title = "Map of " + worldTitle(universe, campaign, universe.player->getWorld());
-    drawText(font, title, w / 2.0f, h - 150, fittingScale(font, title, 28, w - 80), colours::white, Align::centre);
-    drawChart(universe, campaign, font);
-    drawWorldGraph(universe, campaign, font);
-    drawLegend(font);
-    drawText(font, "Tab closes the map", w / 2.0f, h - 190.0f, 14, colours::dim, Align::centre);
+    canvas.text(title, w / 2.0f, h - 150, canvas.fitting(title, 28, w - 80), colours::white, Align::centre);
+    drawChart(universe, campaign, canvas);
+    drawWorldGraph(universe, campaign, canvas);
+    drawLegend(canvas);
+    canvas.text("Tab closes the map", w / 2.0f, h - 190.0f, 14, colours::dim, Align::centre);
 }

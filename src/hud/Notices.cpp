@@ -1,3 +1,4 @@
+#include "hud/HudCanvas.h"
 #include "hud/Notices.h"
 
 #include <algorithm>
@@ -36,10 +37,10 @@ std::string screenshotNotice(const std::filesystem::path& saved) {
     return saved.empty() ? "Screenshot not saved" : "Screenshot saved: " + saved.filename().string();
 }
 
-void drawNotice(const HudState& hud, Font& font, int now) {
+void drawNotice(const HudState& hud, HudCanvas& canvas, int now) {
     int left = hud.noticeUntil - now;
     if (hud.noticeText.empty() || left <= 0) return;
     float fade = std::min(1.0f, static_cast<float>(left) / fadeMs);
-    drawText(font, hud.noticeText, w / 2.0f, noticeY, fittingScale(font, hud.noticeText, noticeScale, w - 80),
+    canvas.text(hud.noticeText, w / 2.0f, noticeY, canvas.fitting(hud.noticeText, noticeScale, w - 80),
              faded(colours::white, fade), Align::centre);
 }

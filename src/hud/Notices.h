@@ -5,7 +5,7 @@
 
 #include "settings/Actions.h"
 
-class Font;
+class HudCanvas;
 class FrameState;
 class HudState;
 
@@ -15,4 +15,4 @@ std::string keyNotice(Action action, const FrameState& state);
 // F12's answer: the file's name, or that it was not saved (the terminal says why).
 std::string screenshotNotice(const std::filesystem::path& saved);
 // The answer, small, above the bottom of the picture, fading out at its end.
-void drawNotice(const HudState& hud, Font& font, int now);
+void drawNotice(const HudState& hud, HudCanvas& canvas, int now);

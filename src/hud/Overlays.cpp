@@ -17,6 +17,7 @@
 #include "hud/Notices.h"
 #include "hud/ScreenMap.h"
 #include "hud/StatusPanels.h"
+#include "hud/HudCanvas.h"
 #include "world/Universe.h"
 
 namespace {
@@ -52,24 +53,30 @@ void drawOverlays(FrameState& state, Universe& universe, Font& font, point camer
     HudState& hud = state.hud;
     const Campaign* campaign = state.campaign;
     const Player& player = *universe.player;
-    ScreenMap screen(camera, state.viewHeight, state.nearScale);
+    HudCanvas canvas(font);
     noteArrival(hud, player.getWorld(), now);
-    if (state.labelsShown()) {
-        Box picture{0, w, 0, h};
-        std::vector<LabelTarget> targets = bodyLabels(namedBodies(universe, campaign), screen, font);
-        drawLabels(placeLabels(targets, picture, labelScale, labelKeepOut()), font, labelScale);
+    if (state.largeMapShown) {
+        // The map takes the whole picture: nothing under it is drawn over.
+        drawLargeMap(universe, campaign, canvas);
+    } else {
+        ScreenMap screen(camera, state.viewHeight, state.nearScale);
+        if (state.labelsShown()) {
+            std::vector<LabelTarget> targets = bodyLabels(namedBodies(universe, campaign), screen, canvas);
+            drawLabels(placeLabels(targets, Box{0, w, 0, h}, labelScale, labelKeepOut()), canvas, labelScale);
+            drawArrivalBanner(hud, universe, campaign, canvas, now);
+        }
+        if (campaign) drawFloatingPoints(hud, screen, canvas, now);
+        if (state.markersShown()) drawEdgeMarkers(markerTargets(universe, campaign, screen), screen, canvas);
+        if (state.hudShown) {
+            drawCornerMap(universe, campaign, canvas);
+            drawWeaponPanel(canvas, player, now);
+            if (campaign) drawObjective(canvas, *campaign);
+        }
     }
-    if (campaign) drawFloatingPoints(hud, screen, font, now);
-    if (state.markersShown()) drawEdgeMarkers(markerTargets(universe, campaign, screen), screen, font);
-    if (state.hudShown) {
-        drawCornerMap(universe, campaign, font);
-        drawHullPanel(font, player, fullHealth(state), hud, campaign, now);
-        drawWeaponPanel(font, player, now);
-        if (campaign) drawObjective(font, *campaign);
-    }
-    if (state.labelsShown()) drawArrivalBanner(hud, universe, campaign, font, now);
-    if (campaign) drawCampaignMessages(*campaign, hud, font, now);
-    if (state.largeMapShown) drawLargeMap(universe, campaign, font);
+    // What the ship must not miss, whatever covers the view.
+    if (state.hudShown) drawHullPanel(canvas, player, fullHealth(state), hud, campaign, now);
+    if (campaign) drawCampaignMessages(*campaign, hud, canvas, now, state.largeMapShown);
+    drawNotice(hud, canvas, now);
+    canvas.draw();
     if (feedbackShown(state)) drawHitPulse(hud, now);
-    drawNotice(hud, font, now);
 }

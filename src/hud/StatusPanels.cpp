@@ -1,3 +1,4 @@
+#include "hud/HudCanvas.h"
 #include "hud/StatusPanels.h"
 
 #include <algorithm>
@@ -31,9 +32,9 @@ const char* const weaponNames[] = {"Gun", "Laser", "Shockwave gun"};
 const HudImage weaponIcons[] = {HudImage::gunIcon, HudImage::laserIcon, HudImage::shockwaveIcon};
 const int playerWeapons = 3;
 
-void drawBox(float x, float y, float width, float height) {
-    drawPanel(x, y, width, height, panelColour);
-    drawOutline(x, y, width, height, edgeColour);
+void drawBox(HudCanvas& canvas, float x, float y, float width, float height) {
+    canvas.panel(x, y, width, height, panelColour);
+    canvas.outline(x, y, width, height, edgeColour);
 }
 
 Colour hullColour(float share) {
@@ -51,11 +52,11 @@ float readiness(const Player& player, int number, int now) {
 }
 }  // namespace
 
-void drawHullPanel(Font& font, const Player& player, float fullHealth, const HudState& hud, const Campaign* campaign,
+void drawHullPanel(HudCanvas& canvas, const Player& player, float fullHealth, const HudState& hud, const Campaign* campaign,
                    int now) {
     float x = margin;
     float y = margin;
-    drawBox(x, y, panelWidth, panelHeight);
+    drawBox(canvas, x, y, panelWidth, panelHeight);
     float barX = x + inset;
     float barWidth = panelWidth - 2 * inset;
     float barY = y + 12;
@@ -63,12 +64,12 @@ void drawHullPanel(Font& font, const Player& player, float fullHealth, const Hud
     float textY = y + panelHeight - 24;
     float health = std::max(0.0f, player.getHealth());
     float share = fullHealth > 0 ? std::min(1.0f, health / fullHealth) : 0;
-    drawPanel(barX, barY, barWidth, barHeight, barBack);
+    canvas.panel(barX, barY, barWidth, barHeight, barBack);
     bool justHit = now - hud.hitAt >= 0 && now - hud.hitAt < hitShowMs;
-    drawPanel(barX, barY, barWidth * share, barHeight, justHit ? colours::white : hullColour(share));
-    if (player.shieldTime > 0) drawOutline(barX - 2, barY - 2, barWidth + 4, barHeight + 4, colours::calm);
+    canvas.panel(barX, barY, barWidth * share, barHeight, justHit ? colours::white : hullColour(share));
+    if (player.shieldTime > 0) canvas.outline(barX - 2, barY - 2, barWidth + 4, barHeight + 4, colours::calm);
 
-    drawText(font, player.shieldTime > 0 ? "HULL  shielded" : "HULL", barX, textY, 14,
+    canvas.text(player.shieldTime > 0 ? "HULL  shielded" : "HULL", barX, textY, 14,
              player.shieldTime > 0 ? colours::calm : colours::grey);
     std::string figure = std::to_string(static_cast<long long>(std::ceil(player.getHealth()))) + " / " +
                          std::to_string(static_cast<long long>(std::lround(fullHealth)));
@@ -78,39 +79,39 @@ void drawHullPanel(Font& font, const Player& player, float fullHealth, const Hud
         figure = campaign ? "Destroyed: new ship in " + std::to_string(seconds) + " s" : "Destroyed";
         figureColour = colours::warning;
     }
-    drawText(font, figure, barX + barWidth, textY, fittingScale(font, figure, 16, barWidth - 80), figureColour,
+    canvas.text(figure, barX + barWidth, textY, canvas.fitting(figure, 16, barWidth - 80), figureColour,
              Align::right);
 }
 
-void drawWeaponPanel(Font& font, const Player& player, int now) {
+void drawWeaponPanel(HudCanvas& canvas, const Player& player, int now) {
     float x = w - margin - panelWidth;
     float y = margin;
-    drawBox(x, y, panelWidth, panelHeight);
+    drawBox(canvas, x, y, panelWidth, panelHeight);
     int selected = std::clamp(player.weapon, 0, playerWeapons - 1);
     for (int i = 0; i < playerWeapons; ++i) {
         point centre{x + 34 + 46.0f * i, y + panelHeight / 2};
         bool lit = i == selected;
-        if (lit) drawOutline(centre.x - 21, centre.y - 21, 42, 42, colours::highlight);
-        drawIcon(hudImage(weaponIcons[i]), centre, lit ? 17.0f : 13.0f, 0, lit ? colours::white : faded(colours::grey, 0.6f));
-        drawText(font, std::to_string(i + 1), centre.x + 13, centre.y - 20, 10, lit ? colours::highlight : colours::dim);
+        if (lit) canvas.outline(centre.x - 21, centre.y - 21, 42, 42, colours::highlight);
+        canvas.icon(hudImage(weaponIcons[i]), centre, lit ? 17.0f : 13.0f, 0, lit ? colours::white : faded(colours::grey, 0.6f));
+        canvas.text(std::to_string(i + 1), centre.x + 13, centre.y - 20, 10, lit ? colours::highlight : colours::dim);
     }
     float textX = x + 34 + 46.0f * playerWeapons;
     float textWidth = x + panelWidth - inset - textX;
     const char* name = weaponNames[selected];
-    drawText(font, name, textX, y + panelHeight - 26, fittingScale(font, name, 16, textWidth), colours::white);
+    canvas.text(name, textX, y + panelHeight - 26, canvas.fitting(name, 16, textWidth), colours::white);
     float ready = readiness(player, player.weapon + player.weaponOffset, now);
-    drawPanel(textX, y + 12, textWidth, 6, barBack);
-    drawPanel(textX, y + 12, textWidth * ready, 6, ready >= 1 ? colours::calm : colours::highlight);
-    drawText(font, ready >= 1 ? "ready" : "reloading", textX + textWidth, y + 22, 11,
+    canvas.panel(textX, y + 12, textWidth, 6, barBack);
+    canvas.panel(textX, y + 12, textWidth * ready, 6, ready >= 1 ? colours::calm : colours::highlight);
+    canvas.text(ready >= 1 ? "ready" : "reloading", textX + textWidth, y + 22, 11,
              ready >= 1 ? colours::calm : colours::highlight, Align::right);
 }
 
-void drawObjective(Font& font, const Campaign& campaign) {
+void drawObjective(HudCanvas& canvas, const Campaign& campaign) {
     // Between the radar and the map.
     const float width = 800;
     float centre = w / 2.0f;
     std::string objective = campaign.objectiveText();
-    drawText(font, objective, centre, h - 34, fittingScale(font, objective, 20, width), colours::calm, Align::centre);
+    canvas.text(objective, centre, h - 34, canvas.fitting(objective, 20, width), colours::calm, Align::centre);
     std::string score = campaign.scoreText();
-    drawText(font, score, centre, h - 62, fittingScale(font, score, 16, width), colours::grey, Align::centre);
+    canvas.text(score, centre, h - 62, canvas.fitting(score, 16, width), colours::grey, Align::centre);
 }

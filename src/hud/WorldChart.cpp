@@ -1,3 +1,4 @@
+#include "hud/HudCanvas.h"
 #include "hud/WorldChart.h"
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include "combat/Player.h"
 #include "hud/ChartView.h"
 #include "hud/HudArt.h"
+#include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
 #include "hud/WorldNames.h"
 #include "world/Universe.h"
@@ -42,46 +44,44 @@ Box chartExtent(const WorldState& world, point ship) {
     return Box{centre.x - half, centre.x + half, centre.y - half, centre.y + half};
 }
 
-void drawWorldChart(const ChartView& view, const WorldState& world, const Player& player, const Campaign* campaign,
-                    float symbol) {
+void drawWorldChart(HudCanvas& canvas, const ChartView& view, const WorldState& world, const Player& player,
+                    const Campaign* campaign, float symbol) {
     for (const Star& star : world.stars) {
         for (const Planet& planet : star.planets) {
-            drawCircle(view.toFrame(star.position), view.toPixels(planet.orbitRadius), orbitColour);
+            canvas.circle(view.toFrame(star.position), view.toPixels(planet.orbitRadius), orbitColour);
         }
     }
     for (const Wormhole& wormhole : world.wormholes) {
         Colour colour = wormholeOpen(wormhole, campaign) ? labelColours::openWormhole : labelColours::closedWormhole;
-        drawIcon(hudImage(HudImage::mapWormhole), view.toFrame(wormhole.position), symbol * wormholeShare, 0, colour);
+        canvas.icon(hudImage(HudImage::mapWormhole), view.toFrame(wormhole.position), symbol * wormholeShare, 0, colour);
     }
     for (size_t s = 0; s < world.stars.size(); ++s) {
         const Star& star = world.stars[s];
-        drawIcon(hudImage(HudImage::mapStar), view.toFrame(star.position), symbol, 0, labelColours::star);
+        canvas.icon(hudImage(HudImage::mapStar), view.toFrame(star.position), symbol, 0, labelColours::star);
         for (size_t p = 0; p < star.planets.size(); ++p) {
             bool respawn = isRespawnPlanet(campaign, s, p);
             point at = view.toFrame(star.planets[p].position);
-            drawIcon(hudImage(HudImage::mapPlanet), at, symbol * planetShare, 0,
+            canvas.icon(hudImage(HudImage::mapPlanet), at, symbol * planetShare, 0,
                      respawn ? labelColours::respawn : labelColours::planet);
-            if (respawn) drawCircle(at, symbol * planetShare + 3, labelColours::respawn);
+            if (respawn) canvas.circle(at, symbol * planetShare + 3, labelColours::respawn);
         }
     }
-    std::vector<point> enemies;
     for (const Ship& ship : world.ships) {
         point at = view.toFrame(ship.position);
-        if (view.inFrame(at)) enemies.push_back(at);
+        if (view.inFrame(at)) canvas.dot(at, std::max(2.0f, symbol / 4), labelColours::enemy);
     }
-    drawDots(enemies, std::max(2.0f, symbol / 4), labelColours::enemy);
     if (!player.destroyed) {
-        drawIcon(hudImage(HudImage::mapPlayer), view.toFrame(player.position), symbol, player.getAngle(), shipColour);
+        canvas.icon(hudImage(HudImage::mapPlayer), view.toFrame(player.position), symbol, player.getAngle(), shipColour);
     }
 }
 
 std::vector<LabelTarget> chartLabels(const ChartView& view, const std::vector<NamedBody>& bodies, float symbol,
-                                     Font& font, float scale) {
+                                     HudCanvas& canvas, float scale) {
     std::vector<LabelTarget> targets;
     for (const NamedBody& body : bodies) {
         float share = body.kind == BodyKind::star ? 1 : body.kind == BodyKind::planet ? planetShare : wormholeShare;
         targets.push_back(
-            LabelTarget{body.text, view.toFrame(body.where), symbol * share, font.textWidth(body.text, scale), body.colour});
+            LabelTarget{body.text, view.toFrame(body.where), symbol * share, canvas.textWidth(body.text, scale), body.colour});
     }
     return targets;
 }

@@ -8,7 +8,7 @@
 
 class Campaign;
 class ChartView;
-class Font;
+class HudCanvas;
 class Player;
 class Universe;
 class WorldState;
@@ -20,8 +20,8 @@ class WorldState;
 // planets' orbits, every wormhole and the ship, squared, with a margin.
 Box chartExtent(const WorldState& world, point ship);
 // `symbol` is a star's half-size in pixels; the rest are sized from it.
-void drawWorldChart(const ChartView& view, const WorldState& world, const Player& player, const Campaign* campaign,
-                    float symbol);
+void drawWorldChart(HudCanvas& canvas, const ChartView& view, const WorldState& world, const Player& player,
+                    const Campaign* campaign, float symbol);
 // The names a large map writes under the symbols.
 std::vector<LabelTarget> chartLabels(const ChartView& view, const std::vector<NamedBody>& bodies, float symbol,
-                                     Font& font, float scale);
+                                     HudCanvas& canvas, float scale);
