@@ -54,11 +54,13 @@ void drawArrivalBanner(const HudState& hud, const Universe& universe, const Camp
 }
 
 void drawCampaignMessages(const Campaign& campaign, const HudState& hud, HudCanvas& canvas, int now, bool overMap) {
-    std::string prefix = bannerShare(hud, now) > 0 ? campaign.worldName(hud.bannerWorld) + ": " : "";
+    std::string name = bannerShare(hud, now) > 0 ? campaign.worldName(hud.bannerWorld) : "";
+    std::string prefix = name.empty() ? "" : name + ": ";
     float y = overMap ? mapMessageY : messageY;
     float scale = overMap ? mapMessageScale : messageScale;
     for (const CampaignMessage& message : campaign.messages) {
         std::string text = message.text;
+        if (!name.empty() && text == name) continue;
         if (!prefix.empty() && text.compare(0, prefix.size(), prefix) == 0) text = capitalised(text.substr(prefix.size()));
         float fade = std::clamp((message.until - now) / static_cast<float>(messageFadeMs), 0.0f, 1.0f);
         canvas.text(text, w / 2.0f, y, canvas.fitting(text, scale, w - 80), faded(colours::white, fade),

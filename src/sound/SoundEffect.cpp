@@ -24,7 +24,7 @@ const SoundFile files[] = {
     {"sounds/victory.wav", false, 1, 0, true},
     {"sounds/menuMove.wav", false, 2, 30, true},
     {"sounds/menuSelect.wav", false, 1, 0, true},
-    {"sounds/playerHit.wav", false, 2, 120, true},
+    {"sounds/playerHit.wav", false, 2, 250, true},
 };
 static_assert(std::size(files) == soundEffectCount, "one file for each sound");
 }  // namespace

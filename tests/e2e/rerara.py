@@ -7,7 +7,8 @@ import subprocess
 import tempfile
 import time
 
-from PIL import Image
+import numpy
+from PIL import Image, ImageFont
 
 BINARY = os.environ.get("RERARA_BINARY", os.path.join(os.path.dirname(__file__), "../../build/rerara"))
 DATA = os.environ.get("RERARA_DATA", os.path.join(os.path.dirname(__file__), "../../data"))
@@ -181,3 +182,49 @@ def text_changed(before, after, box):
         return [r > 200 and g > 200 and b > 200 for r, g, b in image.crop(box).convert("RGB").getdata()]
     return sum(1 for a, b in zip(mask(before), mask(after)) if a != b)
 
+
+
+def text_template(text, scale):
+    """The text as the game's font draws it at `scale`: glyphs rendered at 300
+    pixels and shrunk by scale x 0.0064, as coverage from 0 to 1; with its width
+    and how far it reaches above the baseline, in pixels."""
+    font = ImageFont.truetype(os.path.join(DATA, "subatomic.tsoonami.ttf"), 300)
+    pen = 0.0
+    glyphs = []
+    for ch in text:
+        mask, (x, y) = font.getmask2(ch, mode="L", anchor="ls")
+        glyphs.append((pen + x, y, mask))
+        pen += font.getlength(ch)
+    top = min(y for _, y, _ in glyphs)
+    bottom = max(y + mask.size[1] for _, y, mask in glyphs)
+    canvas = Image.new("L", (int(pen) + 300, bottom - top + 2))
+    for x, y, mask in glyphs:
+        if mask.size[0] and mask.size[1]:
+            canvas.paste(Image.frombytes("L", mask.size, bytes(mask)), (int(round(x)), y - top))
+    k = scale * 0.0064
+    small = canvas.resize((max(1, round(canvas.width * k)), max(1, round(canvas.height * k))), Image.BOX)
+    return numpy.asarray(small, dtype=float) / 255, pen * k, -top * k
+
+
+def text_likeness(image, text, scale, centre_x, baseline_y, slack=8):
+    """How well the screenshot shows `text` centred on centre_x with its baseline
+    at baseline_y (pixels from the top), within `slack` pixels: the best
+    normalised correlation of its brightness with the text's shape, 1 at most."""
+    template, width, ascent = text_template(text, scale)
+    grey = numpy.asarray(image.convert("L"), dtype=float) / 255
+    left = int(round(centre_x - width / 2))
+    top = int(round(baseline_y - ascent))
+    rows, columns = template.shape
+    shape = template - template.mean()
+    best = -1.0
+    for dy in range(-slack, slack + 1):
+        for dx in range(-slack, slack + 1):
+            y, x = top + dy, left + dx
+            if y < 0 or x < 0 or y + rows > grey.shape[0] or x + columns > grey.shape[1]:
+                continue
+            patch = grey[y:y + rows, x:x + columns]
+            patch = patch - patch.mean()
+            norm = numpy.sqrt((shape * shape).sum() * (patch * patch).sum())
+            if norm > 0:
+                best = max(best, float((shape * patch).sum() / norm))
+    return best
