@@ -8,6 +8,7 @@
 #include "assets/DataReport.h"
 #include "assets/EmitterData.h"
 #include "assets/Shaders.h"
+#include "assets/ShipLooks.h"
 #include "assets/Tables.h"
 #include "assets/Textures.h"
 #include "core/WriteFolder.h"
@@ -59,6 +60,11 @@ bool readWeapons(Startup&) { return initializeWeaponArray(); }
 
 bool readShips(Startup&) { return initializeShipArray(); }
 
+bool readShipLooks(Startup&) {
+    loadShipLooks();
+    return true;
+}
+
 bool readShaderPrograms(Startup&) {
     shaders = readShaders();
     return true;
@@ -88,6 +94,7 @@ const DataSet dataSets[] = {
     {StartupStage::assets, true, readImages, nullptr, nullptr},
     {StartupStage::assets, false, readWeapons, nullptr, nullptr},
     {StartupStage::assets, false, readShips, nullptr, nullptr},
+    {StartupStage::assets, true, readShipLooks, nullptr, nullptr},
     {StartupStage::assets, true, readShaderPrograms, nullptr, "Ver17"},
     {StartupStage::world, false, readPlayer, nullptr, "Player initialized"},
     {StartupStage::world, true, readFont, "Loading font", nullptr},

@@ -1,5 +1,6 @@
 #include "combat/Timers.h"
 
+#include "combat/Ship.h"
 #include "combat/TExplosion.h"
 #include "core/Platform.h"
 #include "sound/Sound.h"
@@ -20,6 +21,13 @@ void standardExplosion(point position, WorldState& world, int now) {
 
 void standardExplosion(point position, WorldState& world) {
     standardExplosion(position, world, static_cast<int>(ticks()));
+}
+
+void shipExplosion(point position, float shipRadius, WorldState& world) {
+    standardExplosion(position, world);
+    if (campaignFeedback) {
+        static_cast<TExplosion&>(*world.timers.back()).size = shipRadius;
+    }
 }
 
 void largeExplosion(point position, WorldState& world, int now) {

@@ -11,6 +11,9 @@ class WorldState;
 void standardExplosion(point position, WorldState& world, int now);
 // The same, timed by the current tick count.
 void standardExplosion(point position, WorldState& world);
+// An enemy's end: a standard explosion, as wide as the ship when the
+// campaign's feedback is on.
+void shipExplosion(point position, float shipRadius, WorldState& world);
 // A ship's end: a long, wide burst over a standard explosion.
 void largeExplosion(point position, WorldState& world, int now);
 // Lists an event by its start time (start time 0 goes to the front).

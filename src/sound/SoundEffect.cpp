@@ -22,6 +22,9 @@ const SoundFile files[] = {
     {"sounds/respawn.wav", false, 1, 0},
     {"sounds/repair.wav", false, 1, 0},
     {"sounds/victory.wav", false, 1, 0},
+    {"sounds/enemyShot.wav", false, 3, 60},
+    {"sounds/playerHit.wav", false, 2, 80},
+    {"sounds/enemyHit.wav", false, 3, 40},
 };
 static_assert(std::size(files) == soundEffectCount, "one file for each sound");
 }  // namespace

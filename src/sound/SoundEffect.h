@@ -19,6 +19,9 @@ enum class SoundEffect {
     respawn,
     repair,
     victory,
+    enemyShot,
+    playerHit,
+    enemyHit,
     count  // not a sound: how many there are
 };
 const int soundEffectCount = static_cast<int>(SoundEffect::count);

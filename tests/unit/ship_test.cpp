@@ -108,7 +108,7 @@ TEST_F(ShipTest, RamsOnlyInsideFiftyUnitsAndWithoutAnExplosion) {
 TEST_F(ShipTest, DiesWithAnExplosionAtItsNextUpdate) {
     Ship s = ship(0, 0, 0, point{3000, 4000});
     s.health = 10;
-    s.takeDamage(10);
+    s.takeDamage(10, point{0, 0}, world);
     EXPECT_TRUE(world.timers.empty());
     EXPECT_FALSE(s.update(16, world, &player));
     ASSERT_EQ(world.timers.size(), 1u);
