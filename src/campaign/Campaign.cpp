@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "combat/Player.h"
+#include "combat/Ship.h"
 #include "combat/Timers.h"
 #include "core/Geometry.h"
 #include "sound/Sound.h"
@@ -51,6 +52,7 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Diffi
       fullHealth(player.health),
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
+    campaignFeedback = true;
     player.warpWorld(script.startWorld);
     enterWorld(script.startWorld, now);
 }
@@ -64,6 +66,7 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Saved
       run(save.run),
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
+    campaignFeedback = true;
     for (int number : save.cleared) {
         if (number >= 0 && static_cast<size_t>(number) < cleared.size()) cleared[static_cast<size_t>(number)] = true;
     }
@@ -73,6 +76,8 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Saved
     placeShip();
     player.health = std::min(save.health, fullHealth);
 }
+
+Campaign::~Campaign() { campaignFeedback = false; }
 
 void Campaign::update(int now, int dt) {
     if (player.getWorld() != world) {

@@ -18,7 +18,7 @@ namespace {
 // Half the angle a shot may stray from its aim, in radians.
 const float spread = 0.05f;
 // A default ship's shot is drawn at this half-size; bigger ships' bigger.
-const float shotSize = 24;
+const float shotSize = 40;
 
 float dot(point a, point b) { return a.x * b.x + a.y * b.y; }
 

@@ -35,9 +35,10 @@ bool bounceOff(float& coordinate, float& speed, float bound, int dt) {
 bool outside(point p) { return p.x > XBOUND || p.x < -XBOUND || p.y > YBOUND || p.y < -YBOUND; }
 
 // Shots out of view are not drawn.
-void drawShot(SpriteBatch& sprites, point position, float theta, float half, GLuint texture) {
+void drawShot(SpriteBatch& sprites, point position, float theta, float half, GLuint texture,
+              SpriteTint tint = SpriteTint::current) {
     if (visibleArea.showsSquare(position, half)) {
-        sprites.add(texture, position, half, theta * 57.2958f);
+        sprites.add(texture, position, half, theta * 57.2958f, tint);
     }
 }
 
@@ -124,7 +125,11 @@ bool Projectile::update(int dt, WorldState& world, int now, const ShipGrid& ship
             playSound(SoundEffect::playerHit);
             return false;
         }
-        drawShot(sprites, position, theta, size, enemyShotSprite != 0 ? enemyShotSprite : textures[gunShotTexture]);
+        if (enemyShotSprite != 0) {
+            drawShot(sprites, position, theta, size, enemyShotSprite, SpriteTint::own);
+        } else {
+            drawShot(sprites, position, theta, size, textures[gunShotTexture]);
+        }
     } else if (weapon == 0) {
         if (expired || handleCollision(previous, ships, world)) {
             return false;

@@ -33,7 +33,7 @@ const float spriteDegreesPerRadian = 57.32f;
 // A big ship and the player part at least this fast after a ram.
 const float ramRebound = 0.4f;
 const float sparkSpeed = 0.25f;
-const float sparkScale = 0.7f;
+const float sparkScale = 1.3f;
 
 // A cell of the ship table; a type or column the table lacks reads as 0, which
 // makes an inert ship that is retired at its first update.
@@ -226,8 +226,15 @@ void Ship::addVelocity(point v) {
 void Ship::addSprite(SpriteBatch& batch) const {
     float half = spriteScale * radius;
     if (visibleArea.showsSquare(position, half)) {
-        batch.add(shipSprite(type), position, half, theta * spriteDegreesPerRadian, flashMs > 0);
+        batch.add(shipSprite(type), position, half, theta * spriteDegreesPerRadian, tint());
     }
+}
+
+// enemy.png takes the colour the ship's trail leaves current, as it always
+// has; a sprite of the type's own is drawn in its own colours.
+SpriteTint Ship::tint() const {
+    if (flashMs > 0) return SpriteTint::bright;
+    return shipLook(type).sprite != 0 ? SpriteTint::own : SpriteTint::current;
 }
 
 float Ship::getTheta() const { return theta; }

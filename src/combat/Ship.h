@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/SpriteBatch.h"
 #include "core/point.h"
 #include "world/Trail.h"
 
 class Player;
-class SpriteBatch;
 class WorldState;
 
 // The campaign's feedback on hits: a ship hit by the player flashes and throws
@@ -66,4 +66,5 @@ public:
 
 private:
     void partFrom(Player& player);
+    SpriteTint tint() const;
 };

@@ -26,7 +26,9 @@ void standardExplosion(point position, WorldState& world) {
 void shipExplosion(point position, float shipRadius, WorldState& world) {
     standardExplosion(position, world);
     if (campaignFeedback) {
-        static_cast<TExplosion&>(*world.timers.back()).size = shipRadius;
+        auto& explosion = static_cast<TExplosion&>(*world.timers.back());
+        explosion.size = shipRadius;
+        explosion.ownColours = true;
     }
 }
 
@@ -34,8 +36,10 @@ void largeExplosion(point position, WorldState& world, int now) {
     auto blast = std::make_unique<TExplosion>(now, largeBlastMs, position);
     blast->size = largeBlastSize;
     blast->endTime = now + largeBlastMs;
+    blast->ownColours = true;
     world.timers.push_back(std::move(blast));
     standardExplosion(position, world, now);
+    static_cast<TExplosion&>(*world.timers.back()).ownColours = true;
 }
 
 void addTimer(std::unique_ptr<TimerBase> event, WorldState& world) {

@@ -8,7 +8,7 @@
 namespace {
 const double degreesToRadians = 3.14159265358979323846 / 180;
 // What a bright square adds to each colour channel.
-const float brightLift = 0.55f;
+const float brightLift = 0.45f;
 
 void drawSquares(const std::vector<float>& corners) {
     glEnableClientState(GL_VERTEX_ARRAY);
@@ -20,24 +20,33 @@ void drawSquares(const std::vector<float>& corners) {
     glDisableClientState(GL_VERTEX_ARRAY);
 }
 
-// The texture's colour plus a grey, its alpha as it is; the colour and the
-// texture mode are put back after, as every other sprite expects them.
-void drawBrightSquares(const std::vector<float>& corners) {
+// The tints other than the current colour set a colour of their own, and
+// the bright one adds it to the texture's; both are put back after, as every
+// other sprite expects them.
+void drawTinted(const std::vector<float>& corners, SpriteTint tint) {
+    if (tint == SpriteTint::current) {
+        drawSquares(corners);
+        return;
+    }
     glPushAttrib(GL_CURRENT_BIT);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_ADD);
-    glColor4f(brightLift, brightLift, brightLift, 1);
+    if (tint == SpriteTint::bright) {
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_ADD);
+        glColor4f(brightLift, brightLift, brightLift, 1);
+    } else {
+        glColor4f(1, 1, 1, 1);
+    }
     drawSquares(corners);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glPopAttrib();
 }
 }  // namespace
 
-void SpriteBatch::add(GLuint spriteTexture, point centre, float half, float degrees, bool brightSquare) {
-    if (!corners.empty() && (spriteTexture != texture || brightSquare != bright)) {
+void SpriteBatch::add(GLuint spriteTexture, point centre, float half, float degrees, SpriteTint spriteTint) {
+    if (!corners.empty() && (spriteTexture != texture || spriteTint != tint)) {
         flush();
     }
     texture = spriteTexture;
-    bright = brightSquare;
+    tint = spriteTint;
     double angle = degrees * degreesToRadians;
     float c = static_cast<float>(std::cos(angle));
     float s = static_cast<float>(std::sin(angle));
@@ -59,11 +68,7 @@ void SpriteBatch::flush() {
         return;
     }
     glBindTexture(GL_TEXTURE_2D, texture);
-    if (bright) {
-        drawBrightSquares(corners);
-    } else {
-        drawSquares(corners);
-    }
+    drawTinted(corners, tint);
     glBindTexture(GL_TEXTURE_2D, 0);
     corners.clear();
     boxes.clear();
