@@ -67,8 +67,11 @@ void fireAtPlayer(Ship& ship, int dt, WorldState& world, const Player& player) {
     if (ship.reloadMs > 0 || player.destroyed || !withinReach(ship.weapon, distance)) return;
     ship.reloadMs = ship.fireIntervalMs;
 
+    // The shot carries the ship's own velocity, as the player's shots do, so
+    // it is aimed in the ship's frame.
     float speed = weaponStat(ship.weapon, GUNSPEED);
-    point aim = leadTarget(ship.position, speed, player.position, player.velocity);
+    point relative{player.velocity.x - ship.velocity.x, player.velocity.y - ship.velocity.y};
+    point aim = leadTarget(ship.position, speed, player.position, relative);
     point direction = turned(point{aim.x - ship.position.x, aim.y - ship.position.y}, randomSpread());
     float length = std::hypot(direction.x, direction.y);
     if (length == 0) return;
@@ -76,7 +79,7 @@ void fireAtPlayer(Ship& ship, int dt, WorldState& world, const Player& player) {
     float out = 0.8f * ship.radius / length;
     point muzzle{ship.position.x + direction.x * out, ship.position.y + direction.y * out};
     Projectile shot(muzzle, direction.x, direction.y, speed, world, ship.weapon, false,
-                    static_cast<int>(weaponStat(ship.weapon, LIFETIME)), 0, 0);
+                    static_cast<int>(weaponStat(ship.weapon, LIFETIME)), ship.velocity.x, ship.velocity.y);
     shot.hostile = true;
     shot.damage *= ship.damageFactor;
     shot.size = shotSize * std::sqrt(ship.radius / Ship::defaultRadius);

@@ -11,6 +11,7 @@ class WorldState;
 point leadTarget(point from, float speed, point target, point velocity);
 
 // An armed ship fires once its interval has passed and while the player is
-// within its shot's reach: a hostile shot at where the player will be, with
-// a little spread, so that a change of course dodges it.
+// within its shot's reach: a hostile shot, carrying the ship's velocity, at
+// where the player will be, with a little spread, so that a change of course
+// dodges it.
 void fireAtPlayer(Ship& ship, int dt, WorldState& world, const Player& player);
