@@ -8,6 +8,7 @@
 
 #include "assets/Font.h"
 #include "campaign/Campaign.h"
+#include "app/Progress.h"
 #include "campaign/SaveFile.h"
 #include "combat/Player.h"
 #include "core/Constants.h"
@@ -36,7 +37,7 @@ std::string hullText(const Campaign& campaign) {
 void stepCampaign(Campaign& campaign, int now, int dt) {
     campaign.update(now, dt);
     if (campaign.takeSaveRequest()) {
-        writeSave(campaign.progress());
+        saveProgress(campaign);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <GL/glew.h>
 
+#include <iostream>
+
 #include "app/ApplySettings.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
@@ -9,6 +11,7 @@
 #include "app/Input.h"
 #include "app/Quit.h"
 #include "app/Startup.h"
+#include "app/Progress.h"
 #include "campaign/SaveFile.h"
 #include "core/Platform.h"
 #include "input/Controls.h"
@@ -96,7 +99,7 @@ void Shell::playingFrame() {
     ::runFrame(state, universe, *startup.font);
     if (state.quitToTitleWanted) {
         state.quitToTitleWanted = false;
-        if (campaign && !campaign->won) writeSave(campaign->progress());
+        if (campaign && !campaign->won) saveProgress(*campaign);
         state.pause.wanted = false;
         state.pause.resumeIfUnwanted();
         state.pauseMenu.page = PauseMenu::Page::menu;
@@ -138,6 +141,8 @@ void Shell::startCampaign(const SavedCampaign* from) {
     int now = static_cast<int>(state.clockTime);
     if (from) {
         campaign = std::make_unique<Campaign>(startup.campaignScript, universe, *from, now);
+        std::cout << "Continuing the campaign in " << campaign->worldName(from->world) << " with score "
+                  << from->run.score << std::endl;
     } else {
         state.settings.difficulty = title.difficulty().name;
         campaign = std::make_unique<Campaign>(startup.campaignScript, universe, title.difficulty(), now);

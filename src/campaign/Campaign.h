@@ -76,7 +76,7 @@ private:
     void clearWorld(int now);
     void destroyShip(int now);
     void placeShip();
-    void respawnShip();
+    void respawnShip(int now);
     void landAndRepair(int now, int dt);
     int killTarget() const;
     // What the world's block asks, or "" when it asks nothing.
