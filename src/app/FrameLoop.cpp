@@ -137,6 +137,7 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
     drawPanels(universe);
     if (state.campaign) {
         drawCampaignOverlay(*state.campaign, font, now);
+        state.hints.draw(font, now);
     }
 }
 

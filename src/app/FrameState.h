@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/Hints.h"
 #include "app/Pause.h"
 #include "app/PauseMenu.h"
 #include "app/WindowMode.h"
@@ -68,15 +69,16 @@ public:
     // F12 was pressed: save the frame before it is shown.
     bool screenshotWanted = false;
     // Over the world, each toggled by its action. The status lines start as
-    // the settings say; the HUD, the large map and the help have no screens yet.
+    // the settings say; the HUD and the large map have no screens yet.
     bool statusLinesShown = true;
     bool hudShown = false;
     bool largeMapShown = false;
-    bool helpShown = false;
     // What the player chose (settings.txt); app/ApplySettings.h puts it into effect.
     Settings settings;
     // The campaign being played (not owned); null in Free flight and on the title.
     Campaign* campaign = nullptr;
+    // The first campaign's hints, shown once.
+    Hints hints;
     // There is a title screen to go back to, and the pause menu asked for it.
     bool titleAvailable = false;
     bool quitToTitleWanted = false;
