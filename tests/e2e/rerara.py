@@ -4,14 +4,24 @@ import contextlib
 import os
 import shutil
 import subprocess
+import sys
 import tempfile
 import time
+import unittest
 
 from PIL import Image
 
 BINARY = os.environ.get("RERARA_BINARY", os.path.join(os.path.dirname(__file__), "../../build/rerara"))
 DATA = os.environ.get("RERARA_DATA", os.path.join(os.path.dirname(__file__), "../../data"))
 SHOTS = os.environ.get("RERARA_SHOTS", os.path.join(os.path.dirname(__file__), "../../build/screenshots"))
+BUILD = os.path.dirname(os.path.abspath(BINARY))
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../..")
+
+
+def run(*command):
+    done = subprocess.run(command, capture_output=True, text=True, timeout=600)
+    assert done.returncode == 0, " ".join(command) + " failed:\n" + done.stdout + done.stderr
+    return done.stdout
 
 
 def xdotool(*args):
@@ -99,17 +109,20 @@ class Game:
         values = dict(line.split("=") for line in shell.splitlines() if "=" in line)
         return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
 
-    def screenshot(self, name, whole_screen=False):
-        """The game window's pixels (or the whole screen's), saved as a PNG under the screenshot folder."""
-        os.makedirs(SHOTS, exist_ok=True)
-        root = os.path.join(self.dir, "root.png")
-        subprocess.run(["import", "-window", "root", root], check=True)
+    def grab(self, whole_screen=False):
+        """The game window's pixels (or the whole screen's), quickly: for polling."""
+        root = os.path.join(self.dir, "root.ppm")
+        subprocess.run(["import", "-depth", "8", "-window", "root", root], check=True)
         image = Image.open(root).convert("RGB")
         if not whole_screen:
             x, y, width, height = self.geometry()
             image = image.crop((x, y, x + width, y + height))
-        path = os.path.join(SHOTS, name + ".png")
-        image.save(path)
+        return image
+
+    def screenshot(self, name, whole_screen=False):
+        """grab(), saved as a PNG under the screenshot folder to look at."""
+        image = self.grab(whole_screen)
+        save(image, name)
         return image
 
     def wait_exit(self, timeout=20):
@@ -134,6 +147,29 @@ class Game:
         self.out.close()
         self.err.close()
         shutil.rmtree(self.dir, ignore_errors=True)
+
+
+def save(image, name):
+    os.makedirs(SHOTS, exist_ok=True)
+    image.save(os.path.join(SHOTS, name + ".png"))
+
+
+def deadline(seconds):
+    """A function telling whether `seconds` have not yet passed: the limit of a
+    poll, generous, as busy machines are slow."""
+    end = time.time() + seconds
+    return lambda: time.time() < end
+
+
+SKIPPED = 77  # ctest's SKIP_RETURN_CODE for these tests
+
+
+def main():
+    """Runs the file's tests; when every one was skipped, ctest lists the file as skipped."""
+    result = unittest.main(verbosity=2, exit=False).result
+    if result.testsRun and len(result.skipped) == result.testsRun:
+        sys.exit(SKIPPED)
+    sys.exit(0 if result.wasSuccessful() else 1)
 
 
 @contextlib.contextmanager
