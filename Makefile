@@ -4,7 +4,7 @@
 BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1600x1200x24"
 
-.PHONY: all deps build play test bench images sounds reference-images clean install uninstall deb check build-sanitize test-sanitize fuzz soak
+.PHONY: all deps build play test test-fresh bench images sounds reference-images clean install uninstall deb check build-sanitize test-sanitize fuzz soak
 
 all: build
 
@@ -24,6 +24,11 @@ play: build
 
 test: build
 	$(XVFB) ctest --test-dir $(BUILD) --output-on-failure
+
+# As a new user on a fresh Debian 12 machine: `make test` in a debootstrapped
+# minbase with only make and git, as root (takes about 25 minutes).
+test-fresh:
+	bash scripts/fresh-machine-test.sh
 
 bench: build
 	cd data && $(XVFB) ../$(BUILD)/bench/frame_bench | grep -v -e "^Emitter construct" -e "^shader size"

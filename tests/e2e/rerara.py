@@ -125,6 +125,23 @@ class Game:
         save(image, name)
         return image
 
+    def picture(self, name, ready, whole_screen=False, timeout=60):
+        """The first picture for which `ready` holds (at the deadline, the last
+        one tried), saved: on a busy machine a change shows frames later."""
+        going = deadline(timeout)
+        image = self.grab(whole_screen)
+        while not ready(image) and going():
+            image = self.grab(whole_screen)
+        save(image, name)
+        return image
+
+    def first_frame(self, name, ready=lambda image: True):
+        """The first picture with the status lines drawn for which `ready` holds."""
+        image = self.picture(name, lambda image: bright_pixels(image, HEALTH_FIGURE, 200) > 50 and ready(image))
+        if bright_pixels(image, HEALTH_FIGURE, 200) <= 50 or not ready(image):
+            raise AssertionError("the game never drew its first frame:\n" + self.output())
+        return image
+
     def wait_exit(self, timeout=20):
         try:
             return self.process.wait(timeout=timeout)

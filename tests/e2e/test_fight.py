@@ -23,7 +23,7 @@ class Fight(unittest.TestCase):
     def test_each_weapon_fires_and_ships_explode(self):
         with Game(replace={"shipdata.txt": FAST_ENEMIES}) as game:
             game.start()
-            calm = game.screenshot("fight-start")  # no timed events yet
+            calm = game.first_frame("fight-start")  # no timed events yet
             game.key("equal", "equal")  # enemies four times as often
             game.wheel(4, 3)  # zoom in to see the sprites
             time.sleep(7)
