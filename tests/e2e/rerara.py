@@ -60,13 +60,14 @@ class Game:
     def lines(self):
         return self.output().splitlines()
 
-    def wait_for_line(self, text, timeout=60):
+    def wait_for_line(self, text, timeout=60, count=1):
+        """Whether `text` is a whole line of the output (`count` times) by the deadline."""
         deadline = time.time() + timeout
         while time.time() < deadline:
-            if text in self.lines():
+            if self.lines().count(text) >= count:
                 return True
             if self.process.poll() is not None:
-                return text in self.lines()
+                return self.lines().count(text) >= count
             time.sleep(0.1)
         return False
 

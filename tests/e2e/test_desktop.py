@@ -75,6 +75,8 @@ class Pausing(unittest.TestCase):
             open(os.path.dirname(shot), "w").close()
             game.key("F12", "Escape")
             self.assertTrue(game.wait_for_line("Screenshot not saved: cannot write screenshots: Not a directory"))
+            # Pausing takes effect as the frame ends: q in the same frame would come first.
+            self.assertTrue(game.wait_for_line("Paused", count=2), game.output())
             game.key("q")  # also while paused
             self.assertEqual(game.wait_exit(), 0)
             self.assertEqual(game.lines().count("Paused"), 2)
