@@ -14,6 +14,7 @@ if ! command -v debootstrap > /dev/null; then
 fi
 source=$(git rev-parse --show-toplevel)
 root=$(mktemp -d /var/tmp/rerara-fresh-XXXXXX)
+chmod 755 "$root"  # its / : the tests run the game as nobody too
 mounts=(proc dev dev/pts dev/shm sys)
 cleanup() {
   for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
