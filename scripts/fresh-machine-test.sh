@@ -16,9 +16,28 @@ source=$(git rev-parse --show-toplevel)
 root=$(mktemp -d /var/tmp/rerara-fresh-XXXXXX)
 chmod 755 "$root"  # its / : the tests run the game as nobody too
 mounts=(proc dev dev/pts dev/shm sys)
+processes_inside() {
+  local p
+  for p in /proc/[0-9]*; do
+    if [ "$(readlink "$p/root" 2> /dev/null)" = "$root" ]; then echo "${p#/proc/}"; fi
+  done
+}
 cleanup() {
+  set +e
+  # An X server the tests started may still be shutting down, holding the
+  # mounts: wait for everything inside to end, and end what is left after 30 s.
+  local inside i
+  for i in $(seq 30); do
+    inside=$(processes_inside)
+    if [ -z "$inside" ]; then break; fi
+    sleep 1
+  done
+  if [ -n "$inside" ]; then kill $inside; sleep 2; fi
   for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-    if mountpoint -q "$root/${mounts[i]}"; then umount "$root/${mounts[i]}"; fi
+    if mountpoint -q "$root/${mounts[i]}" && ! umount "$root/${mounts[i]}"; then
+      echo "fresh-machine-test: $root/${mounts[i]} stays mounted: unmount it and remove $root by hand" >&2
+      exit 1
+    fi
   done
   rm -rf --one-file-system "$root"
 }
