@@ -4,7 +4,7 @@
 BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1600x1200x24"
 
-.PHONY: all deps build play test test-fresh bench images sounds reference-images clean install uninstall deb check build-sanitize test-sanitize fuzz soak
+.PHONY: all deps build play test test-fresh bench images sounds music reference-images clean install uninstall deb check build-sanitize test-sanitize fuzz soak
 
 all: build
 
@@ -37,10 +37,17 @@ images: deps
 	/usr/bin/python3 tools/make_images.py data
 	/usr/bin/python3 tools/make_effect_images.py
 	/usr/bin/python3 tools/make_icon.py packaging/rerara.png
+	/usr/bin/python3 tools/make_ships.py data
+	/usr/bin/python3 tools/make_looks.py data
+	/usr/bin/python3 tools/make_hud_art.py data
 
 # Writes data/sounds/ and, to look at, a spectrum picture of each sound.
 sounds: deps
 	/usr/bin/python3 tools/make_sounds.py data/sounds $(BUILD)/sound-plots
+
+# Writes the loops in data/music/, with a spectrum picture of each.
+music: deps
+	/usr/bin/python3 tools/make_music.py data $(BUILD)/music-plots
 
 # Re-makes the images the reference-scene test compares whole frames with:
 # only when a change to the picture is meant.

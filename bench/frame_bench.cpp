@@ -1,8 +1,7 @@
 // Frame cost of the real game loop as the world fills up, and in a battle on
 // screen, against the least any frame must do (two dust layers and a buffer
 // swap). Prints figures only.
-// Run it inside data/, like the game: the particle definitions are read
-// before main().
+// Run it inside data/, like the game: it loads the data as start-up does.
 #include <GL/glew.h>
 #include <SDL/SDL.h>
 
@@ -17,18 +16,11 @@
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
 #include "app/Hud.h"
-#include "assets/Font.h"
-#include "assets/Shaders.h"
-#include "assets/Tables.h"
-#include "assets/Textures.h"
-#include "combat/Player.h"
+#include "app/Startup.h"
 #include "combat/TExplosion.h"
 #include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Platform.h"
-#include "world/PlayerSetup.h"
-#include "world/Universe.h"
-#include "world/WorldSetup.h"
 
 namespace {
 const int warmupFrames = 5;
@@ -198,23 +190,12 @@ int main() {
     if (!openWindow()) {
         return 1;
     }
-    loadTextures();
-    if (!initializeWeaponArray() || !initializeShipArray()) {
+    Startup startup;
+    if (!startup.loadAll()) {
         return 1;
     }
-    shaders = readShaders();
-    Universe universe;
-    universe.worlds.emplace_back();
-    std::unique_ptr<Player> player = initializePlayer();
-    if (!player) {
-        return 1;
-    }
-    universe.player = player.get();
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    Font font("subatomic.tsoonami.ttf");
-    if (!initializeStars(universe)) {
-        return 1;
-    }
+    Universe& universe = startup.universe;
+    Font& font = *startup.font;
 
     FrameState state;
     state.clockTime = SDL_GetTicks();

@@ -10,12 +10,12 @@
 
 #include "app/Hud.h"
 #include "app/OffscreenGl.h"
+#include "app/Startup.h"
 #include "assets/EmitterData.h"
 #include "assets/Shaders.h"
 #include "assets/Tables.h"
 #include "assets/Textures.h"
 #include "combat/Player.h"
-#include "combat/Timers.h"
 #include "core/Platform.h"
 #include "world/Universe.h"
 #include "world/WorldStep.h"
@@ -42,16 +42,13 @@ void prepareFuzzing() {
     }
     char scratch[] = "/tmp/rerara-fuzz-XXXXXX";
     scratchDir = mkdtemp(scratch);
-    std::filesystem::copy(dataDir, scratchDir);
+    std::filesystem::copy(dataDir, scratchDir, std::filesystem::copy_options::recursive);
     std::filesystem::current_path(scratchDir);
     std::atexit([] { std::filesystem::remove_all(scratchDir); });
     setTicksForTesting(&fakeClock);
     setHeldKeysForTesting(heldKeys);
-    loadTextures();
-    initializeWeaponArray();
-    initializeShipArray();
-    shaders = readShaders();
-    emitters = readAndExpandEmitterData();
+    static Startup startup;
+    startup.loadAll();
     shippedShaders = shaders;
     shippedEmitters = emitters;
     shippedWeapons = WEAPONDATA;
@@ -110,13 +107,7 @@ void playFrames(Universe& universe, int frames) {
         player.update(dt);
         point target{player.position.x + 300, player.position.y + 200};
         player.shoot(fakeClock, universe.currentWorld(), target, dt);
-        processWormholes(universe, now);
-        processProjectiles(universe.currentWorld(), dt, now);
-        player.drawTrail(dt);
-        runTimer(now, universe.currentWorld());
-        player.draw();
-        processShips(universe.currentWorld(), &player, dt);
-        processStars(universe.currentWorld(), &player, dt);
+        stepWorld(universe, player, dt, now);
         topLeftUI(universe.currentWorld(), &player);
         topRightUI(universe.currentWorld(), &player);
     }

@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
                                                    {"player", fuzzPlayer},
                                                    {"world", fuzzWorld},
                                                    {"emitters", fuzzEmitters},
-                                                   {"shaders", fuzzShaders}};
+                                                   {"shaders", fuzzShaders},
+                                                   {"sounds", fuzzSounds}};
     // The loaders talk on standard output; only the replay's own lines matter here.
     std::freopen("/dev/null", "w", stdout);
     // The targets work in a scratch folder of their own.

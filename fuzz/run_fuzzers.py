@@ -6,10 +6,13 @@ fault is fixed, keep that input in fuzz/regressions/TARGET/ so that
 `make test` replays it.
 """
 
+import array
+import io
 import os
 import subprocess
 import sys
 import time
+import wave
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "..", "data")
@@ -24,6 +27,24 @@ def data(*names):
     return SEPARATOR.join(parts)
 
 
+def short_wav(name, width, channels):
+    """The start of a shipped sound, small enough for -max_len, in another sample width and channel count."""
+    with wave.open(os.path.join(DATA, "sounds", name), "rb") as source:
+        rate = source.getframerate()
+        samples = array.array("h", source.readframes(2000))
+    if width == 1:
+        samples = array.array("B", [(v >> 8) + 128 for v in samples])
+    if channels == 2:
+        samples = array.array(samples.typecode, [v for v in samples for _ in range(2)])
+    out = io.BytesIO()
+    with wave.open(out, "wb") as sink:
+        sink.setnchannels(channels)
+        sink.setsampwidth(width)
+        sink.setframerate(rate)
+        sink.writeframes(samples.tobytes())
+    return out.getvalue()
+
+
 def seeds(target):
     """The shipped files, cut and joined the way each target reads its input."""
     if target == "tables":
@@ -36,6 +57,9 @@ def seeds(target):
         return [data("emitterShade0.txt"), data("emitterShade1.txt")]
     if target == "shaders":
         return [data("shader%d.vs" % n, "shader%d.fs" % n) for n in range(3)]
+    if target == "sounds":
+        return [short_wav(name, width, channels) for name in sorted(os.listdir(os.path.join(DATA, "sounds")))
+                for width, channels in ((2, 1), (1, 2))]
     raise SystemExit("unknown target " + target)
 
 
@@ -72,7 +96,7 @@ def run(build, seconds, target):
 
 def main():
     build, seconds = sys.argv[1], int(sys.argv[2])
-    targets = sys.argv[3:] or ["tables", "player", "world", "emitters", "shaders"]
+    targets = sys.argv[3:] or ["tables", "player", "world", "emitters", "shaders", "sounds"]
     results = [run(build, seconds, target) for target in targets]
     sys.exit(0 if all(results) else 1)
 

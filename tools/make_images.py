@@ -618,14 +618,18 @@ def main(argv):
     if len(argv) != 2:
         print("usage: make_images.py <outdir>")
         return 2
-    outdir = argv[1]
+    write_images(argv[1], build_all())
+    return 0
+
+
+def write_images(outdir, images):
+    """Saves images {file name: image} into outdir, checking each side is a power of two."""
     os.makedirs(outdir, exist_ok=True)
-    for name, img in build_all().items():
+    for name, img in images.items():
         w, h = img.size
         assert w & (w - 1) == 0 and h & (h - 1) == 0, name + " is not a power of two"
         img.save(os.path.join(outdir, name), optimize=True)
         print("wrote " + name + " (" + str(w) + "x" + str(h) + ")")
-    return 0
 
 
 if __name__ == "__main__":

@@ -278,6 +278,168 @@ def ram():
     return faded_out(normalised(mix, 0.5))
 
 
+# ---------------------------------------------------------------- campaign sounds
+
+def enemy_shot():
+    """A hostile "bzzew": two detuned square tones diving from 900 to 280 Hz, chopped
+    at 75 Hz so it buzzes, with a gritty noise edge; lower and rougher than the gun."""
+    rng = np.random.default_rng(111)
+    t = times(0.26)
+    f = glide(900, 280, 0.2, t)
+    tone = square(phase_of(f), 900) + square(phase_of(f * 1.02), 920)
+    chop = 0.55 + 0.45 * np.sign(np.sin(2 * np.pi * 75 * t))
+    grit = filtered(rng.standard_normal(len(t)), glide(3000, 800, 0.2, t), 1.5, "band")
+    mix = (tone * chop + 0.6 * normalised(grit, 1)) * attack(t, 0.003) * decay(t, 0.08)
+    return faded_out(normalised(filtered(mix, 5000), 0.4))
+
+
+def player_hit():
+    """A dull armour thud: a low 90-to-45 Hz knock and a muffled slam, with an electric
+    crackle of short bright bursts spitting over it."""
+    rng = np.random.default_rng(121)
+    t = times(0.5)
+    n = len(t)
+    thud = np.sin(phase_of(glide(90, 45, 0.12, t))) * attack(t, 0.002) * decay(t, 0.09)
+    slam = filtered(rng.standard_normal(n), 400) * attack(t, 0.001) * decay(t, 0.04)
+    crackle = np.zeros(n)
+    for when in np.sort(rng.uniform(0.0, 0.3, 14)):
+        burst = filtered(rng.standard_normal(120), 3500, mode="high") * np.hanning(120)
+        crackle += delayed(burst * rng.uniform(0.4, 1.0) * math.exp(-when / 0.15), when, n)
+    mix = thud + 0.6 * normalised(slam, 1) + 0.5 * normalised(crackle, 1)
+    return faded_out(normalised(mix, 0.5))
+
+
+def enemy_hit():
+    """A tiny metallic tick: three high modes damped within 20 ms and a click; quiet,
+    since it plays on every hit."""
+    rng = np.random.default_rng(131)
+    t = times(0.09)
+    tick = modes(t, [2790, 4130, 5620], [0.018, 0.012, 0.008], rng) * attack(t, 0.0005)
+    click = filtered(rng.standard_normal(len(t)), 4000, mode="high") * decay(t, 0.002)
+    return faded_out(normalised(tick + 0.4 * normalised(click, 1), 0.25), 0.02)
+
+
+def ship_destroyed():
+    """The player's ship blowing up: a sharp crack, a deep 60-to-24 Hz boom, two more
+    blasts as the hull goes, a groan of bending metal and debris crackling into a long
+    rumble; 3 s, bigger than an enemy's explosion."""
+    rng = np.random.default_rng(141)
+    t = times(3.0)
+    n = len(t)
+    crack = filtered(rng.standard_normal(n), 6000) * attack(t, 0.0005) * decay(t, 0.015)
+    boom = np.sin(phase_of(glide(60, 24, 1.0, t))) * attack(t, 0.005) * decay(t, 0.6)
+    blasts = np.zeros(n)
+    for when, strength, close in [(0.0, 1.0, 0.35), (0.38, 0.6, 0.25), (0.85, 0.45, 0.3)]:
+        bt = times(3.0 - when)
+        noise = filtered(rng.standard_normal(len(bt)), glide(3500, 150, 1.2, bt), 0.8)
+        blasts += delayed(normalised(noise, strength) * attack(bt, 0.004) * decay(bt, close), when, n)
+    rolling = 1 + 0.5 * normalised(filtered(rng.standard_normal(n), 5), 1)
+    rumble = normalised(filtered(rng.standard_normal(n), 180), 1) * rolling * attack(t, 0.1) * decay(t, 1.0)
+    groan = modes(t, [97, 151, 233], [0.8, 0.6, 0.5], rng) * np.sin(phase_of(glide(1.0, 0.6, 2.0, t)))
+    groan *= attack(np.clip(t - 0.3, 0, None), 0.2) * (t > 0.3)
+    debris = np.zeros(n)
+    for when in np.sort(rng.exponential(0.5, 60)):
+        if when < 2.2:
+            spark = filtered(rng.standard_normal(80), 2000, mode="high")
+            debris += delayed(spark * rng.uniform(0.2, 1.0) * math.exp(-when / 0.8), when, n)
+    mix = 0.5 * crack + boom + 0.9 * blasts + 0.6 * rumble + 0.15 * normalised(groan, 1) + \
+        0.3 * normalised(debris, 1)
+    envelope = np.clip((3.0 - t) / 0.8, 0, 1)
+    return faded_out(normalised(mix * envelope, 0.5))
+
+
+def bell(t, frequency, ring):
+    """A soft bell: a sine with a quiet octave and a faint inharmonic partial."""
+    return (np.sin(2 * np.pi * frequency * t) + 0.3 * np.sin(2 * np.pi * 2 * frequency * t) * decay(t, ring / 2)
+            + 0.12 * np.sin(2 * np.pi * 2.76 * frequency * t) * decay(t, ring / 4)) * decay(t, ring)
+
+
+def world_cleared():
+    """A bright rising chime, the wormholes opening: bells climbing C, E, G, C, E up a
+    major chord, ringing together over a soft shimmer."""
+    rng = np.random.default_rng(151)
+    t = times(1.8)
+    n = len(t)
+    chime = np.zeros(n)
+    for k, frequency in enumerate([523.25, 659.26, 783.99, 1046.5, 1318.5]):
+        when = 0.09 * k
+        nt = times(1.8 - when)
+        chime += delayed(bell(nt, frequency, 0.7) * attack(nt, 0.003) * (1 - 0.1 * k), when, n)
+    shimmer = filtered(rng.standard_normal(n), glide(2000, 6000, 0.6, t), 3.0, "band")
+    shimmer = normalised(shimmer, 1) * attack(t, 0.2) * decay(t, 0.4)
+    return faded_out(normalised(chime + 0.25 * shimmer, 0.45), 0.05)
+
+
+def respawn():
+    """A new ship forming: a soft whoosh rising under a tone gliding from 220 to 660 Hz,
+    blooming into a fifth."""
+    rng = np.random.default_rng(161)
+    t = times(1.1)
+    n = len(t)
+    whoosh = filtered(rng.standard_normal(n), glide(300, 3000, 0.7, t), 2.0, "band")
+    f = glide(220, 660, 0.6, t)
+    tone = np.sin(phase_of(f)) + 0.4 * np.sin(phase_of(f * 1.5)) * (t > 0.5) * attack(np.clip(t - 0.5, 0, None), 0.1)
+    envelope = attack(t, 0.25) * np.clip((1.1 - t) / 0.5, 0, 1)
+    mix = (0.6 * normalised(whoosh, 1) + tone) * envelope
+    return faded_out(normalised(mix, 0.4))
+
+
+def repair():
+    """Repaired to full: a soft tone rising an octave, 440 to 880 Hz, with a gentle
+    vibrato and a quiet fifth above, swelling in and out."""
+    t = times(0.9)
+    f = glide(440, 880, 0.55, t) * (1 + 0.006 * np.sin(2 * np.pi * 6 * t))
+    tone = np.sin(phase_of(f)) + 0.25 * np.sin(phase_of(f * 1.5)) + 0.1 * np.sin(phase_of(f * 2))
+    envelope = attack(t, 0.12) * np.clip((0.9 - t) / 0.35, 0, 1)
+    return faded_out(normalised(tone * envelope, 0.3))
+
+
+def menu_move():
+    """A short soft click for moving between menu lines."""
+    rng = np.random.default_rng(171)
+    t = times(0.05)
+    blip = np.sin(2 * np.pi * 1200 * t) * attack(t, 0.001) * decay(t, 0.012)
+    tap = filtered(rng.standard_normal(len(t)), 2500) * decay(t, 0.002)
+    return faded_out(normalised(blip + 0.3 * normalised(tap, 1), 0.2), 0.01)
+
+
+def menu_select():
+    """Choosing a menu line: two soft blips a fifth apart, 880 then 1320 Hz."""
+    t = times(0.16)
+    n = len(t)
+    low = np.sin(2 * np.pi * 880 * t) * attack(t, 0.002) * decay(t, 0.025)
+    ht = times(0.11)
+    high = np.sin(2 * np.pi * 1320 * ht) * attack(ht, 0.002) * decay(ht, 0.035)
+    return faded_out(normalised(low + delayed(high, 0.05, n), 0.28), 0.02)
+
+
+def brass(t, frequency, top):
+    """A brassy note: band-limited sawtooth whose brightness swells with the attack."""
+    tone = harmonics(2 * np.pi * frequency * t, frequency,
+                     lambda k: 1.0 / k * math.exp(-k * frequency / top))
+    return tone * attack(t, 0.02)
+
+
+def victory():
+    """A short triumphant phrase: brass climbing G, C, E and landing on a long high G
+    over a C major chord that swells and rings out; 2.6 s."""
+    t = times(2.6)
+    n = len(t)
+    phrase = np.zeros(n)
+    for when, frequency, length in [(0.0, 392.0, 0.16), (0.16, 523.25, 0.16), (0.32, 659.26, 0.16),
+                                    (0.50, 783.99, 2.1)]:
+        nt = times(length)
+        end = np.clip((length - nt) / 0.06, 0, 1)
+        phrase += delayed(brass(nt, frequency, 2500) * (1 + 0.004 * np.sin(2 * np.pi * 5 * nt)) * end, when, n)
+    chord = np.zeros(n)
+    for frequency in (130.81, 261.63, 329.63, 392.0):
+        ct = times(2.1)
+        chord += delayed(brass(ct, frequency, 1200) * attack(ct, 0.15), 0.5, n)
+    envelope = np.where(t < 1.6, 1, np.clip((2.6 - t) / 1.0, 0, 1))
+    mix = (normalised(phrase, 1) + 0.6 * normalised(chord, 1)) * envelope
+    return faded_out(normalised(filtered(mix, 4500), 0.45), 0.05)
+
+
 SOUNDS = {
     "engine": engine,
     "laser": laser,
@@ -290,6 +452,16 @@ SOUNDS = {
     "liftOff": lift_off,
     "wormholeJump": wormhole_jump,
     "ram": ram,
+    "enemyShot": enemy_shot,
+    "playerHit": player_hit,
+    "enemyHit": enemy_hit,
+    "shipDestroyed": ship_destroyed,
+    "worldCleared": world_cleared,
+    "respawn": respawn,
+    "repair": repair,
+    "menuMove": menu_move,
+    "menuSelect": menu_select,
+    "victory": victory,
 }
 
 
@@ -340,12 +512,16 @@ def draw_plot(path, name, signal):
 def main():
     if len(sys.argv) not in (2, 3):
         sys.exit(__doc__)
-    outdir = sys.argv[1]
+    write_all(SOUNDS, sys.argv[1], sys.argv[2] if len(sys.argv) == 3 else None)
+
+
+def write_all(makers, outdir, plotdir=None):
+    """Writes name.wav for each of makers {name: function returning the signal}, and
+    with plotdir a picture of each."""
     os.makedirs(outdir, exist_ok=True)
-    plotdir = sys.argv[2] if len(sys.argv) == 3 else None
     if plotdir:
         os.makedirs(plotdir, exist_ok=True)
-    for name, make in SOUNDS.items():
+    for name, make in makers.items():
         signal = make()
         write_wav(os.path.join(outdir, name + ".wav"), signal)
         if plotdir:

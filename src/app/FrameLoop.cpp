@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 #include <SDL/SDL.h>
 
+#include "app/CampaignPlay.h"
 #include "app/FrameState.h"
 #include "app/GraphicsSetup.h"
 #include "app/Hud.h"
@@ -14,8 +15,8 @@
 #include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Geometry.h"
-#include "core/Platform.h"
 #include "core/VisibleArea.h"
+#include "input/Controls.h"
 #include "sound/Sound.h"
 #include "world/Universe.h"
 #include "world/WorldStep.h"
@@ -99,7 +100,8 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
     Player& player = *universe.player;
     glLoadIdentity();
     state.startFrame();
-    if (state.takeSpawn()) {
+    // A campaign brings its enemies in waves of its own.
+    if (state.takeSpawn() && !state.campaign) {
         spawnEnemy(universe);
     }
     handleInput(state, player);
@@ -111,28 +113,31 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
     // wormhole moves the ship later in the frame.
     const point aim = state.cursorInWorld(player.position);
     drawBackground();
-    if (keyHeld(SDLK_SPACE)) {
+    if (actionHeld(Action::fire)) {
         player.shoot(state.clockTime, universe.currentWorld(), aim, dt);
     }
 
-    glColor4f(1, 0, 0, 1);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    processWormholes(universe, now);
-    processProjectiles(universe.currentWorld(), dt, now);
-    player.drawTrail(dt);
-    runTimer(now, universe.currentWorld());
-
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    player.draw();
-    processShips(universe.currentWorld(), &player, dt);
-    processStars(universe.currentWorld(), &player, dt);
+    stepWorld(universe, player, dt, now);
+    if (state.campaign) {
+        stepCampaign(*state.campaign, now, dt);
+    }
 
     glColor4f(0, 0.7f, 0, 1);
-    drawMouse(aim);
+    if (!player.destroyed) {
+        drawMouse(aim);
+    }
     drawBoundary();
+    // The star pass leaves light-adding blending on, so with a star in the
+    // world the cursor and the boundary add light; the text and the panels
+    // cover by alpha.
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    drawStatusLines(state, universe, font);
+    if (state.statusLinesShown) {
+        drawStatusLines(state, universe, font);
+    }
     drawPanels(universe);
+    if (state.campaign) {
+        drawCampaignOverlay(*state.campaign, font, now);
+    }
 }
 
 void presentFrame(FrameState& state, Universe& universe, Font& font) {
@@ -153,5 +158,8 @@ void runFrame(FrameState& state, Universe& universe, Font& font) {
     drawFrame(state, universe, font);
     finishSoundFrame(universe.player->position, universe.player->thrustLevel);
     state.pause.enterIfWanted(state.window.area);
+    if (state.pause.paused) {
+        state.pauseMenu.open(state.titleAvailable);
+    }
     presentFrame(state, universe, font);
 }

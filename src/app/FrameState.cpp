@@ -60,3 +60,10 @@ void FrameState::moveCursor(int dx, int dy) {
     // Screen y grows downward, the view's y upward.
     cursor.y = clampPercent(cursor.y - dy * cursorSensitivity);
 }
+
+void FrameState::steerCursor(float right, float up) {
+    const float percentPerMs = 0.1f;
+    float pace = percentPerMs * frameTime * cursorSensitivity / standardCursorSensitivity;
+    cursor.x = clampPercent(cursor.x + right * pace);
+    cursor.y = clampPercent(cursor.y + up * pace);
+}

@@ -5,8 +5,13 @@
 #include <string>
 
 #include "app/Pause.h"
+#include "app/PauseMenu.h"
 #include "app/WindowMode.h"
 #include "core/point.h"
+#include "settings/Settings.h"
+
+// Percent of the view the cursor moves per mouse pixel at 100 % sensitivity.
+const float standardCursorSensitivity = 0.15f;
 
 // The world rectangle the camera shows.
 struct ViewRect {
@@ -18,7 +23,10 @@ struct ViewRect {
 
 // What the frame loop keeps from one frame to the next: timing, the FPS
 // figure, enemy spawning, the camera settings, the virtual cursor, and the
-// desktop side: pause, window mode and screenshot requests.
+// desktop side: pause, window mode and screenshot requests, what is shown
+// over the world, and the player's settings.
+class Campaign;
+
 class FrameState {
 public:
     FrameState();
@@ -32,6 +40,10 @@ public:
     // The cursor's world position for a camera centred on `centre`.
     point cursorInWorld(point centre) const;
     void moveCursor(int dx, int dy);
+    // Moves the cursor at a stick's pace over this frame: `right` and `up`
+    // from -1 to 1; pushed fully, it crosses the view in a second at 100 %
+    // sensitivity.
+    void steerCursor(float right, float up);
 
     Uint32 clockTime = 0;
     int frameTime = 0;
@@ -45,13 +57,29 @@ public:
     float farScale = 1;
     float aspect;
     point cursor{50, 50};
-    float cursorSensitivity = 0.15f;
+    float cursorSensitivity = standardCursorSensitivity;
     std::string shipsText;
     std::string projectilesText;
     std::string timersText;
     std::string healthText;
     Pause pause;
+    PauseMenu pauseMenu;
     WindowMode window;
     // F12 was pressed: save the frame before it is shown.
     bool screenshotWanted = false;
+    // Over the world, each toggled by its action. The status lines start as
+    // the settings say; the HUD, the large map and the help have no screens yet.
+    bool statusLinesShown = true;
+    bool hudShown = false;
+    bool largeMapShown = false;
+    bool helpShown = false;
+    // What the player chose (settings.txt); app/ApplySettings.h puts it into effect.
+    Settings settings;
+    // The campaign being played (not owned); null in Free flight and on the title.
+    Campaign* campaign = nullptr;
+    // There is a title screen to go back to, and the pause menu asked for it.
+    bool titleAvailable = false;
+    bool quitToTitleWanted = false;
+    // A screen of menus (the title, the closing screen) has the pointer.
+    bool menuShown = false;
 };

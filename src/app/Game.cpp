@@ -1,4 +1,5 @@
-// The entry function: window, loading in a fixed order, then the frame loop.
+// The entry function: start-up's stages with SDL, the window and OpenGL
+// readied between them, then the frame loop.
 #include <GL/glew.h>
 #include <SDL/SDL.h>
 
@@ -6,27 +7,18 @@
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
-#include <memory>
-#include <string>
 
+#include "app/ApplySettings.h"
 #include "app/CommandLine.h"
 #include "app/DataCheck.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
 #include "app/GraphicsSetup.h"
-#include "assets/Font.h"
-#include "assets/Shaders.h"
-#include "assets/Tables.h"
-#include "assets/Textures.h"
-#include "combat/Player.h"
-#include "core/Constants.h"
+#include "app/Shell.h"
+#include "app/Startup.h"
 #include "core/Platform.h"
-#include "core/WriteFolder.h"
-#include "sound/Sound.h"
-#include "sound/SoundSystem.h"
-#include "world/PlayerSetup.h"
-#include "world/Universe.h"
-#include "world/WorldSetup.h"
+#include "input/Gamepad.h"
+#include "input/KeyPlace.h"
 
 namespace {
 void say(const char* line) { std::cout << line << std::endl; }
@@ -61,6 +53,11 @@ int SDL_main(int argc, char** argv) {
     if (options.check) {
         return runDataCheck();
     }
+    Startup startup;
+    startup.sayProgress = true;
+    startup.withAudio = true;
+    startup.withCampaign = !options.freeFlight;
+    startup.load(StartupStage::effects);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     say("Starting this thing");
     // Audio starts with the sound system, which keeps the driver probe quiet.
@@ -71,41 +68,32 @@ int SDL_main(int argc, char** argv) {
     say("SDL initialized");
     std::atexit(SDL_Quit);
     FrameState state;
-    openWindow(state.window, options.fullScreen);
-    SoundSystem sound(readSoundSettings(settingsFileName()));
-    useSoundSystem(&sound);
+    startup.load(StartupStage::settings);
+    state.settings = startup.settings;
+    openWindow(state.window, options.fullScreen || state.settings.fullScreen);
+    useKeyPlacesOfVideoDriver();
+    openGamepad();
+    startup.load(StartupStage::sound);
+    applySettings(state);
+    startFreeFlightOverlays(state);
     initialiseGlew();
     prepareDrawing(state.window.area);
-
-    loadTextures();
-    if (!initializeWeaponArray() || !initializeShipArray()) {
+    if (!startup.load(StartupStage::assets)) {
         return 1;
     }
-    shaders = readShaders();
-    say("Ver17");
-
     state.clockTime = ticks();
     SDL_GetRelativeMouseState(nullptr, nullptr);
-    Universe universe;
-    universe.worlds.emplace_back();
     state.spawnTicks = ticks();
-    std::unique_ptr<Player> player = initializePlayer();
-    if (!player) {
+    if (!startup.load(StartupStage::world)) {
         return 1;
     }
-    universe.player = player.get();
-    say("Player initialized");
-
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    say("Loading font");
-    Font font(fontFileName);
-    say("Initializing stars");
-    if (!initializeStars(universe)) {
-        return 1;
+    if (!startup.campaign) {
+        for (;;) {
+            runFrame(state, startup.universe, *startup.font);
+        }
     }
-    say("Done with that, now starting main loop");
+    Shell shell(state, startup);
     for (;;) {
-        runFrame(state, universe, font);
+        shell.runFrame();
     }
 }

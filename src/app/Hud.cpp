@@ -8,7 +8,6 @@
 #include "core/Draw.h"
 #include "core/Geometry.h"
 #include "core/SpriteBatch.h"
-#include "core/VisibleArea.h"
 #include "world/WorldState.h"
 
 namespace {
@@ -17,10 +16,6 @@ const float radarScale = 165.0f / 2 / 10000;
 const float mapRange = 200000;
 const float mapScale = 168.0f / 2 / 200000;
 const float faceSize = 200;
-const int enemySlot = 2;
-const float enemyHalfSize = 40;
-// The enemy sprite turns by its angle times this, not quite 180 / pi.
-const float enemyDegreesPerRadian = 57.32f;
 
 void drawSprite(point p, int slot, float half, float angleDegrees) {
     glPushMatrix();
@@ -94,7 +89,7 @@ void endPanelProjection() {
 }  // namespace
 
 void drawBackground() {
-    glBindTexture(GL_TEXTURE_2D, textures[9]);
+    glBindTexture(GL_TEXTURE_2D, textures[dustTexture]);
     drawWorldSquare(0, 20);
     glPushMatrix();
     glTranslatef(0, 0, -10000);
@@ -113,26 +108,18 @@ void drawBoundary() {
     glPopAttrib();
 }
 
-void drawMouse(point p) { drawSprite(p, 1, 30, 0); }
-
-void drawEnemy(point p, float angle) { drawSprite(p, enemySlot, enemyHalfSize, angle * enemyDegreesPerRadian); }
-
-void addEnemy(SpriteBatch& batch, point p, float angle) {
-    if (visibleArea.showsSquare(p, enemyHalfSize)) {
-        batch.add(textures[enemySlot], p, enemyHalfSize, angle * enemyDegreesPerRadian);
-    }
-}
+void drawMouse(point p) { drawSprite(p, cursorTexture, 30, 0); }
 
 void drawRadarBlip(point p, int slot, float half) { drawSprite(p, slot, half, 0); }
 
 void topLeftUI(WorldState& world, Player* player) {
-    drawFace(11, 0, -faceSize, true);
+    drawFace(radarTexture, 0, -faceSize, true);
     startPanelProjection(-100, w - 100, 100 - h, 100, radarScale, player->position);
-    drawRadarBlip(player->position, 13, 500);
+    drawRadarBlip(player->position, playerBlipTexture, 500);
     SpriteBatch shipBlips;
     for (const Ship& ship : world.ships) {
         if (pointDistance(ship.position, player->position) < radarRange) {
-            shipBlips.add(textures[12], ship.position, 500, 0);
+            shipBlips.add(textures[enemyBlipTexture], ship.position, 500, 0);
         }
     }
     shipBlips.flush();
@@ -150,22 +137,22 @@ void topLeftUI(WorldState& world, Player* player) {
 }
 
 void topRightUI(WorldState& world, Player* player) {
-    drawFace(19, -faceSize, -faceSize, false);
+    drawFace(mapTexture, -faceSize, -faceSize, false);
     startPanelProjection(-w - 100, 100, -h - 100, 100, mapScale, player->position);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     for (const Star& star : world.stars) {
         if (pointDistance(star.position, player->position) < mapRange) {
             glColor3f(1, 0.2f, 0.2f);
-            drawRadarBlip(star.position, 20, 10000);
+            drawRadarBlip(star.position, whiteDotTexture, 10000);
         }
         for (const Planet& planet : star.planets) {
             if (pointDistance(planet.position, player->position) < mapRange) {
                 glColor3f(0, 1, 0.2f);
-                drawRadarBlip(planet.position, 20, 8000);
+                drawRadarBlip(planet.position, whiteDotTexture, 8000);
             }
         }
     }
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    drawRadarBlip(player->position, 13, 10000);
+    drawRadarBlip(player->position, playerBlipTexture, 10000);
     endPanelProjection();
 }

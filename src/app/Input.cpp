@@ -1,56 +1,112 @@
 #include "app/Input.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "app/FrameState.h"
+#include "app/Quit.h"
 #include "combat/Player.h"
+#include "input/Controls.h"
 #include "sound/Sound.h"
 
-void applyKeyPress(SDLKey key, FrameState& state, Player& player) {
-    switch (key) {
-        case SDLK_MINUS: state.spawnIntervalMs *= 2; break;
-        case SDLK_EQUALS: state.spawnIntervalMs *= 0.5f; break;
-        case SDLK_n: state.nearScale *= 1.2f; break;
-        case SDLK_m: state.nearScale /= 1.2f; break;
-        case SDLK_x: state.farScale *= 1.2f; break;
-        case SDLK_c: state.farScale /= 1.2f; break;
-        case SDLK_1: player.weapon = 0; break;
-        case SDLK_2: player.weapon = 1; break;
-        case SDLK_3: player.weapon = 2; break;
-        case SDLK_v: toggleMute(); break;
-        default: applyDesktopKey(key, state); break;
+namespace {
+// Where the wheel, the depth keys and the spawn keys stop. From the start,
+// 20 wheel notches in or 30 out, 20 presses of a depth key and 18 of a spawn
+// key either way act exactly as ever; beyond, the view would turn to 0 or
+// infinity, the aim pass what the weapons can count in, and the spawn
+// interval reach 0 or infinity and never come back.
+const float leastViewHeight = 100;
+const float mostViewHeight = 1000000;
+const float leastDepthScale = 1 / 40.0f;
+const float mostDepthScale = 40;
+const float leastSpawnIntervalMs = 0.001f;
+const float mostSpawnIntervalMs = 1e9f;
+const int playerWeapons = 3;
+
+float depthScale(float scale) { return std::clamp(scale, leastDepthScale, mostDepthScale); }
+
+float spawnInterval(float ms) { return std::clamp(ms, leastSpawnIntervalMs, mostSpawnIntervalMs); }
+
+void togglePause(FrameState& state) { state.pause.wanted = !state.pause.paused; }
+
+void applyPausedPress(const std::vector<Action>& actions, FrameState& state) {
+    for (Action action : actions) applyDesktopAction(action, state);
+}
+}  // namespace
+
+void applyAction(Action action, FrameState& state, Player& player) {
+    switch (action) {
+        case Action::fewerEnemies: state.spawnIntervalMs = spawnInterval(state.spawnIntervalMs * 2); break;
+        case Action::moreEnemies: state.spawnIntervalMs = spawnInterval(state.spawnIntervalMs * 0.5f); break;
+        case Action::flattenDepth: state.nearScale = depthScale(state.nearScale * 1.2f); break;
+        case Action::deepenDepth: state.nearScale = depthScale(state.nearScale / 1.2f); break;
+        case Action::farPlaneOut: state.farScale = depthScale(state.farScale * 1.2f); break;
+        case Action::farPlaneIn: state.farScale = depthScale(state.farScale / 1.2f); break;
+        case Action::weapon1: player.weapon = 0; break;
+        case Action::weapon2: player.weapon = 1; break;
+        case Action::weapon3: player.weapon = 2; break;
+        case Action::nextWeapon: player.weapon = (player.weapon + 1) % playerWeapons; break;
+        case Action::previousWeapon:
+            player.weapon = (player.weapon + playerWeapons - 1) % playerWeapons;
+            break;
+        case Action::zoomIn: state.viewHeight = std::max(state.viewHeight / 1.2f, leastViewHeight); break;
+        case Action::zoomOut: state.viewHeight = std::min(state.viewHeight * 1.2f, mostViewHeight); break;
+        case Action::mute: toggleMute(); break;
+        case Action::statusLines: state.statusLinesShown = !state.statusLinesShown; break;
+        case Action::hud: state.hudShown = !state.hudShown; break;
+        case Action::map: state.largeMapShown = !state.largeMapShown; break;
+        default: applyDesktopAction(action, state); break;
     }
 }
 
-void applyDesktopKey(SDLKey key, FrameState& state) {
-    switch (key) {
-        case SDLK_q: std::exit(0);
-        case SDLK_p:
-        case SDLK_ESCAPE: state.pause.wanted = !state.pause.paused; break;
-        case SDLK_F11: state.window.switchWanted = true; break;
-        case SDLK_F12: state.screenshotWanted = true; break;
+void applyDesktopAction(Action action, FrameState& state) {
+    switch (action) {
+        case Action::quit: requestQuit(state); break;
+        case Action::pause: togglePause(state); break;
+        case Action::fullScreen: state.window.switchWanted = true; break;
+        case Action::screenshot: state.screenshotWanted = true; break;
+        case Action::help: state.helpShown = !state.helpShown; break;
         default: break;
     }
 }
 
-void applyMouseButton(int button, FrameState& state) {
-    if (button == SDL_BUTTON_WHEELUP) {
-        state.viewHeight /= 1.2f;
-    } else if (button == SDL_BUTTON_WHEELDOWN) {
-        state.viewHeight *= 1.2f;
+void applyKeyPress(SDLKey key, FrameState& state, Player& player) {
+    if (key == SDLK_ESCAPE) {
+        togglePause(state);
+        return;
     }
+    for (Action action : actionsOfKey(KeyInput::key(key))) applyAction(action, state, player);
+}
+
+void applyMouseButton(int button, FrameState& state, Player& player) {
+    for (Action action : actionsOfKey(KeyInput::mouse(button))) applyAction(action, state, player);
+}
+
+void applyPadPress(PadInput control, FrameState& state, Player& player) {
+    for (Action action : actionsOfPad(control)) applyAction(action, state, player);
 }
 
 void handlePausedInput(FrameState& state) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
-        if (event.type == SDL_KEYDOWN) {
-            applyDesktopKey(event.key.keysym.sym, state);
-        } else if (event.type == SDL_VIDEOEXPOSE) {
+        if (event.type == SDL_QUIT) quitGame(state);
+        if (event.type == SDL_VIDEOEXPOSE) {
             state.pause.redrawWanted = true;
-        } else if (event.type == SDL_QUIT) {
-            std::exit(0);
+            continue;
+        }
+        SDLKey key = SDLK_UNKNOWN;
+        if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) key = noteKeyEvent(event.key);
+        if (event.type == SDL_KEYUP) continue;
+        if (state.pauseMenu.handle(event, state)) {
+            state.pause.redrawWanted = true;
+        } else if (event.type == SDL_KEYDOWN) {
+            applyPausedPress(actionsOfKey(KeyInput::key(key)), state);
+        } else {
+            for (PadInput control : applyPadEvent(controls.pad, event)) {
+                applyPausedPress(actionsOfPad(control), state);
+            }
         }
     }
 }
@@ -59,13 +115,19 @@ void handleInput(FrameState& state, Player& player) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_KEYDOWN) {
-            applyKeyPress(event.key.keysym.sym, state, player);
+            applyKeyPress(noteKeyEvent(event.key), state, player);
+        } else if (event.type == SDL_KEYUP) {
+            noteKeyEvent(event.key);
         } else if (event.type == SDL_MOUSEBUTTONDOWN) {
-            applyMouseButton(event.button.button, state);
+            applyMouseButton(event.button.button, state, player);
         } else if (event.type == SDL_QUIT) {
-            std::exit(0);
+            quitGame(state);
         } else if (event.type == SDL_ACTIVEEVENT && event.active.gain == 0) {
             state.pause.noteFocusLoss();
+        } else {
+            for (PadInput control : applyPadEvent(controls.pad, event)) {
+                applyPadPress(control, state, player);
+            }
         }
     }
     state.pause.pauseIfFocusStaysLost();
@@ -73,6 +135,11 @@ void handleInput(FrameState& state, Player& player) {
     int dy = 0;
     SDL_GetRelativeMouseState(&dx, &dy);
     state.moveCursor(dx, dy);
+    float right = actionAmount(Action::aimRight) - actionAmount(Action::aimLeft);
+    float up = actionAmount(Action::aimUp) - actionAmount(Action::aimDown);
+    if (right != 0 || up != 0) {
+        state.steerCursor(right, up);
+    }
 }
 
 namespace {

@@ -46,6 +46,9 @@ PictureArea WindowMode::sizeFor(bool full) const {
 
 bool WindowMode::set(bool full) {
     PictureArea size = sizeFor(full);
+    // Setting a mode centres the window and throws away the X events not yet
+    // read: take them in first, so a close request made just before is kept.
+    SDL_PumpEvents();
     SDL_Surface* screen = SDL_SetVideoMode(size.width, size.height, 32, videoFlags(full));
     if (!screen) return false;
     fullScreen = full;

@@ -11,8 +11,6 @@
 
 namespace {
 
-const int flameTextureSlot = 17;
-
 // Uniform names by selector, in slot order; the sampler is set once here.
 struct ProgramLayout {
     const char* names[3];
@@ -84,7 +82,7 @@ void Emitter::linkUniforms() {
     GLuint program = shaders[index];
     glUseProgram(program);
     glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, textures[flameTextureSlot]);
+    glBindTexture(GL_TEXTURE_2D, textures[flameTexture]);
     for (const char* name : layout.names) {
         uniformLocations.push_back(glGetUniformLocation(program, name));
     }
@@ -117,7 +115,7 @@ void Emitter::update(int dt, bool) {
     }
     reportError();
     glUseProgram(shaders[program]);
-    glBindTexture(GL_TEXTURE_2D, textures[flameTextureSlot]);
+    glBindTexture(GL_TEXTURE_2D, textures[flameTexture]);
     glUniform1f(uniformLocations[0], elapsedTime / 1000.0f);
 
     glPushMatrix();

@@ -24,10 +24,6 @@ const float particleCountLimit = 10000;
 // What all curves of all definitions may take together once resampled (4 MB).
 const size_t curveValueBudget = 1000000;
 
-std::string emitterFileName(int number) {
-    return "emitterShade" + toString(static_cast<float>(number)) + ".txt";
-}
-
 // Fields are cut at single blanks: two blanks make an empty field (0), a
 // trailing blank makes none.
 EmitterRow parseRow(const std::string& line) {
@@ -191,6 +187,8 @@ bool valuesFit(const RawDefinition& raw, DataReport& report, size_t& curveValues
 }
 
 }  // namespace
+
+std::string emitterFileName(int number) { return "emitterShade" + toString(static_cast<float>(number)) + ".txt"; }
 
 EmitterTable readEmitterData() {
     EmitterTable table;

@@ -9,10 +9,12 @@ using EmitterSection = std::vector<EmitterRow>;
 using EmitterDefinition = std::vector<EmitterSection>;
 using EmitterTable = std::vector<EmitterDefinition>;
 
-// Every emitterShadeN.txt, read and expanded before main() runs.
+// Every emitterShadeN.txt, read and expanded first thing at start-up.
 extern EmitterTable emitters;
 
 EmitterTable readAndExpandEmitterData();
+// emitterShadeN.txt for N = `number`.
+std::string emitterFileName(int number);
 EmitterTable readEmitterData();
 EmitterSection expandMatrix(const EmitterSection& section);
 

@@ -49,6 +49,10 @@ void uploadGlyph(GLuint texture, const FT_Bitmap& bitmap) {
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    // A glyph that fills its bitmap to the edge would otherwise take in
+    // the opposite edge where it is drawn large.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, static_cast<GLsizei>(bitmap.width),
                  static_cast<GLsizei>(bitmap.rows), 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE,
                  image.empty() ? nullptr : image.data());
@@ -73,17 +77,28 @@ bool openFace(FT_Library library, const std::string& fileName) {
     return true;
 }
 
-// The library stays for the game's lifetime once the face is in use; a
-// failed load gives it back, face included.
+// The library that holds `face`; null when no face is open.
+FT_Library faceLibrary = nullptr;
+
+// Gives back the library of the last font, face included: F11 builds the
+// font again on each switch.
+void releaseFace() {
+    if (faceLibrary) FT_Done_FreeType(faceLibrary);
+    faceLibrary = nullptr;
+    face = nullptr;
+}
+
+// The library stays until the next font is built once the face is in use;
+// a failed load gives it back, face included.
 bool loadFace(const std::string& fileName) {
-    FT_Library library;
-    if (FT_Init_FreeType(&library) != 0) {
+    releaseFace();
+    if (FT_Init_FreeType(&faceLibrary) != 0) {
+        faceLibrary = nullptr;
         std::cout << "Error initializing freetype library" << std::endl;
         return false;
     }
-    if (!openFace(library, fileName)) {
-        FT_Done_FreeType(library);
-        face = nullptr;
+    if (!openFace(faceLibrary, fileName)) {
+        releaseFace();
         return false;
     }
     return true;

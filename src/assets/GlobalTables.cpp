@@ -1,8 +1,6 @@
-// The global tables, defined in one place so that static initialisation
-// builds them in this order, and the emitter files are read before main().
+// The global tables, defined in one place; start-up fills them.
 #include <GL/glew.h>
 
-#include <iostream>  // makes the standard streams usable during this file's initialisation
 #include <vector>
 
 #include "assets/EmitterData.h"
@@ -12,4 +10,4 @@
 NumberTable WEAPONDATA;
 NumberTable SHIPDATA;
 std::vector<GLuint> shaders;
-EmitterTable emitters = readAndExpandEmitterData();
+EmitterTable emitters;

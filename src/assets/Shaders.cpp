@@ -1,5 +1,6 @@
 #include "assets/Shaders.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -47,9 +48,60 @@ std::string logTail(GLuint object, bool isProgram) {
     return text;
 }
 
+bool startsIdentifier(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
+bool insideIdentifier(char c) { return startsIdentifier(c) || std::isdigit(static_cast<unsigned char>(c)); }
+
+// The outputs only the other stage has. The driver crashes linking a pair
+// whose stages use each other's (two files swapped), so such a source never
+// reaches it.
+std::vector<std::string> otherStageOutputs(GLenum stage) {
+    if (stage == GL_VERTEX_SHADER) return {"gl_FragColor", "gl_FragData"};
+    return {"gl_Position"};
+}
+
+struct Mention {
+    std::string name;
+    int line = 0;
+};
+
+// The first of `names` used as an identifier outside comments.
+Mention firstMention(const char* source, const std::vector<std::string>& names) {
+    int line = 1;
+    for (const char* c = source; *c;) {
+        if (c[0] == '/' && c[1] == '/') {
+            while (*c && *c != '\n') ++c;
+        } else if (c[0] == '/' && c[1] == '*') {
+            for (c += 2; *c && !(c[0] == '*' && c[1] == '/'); ++c) line += *c == '\n';
+            if (*c) c += 2;
+        } else if (startsIdentifier(*c)) {
+            const char* start = c;
+            while (insideIdentifier(*c)) ++c;
+            std::string word(start, static_cast<size_t>(c - start));
+            for (const std::string& name : names) {
+                if (word == name) return Mention{name, line};
+            }
+        } else {
+            line += *c == '\n';
+            ++c;
+        }
+    }
+    return Mention{};
+}
+
 // Compiles one stage; a failure is told once, with the file and the log, in
 // place of the info log line.
 bool compile(GLuint shader, const char* source, const std::string& file, const char* label, int program) {
+    GLint stage = 0;
+    glGetShaderiv(shader, GL_SHADER_TYPE, &stage);
+    Mention wrong = firstMention(source, otherStageOutputs(static_cast<GLenum>(stage)));
+    if (!wrong.name.empty()) {
+        const char* owner = stage == GL_VERTEX_SHADER ? "fragment" : "vertex";
+        std::cout << file << " line " << wrong.line << ": " << wrong.name << " belongs in a " << owner
+                  << " shader (are the .vs and .fs files swapped?), so shader program " << program
+                  << " is switched off" << std::endl;
+        DataReport::noteProblem();
+        return false;
+    }
     glShaderSource(shader, 1, &source, nullptr);
     glCompileShader(shader);
     GLint status = GL_FALSE;

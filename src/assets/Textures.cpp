@@ -4,7 +4,7 @@
 
 #include <cstdio>
 #include <iostream>
-#include <string>
+#include <iterator>
 
 #include "assets/DataReport.h"
 
@@ -14,36 +14,40 @@ namespace {
 
 const unsigned spriteFlags = SOIL_FLAG_POWER_OF_TWO | SOIL_FLAG_MIPMAPS | SOIL_FLAG_INVERT_Y;
 const unsigned plainFlags = SOIL_FLAG_INVERT_Y;
-const int dustSlot = 9;
 
-// Slots 0 to 18: the file, its flags and the name its error line shows.
+// Each slot's file, its flags and the name its error line shows. The two
+// panels' error lines have never quoted SOIL's reason.
 struct SlotImage {
     const char* file;
     unsigned flags;
     const char* shownName;
+    bool quoted;
 };
 
 const SlotImage slotImages[] = {
-    {"player.png", spriteFlags, "player.png"},
-    {"mouse.png", spriteFlags, "mouse.png"},
-    {"enemy.png", spriteFlags, "enemy.png"},
-    {"explosion.png", spriteFlags, "explosion.png"},
-    {"laser.png", spriteFlags, "laser.png"},
-    {"bulletDot.png", spriteFlags, "bulletDot.png"},
-    {"fragment.png", spriteFlags, "fragment.png"},
-    {"blast.png", spriteFlags, "blast.png"},
-    {"shockwaveBullet.png", spriteFlags, "shockwaveBullet.png"},
-    {"dust.png", spriteFlags, "dust.png"},
-    {"mars.png", spriteFlags, "mars.png"},
-    {"radar.png", spriteFlags, "radar.png"},
-    {"enemyRadar.png", spriteFlags, "enemyRadar.png"},
-    {"playerRadar.png", spriteFlags, "playerRadar.png"},
-    {"bluestar.png", spriteFlags, "bluestar.png"},
-    {"dotTriad.png", spriteFlags, "dotTriad.png"},
-    {"diamondParticle.png", spriteFlags, "diamondParticle"},
-    {"flame.tga", plainFlags, "flame.tga"},
-    {"wormhole1.tga", plainFlags, "wormhole1.tga"},
+    {"player.png", spriteFlags, "player.png", true},
+    {"mouse.png", spriteFlags, "mouse.png", true},
+    {"enemy.png", spriteFlags, "enemy.png", true},
+    {"explosion.png", spriteFlags, "explosion.png", true},
+    {"laser.png", spriteFlags, "laser.png", true},
+    {"bulletDot.png", spriteFlags, "bulletDot.png", true},
+    {"fragment.png", spriteFlags, "fragment.png", true},
+    {"blast.png", spriteFlags, "blast.png", true},
+    {"shockwaveBullet.png", spriteFlags, "shockwaveBullet.png", true},
+    {"dust.png", spriteFlags, "dust.png", true},
+    {"mars.png", spriteFlags, "mars.png", true},
+    {"radar.png", spriteFlags, "radar.png", true},
+    {"enemyRadar.png", spriteFlags, "enemyRadar.png", true},
+    {"playerRadar.png", spriteFlags, "playerRadar.png", true},
+    {"bluestar.png", spriteFlags, "bluestar.png", true},
+    {"dotTriad.png", spriteFlags, "dotTriad.png", true},
+    {"diamondParticle.png", spriteFlags, "diamondParticle", true},
+    {"flame.tga", plainFlags, "flame.tga", true},
+    {"wormhole1.tga", plainFlags, "wormhole1.tga", true},
+    {"map.png", plainFlags, "map.png", false},
+    {"whiteDot.png", plainFlags, "whiteDot.png", false},
 };
+static_assert(std::size(slotImages) == textureCount, "one image for each texture slot");
 
 // Stores the new texture name in the slot and binds it; 0 when loading failed.
 GLuint loadSlot(int slot, const char* file, unsigned flags) {
@@ -52,27 +56,21 @@ GLuint loadSlot(int slot, const char* file, unsigned flags) {
     return textures[slot];
 }
 
-void loadSpriteSlots() {
-    for (int slot = 0; slot < static_cast<int>(sizeof slotImages / sizeof slotImages[0]); ++slot) {
+void loadSlots() {
+    for (int slot = 0; slot < textureCount; ++slot) {
         const SlotImage& image = slotImages[slot];
         if (loadSlot(slot, image.file, image.flags) == 0) {
-            std::printf("SOIL loading error on %s: '%s'\n", image.shownName, SOIL_last_result());
+            const char* quote = image.quoted ? "'" : "";
+            std::printf("SOIL loading error on %s: %s%s%s\n", image.shownName, quote, SOIL_last_result(), quote);
             std::fflush(stdout);
             DataReport::noteProblem();
             continue;
         }
         // The background scrolls by shifting texture coordinates past 1.
-        if (slot == dustSlot) {
+        if (slot == dustTexture) {
             glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
             glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
         }
-    }
-}
-
-void loadPanelSlot(int slot, const std::string& file) {
-    if (loadSlot(slot, file.c_str(), plainFlags) == 0) {
-        std::cout << "SOIL loading error on " << file << ": " << SOIL_last_result() << std::endl;
-        DataReport::noteProblem();
     }
 }
 
@@ -82,9 +80,7 @@ void loadTextures() {
     glEnable(GL_TEXTURE_2D);
     // SOIL hands over tightly packed rows; an RGB row need not fill 4 bytes.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    loadSpriteSlots();
-    loadPanelSlot(19, "map.png");
-    loadPanelSlot(20, "whiteDot.png");
+    loadSlots();
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     reportError();
     glBindTexture(GL_TEXTURE_2D, 0);

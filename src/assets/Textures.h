@@ -2,9 +2,35 @@
 
 #include <GL/glew.h>
 
-const int textureCount = 21;
+// The texture slots, in the order of the image table in Textures.cpp. Stars
+// and planets name theirs by number in the world files (mars 10, blue star
+// 14, dot triad 15).
+enum TextureSlot {
+    playerTexture,
+    cursorTexture,
+    enemyTexture,
+    explosionTexture,
+    laserTexture,
+    gunShotTexture,
+    fragmentTexture,
+    blastTexture,
+    shockwaveShotTexture,
+    dustTexture,
+    marsTexture,
+    radarTexture,
+    enemyBlipTexture,
+    playerBlipTexture,
+    blueStarTexture,
+    dotTriadTexture,
+    diamondParticleTexture,
+    flameTexture,
+    wormholeTexture,
+    mapTexture,
+    whiteDotTexture,
+    textureCount
+};
 
-// Texture names by fixed slot; 0 where the image failed to load.
+// Texture names by slot; 0 where the image failed to load.
 extern GLuint textures[textureCount];
 
 void loadTextures();

@@ -2,13 +2,14 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "assets/EmitterData.h"
 #include "assets/Textures.h"
 #include "core/Constants.h"
 #include "core/Draw.h"
-#include "core/Platform.h"
+#include "input/Controls.h"
 #include "sound/Sound.h"
 
 namespace {
@@ -77,23 +78,28 @@ void Player::setAngle(float radians) { angle = radians; }
 
 float Player::getAngle() const { return angle * 57.2958f - 90; }
 
-void Player::takeDamage(float amount) { health -= amount; }
+void Player::takeDamage(float amount) {
+    if (shieldTime <= 0) {
+        health -= amount;
+        damageTaken += amount;
+    }
+}
 
 float Player::getHealth() const { return health; }
 
-void Player::turnCW(int dt) {
+void Player::turnCW(int dt, float amount) {
     if (!landed) {
-        angle -= turnRate * dt;
+        angle -= turnRate * dt * amount;
     }
 }
 
-void Player::turnCCW(int dt) {
+void Player::turnCCW(int dt, float amount) {
     if (!landed) {
-        angle += turnRate * dt;
+        angle += turnRate * dt * amount;
     }
 }
 
-void Player::forwardThrust(int dt) {
+void Player::forwardThrust(int dt, float amount) {
     if (launchLock > 0) {
         return;
     }
@@ -104,18 +110,18 @@ void Player::forwardThrust(int dt) {
         launchCharge = 0;
         playSound(SoundEffect::liftOff);
     }
-    velocity.x += std::cos(angle) * forwardAccel * dt;
-    velocity.y += std::sin(angle) * forwardAccel * dt;
+    velocity.x += std::cos(angle) * forwardAccel * dt * amount;
+    velocity.y += std::sin(angle) * forwardAccel * dt * amount;
 }
 
-void Player::reverseThrust(int dt) {
+void Player::reverseThrust(int dt, float amount) {
     if (landed) {
         launchCharge += dt;
         return;
     }
     // Applied once per frame on purpose: reverse is a fine-control brake.
-    velocity.x -= std::cos(angle) * reverseAccel;
-    velocity.y -= std::sin(angle) * reverseAccel;
+    velocity.x -= std::cos(angle) * reverseAccel * amount;
+    velocity.y -= std::sin(angle) * reverseAccel * amount;
 }
 
 void Player::update(int dt) {
@@ -124,19 +130,27 @@ void Player::update(int dt) {
         warpArmed = true;
     }
     clearOfWormholes = true;
+    shieldTime = std::max(0, shieldTime - dt);
+    if (destroyed) {
+        return;
+    }
 
-    if (keyHeld(SDLK_d)) {
-        turnCW(dt);
+    float right = actionAmount(Action::turnRight);
+    float left = actionAmount(Action::turnLeft);
+    float forward = actionAmount(Action::thrust);
+    float reverse = actionAmount(Action::reverse);
+    if (right > 0) {
+        turnCW(dt, right);
     }
-    if (keyHeld(SDLK_a)) {
-        turnCCW(dt);
+    if (left > 0) {
+        turnCCW(dt, left);
     }
-    if (keyHeld(SDLK_w)) {
-        thrustLevel = 1.0f;
-        forwardThrust(dt);
-    } else if (keyHeld(SDLK_s)) {
+    if (forward > 0) {
+        thrustLevel = forward;
+        forwardThrust(dt, forward);
+    } else if (reverse > 0) {
         thrustLevel = 0.0f;
-        reverseThrust(dt);
+        reverseThrust(dt, reverse);
     } else {
         thrustLevel = 0.0f;
     }
@@ -154,17 +168,23 @@ void Player::update(int dt) {
 }
 
 void Player::drawTrail(int dt) {
+    if (destroyed) {
+        return;
+    }
     exhaust.updateValue(thrustLevel, 1);
     exhaust.update(dt, position, getAngle() + 180, true);
     trail.draw(position);
 }
 
 void Player::draw() {
+    if (destroyed) {
+        return;
+    }
     glPushMatrix();
     reportError();
     glTranslatef(position.x, position.y, 0);
     glRotatef(getAngle(), 0, 0, 1);
-    glBindTexture(GL_TEXTURE_2D, textures[0]);
+    glBindTexture(GL_TEXTURE_2D, textures[playerTexture]);
     reportError();
     drawSquare(getRadius());
     glBindTexture(GL_TEXTURE_2D, 0);

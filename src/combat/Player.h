@@ -26,11 +26,14 @@ public:
     void takeDamage(float amount);
     float getHealth() const;
 
-    void turnCW(int dt);
-    void turnCCW(int dt);
-    void forwardThrust(int dt);
-    void reverseThrust(int dt);
+    // Each takes the share of a whole step the pilot asks for: a key gives 1,
+    // a stick how far it is pushed.
+    void turnCW(int dt, float amount = 1);
+    void turnCCW(int dt, float amount = 1);
+    void forwardThrust(int dt, float amount = 1);
+    void reverseThrust(int dt, float amount = 1);
 
+    // Steers by the turn and thrust actions (input/Controls.h), then moves.
     void update(int dt);
     void drawTrail(int dt);
     void draw();
@@ -56,4 +59,12 @@ public:
     Emitter exhaust;
     int world = 0;
     Trail trail;
+    // Blown up and waiting for a new ship: not drawn, deaf to the keys, not rammed.
+    bool destroyed = false;
+    // Milliseconds left in which damage does nothing.
+    int shieldTime = 0;
+    // Whether the last touch-down on a planet was slow enough not to crash.
+    bool gentleTouchDown = false;
+    // All the damage the ship has taken: the screen shows a hit when it grows.
+    float damageTaken = 0;
 };

@@ -15,12 +15,20 @@
 namespace {
 
 const int laserWeapon = 1;
-const int laserSprite = 4;
+
+// Whole game units, as the dead zone counts them. Far past the world (or NaN)
+// is held at a bound that int can take, and their difference too.
+int wholeUnits(float coordinate) {
+    const float bound = 1e9f;
+    if (!(coordinate > -bound)) return -static_cast<int>(bound);
+    if (!(coordinate < bound)) return static_cast<int>(bound);
+    return static_cast<int>(coordinate);
+}
 
 // Too close to the ship's centre to give a sensible aim.
 bool insideDeadZone(point from, point to) {
-    int dx = static_cast<int>(from.x) - static_cast<int>(to.x);
-    int dy = static_cast<int>(from.y) - static_cast<int>(to.y);
+    int dx = wholeUnits(from.x) - wholeUnits(to.x);
+    int dy = wholeUnits(from.y) - wholeUnits(to.y);
     return std::abs(dx) <= DEADZONE && std::abs(dy) <= DEADZONE;
 }
 
@@ -74,7 +82,7 @@ void drawBeam(point start, point end, point direction) {
     glTranslatef(start.x, start.y, 0);
     float length = pointDistance(end, start);
     float degrees = (std::atan2(direction.y, direction.x) - 1.57f) * 57.2958f;
-    glBindTexture(GL_TEXTURE_2D, textures[laserSprite]);
+    glBindTexture(GL_TEXTURE_2D, textures[laserTexture]);
     glRotatef(degrees, 0, 0, 1);
     // The whole beam samples the texture's middle row.
     glBegin(GL_QUADS);
@@ -108,6 +116,9 @@ void fireLaser(point start, WorldState& world, point target, int dt) {
 }  // namespace
 
 void Player::shoot(unsigned now, WorldState& currentWorld, point target, int dt) {
+    if (destroyed) {
+        return;
+    }
     int number = weapon + weaponOffset;
     if (number > maxWeapons) {
         std::cout << "Error, weapon number exceeded" << std::endl;

@@ -18,8 +18,6 @@
 
 namespace {
 
-const int gunSprite = 5;
-const int shockwaveSprite = 8;
 const float shotHalfSize = 20;
 
 // Flips a velocity component at the edge and puts the shot back inside, as if
@@ -112,13 +110,13 @@ bool Projectile::update(int dt, WorldState& world, int now, const ShipGrid& ship
         if (expired || handleCollision(previous, ships)) {
             return false;
         }
-        drawShot(sprites, position, theta, gunSprite);
+        drawShot(sprites, position, theta, gunShotTexture);
     } else if (weapon == 2) {
         if (expired || handleCollision(previous, ships)) {
             startShockwave(position, world, now);
             return false;
         }
-        drawShot(sprites, position, theta, shockwaveSprite);
+        drawShot(sprites, position, theta, shockwaveShotTexture);
     }
     lifetime -= dt;
     return true;

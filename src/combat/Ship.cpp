@@ -4,10 +4,13 @@
 #include <cstddef>
 
 #include "assets/Tables.h"
+#include "assets/Textures.h"
 #include "combat/Player.h"
 #include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Geometry.h"
+#include "core/SpriteBatch.h"
+#include "core/VisibleArea.h"
 #include "sound/Sound.h"
 #include "world/WorldState.h"
 
@@ -18,6 +21,9 @@ const int flee = 2;
 const int keepRange = 3;
 const float preferredRange = 500;
 const float rangeBand = 0.2f * preferredRange;
+const float spriteHalfSize = 40;
+// The sprite turns by the heading times this, not quite 180 / pi.
+const float spriteDegreesPerRadian = 57.32f;
 const float ramDistance = 50;
 
 // A cell of the ship table; a type or column the table lacks reads as 0, which
@@ -74,18 +80,21 @@ Ship::Ship(point start, int type)
       topSpeed(shipStat(type, 2)),
       health(shipStat(type, 3)),
       ramDamage(shipStat(type, 4)),
-      trail(40, start, 20, 10.0f, 1.0f, 0.0f, 0.0f) {}
+      trail(40, start, 20, 10.0f, 1.0f, 0.0f, 0.0f),
+      type(type) {}
 
 bool Ship::update(int dt, WorldState& world, Player* player) {
     if (health <= 0) {
         standardExplosion(position, world);
+        world.noteLoss(*this, LossCause::destroyed);
         return false;
     }
     point target = player->position;
     float distance = pointDistance(target, position);
-    if (distance < ramDistance) {
+    if (distance < ramDistance && !player->destroyed) {
         player->takeDamage(ramDamage);
         playSound(SoundEffect::ram);
+        world.noteLoss(*this, LossCause::rammed);
         return false;
     }
 
@@ -137,6 +146,14 @@ void Ship::addVelocity(point v) {
     velocity.y += v.y;
 }
 
+void Ship::addSprite(SpriteBatch& batch) const {
+    if (visibleArea.showsSquare(position, spriteHalfSize)) {
+        batch.add(textures[enemyTexture], position, spriteHalfSize, theta * spriteDegreesPerRadian);
+    }
+}
+
 float Ship::getTheta() const { return theta; }
 
 void Ship::calcTheta() { theta = std::atan2(velocity.y, velocity.x) - 1.57f; }
+
+bool Ship::drifts() const { return ai != chase && ai != flee && ai != keepRange; }

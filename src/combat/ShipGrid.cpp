@@ -45,12 +45,15 @@ ShipGrid::ShipGrid(std::list<Ship>& shipList) : ships(shipList) {
 // The cells under the path's box grown by the hit radius hold every ship the
 // full test could find; each is then given exactly that test.
 Ship* ShipGrid::nearestOnSegment(point from, point to) const {
+    // A path with no finite end has no cells: NaN must not reach cellIndex.
+    if (!(std::isfinite(from.x) && std::isfinite(from.y) && std::isfinite(to.x) && std::isfinite(to.y))) {
+        return nearestShipOnSegment(from, to, ships);
+    }
     std::int64_t left = cellIndex(std::min(from.x, to.x) - collisionRadius);
     std::int64_t right = cellIndex(std::max(from.x, to.x) + collisionRadius);
     std::int64_t bottom = cellIndex(std::min(from.y, to.y) - collisionRadius);
     std::int64_t top = cellIndex(std::max(from.y, to.y) + collisionRadius);
-    if ((right - left + 1) * (top - bottom + 1) > mostCellsVisited ||
-        !(std::isfinite(from.x) && std::isfinite(from.y) && std::isfinite(to.x) && std::isfinite(to.y))) {
+    if ((right - left + 1) * (top - bottom + 1) > mostCellsVisited) {
         return nearestShipOnSegment(from, to, ships);
     }
     const Entry* nearest = nullptr;

@@ -6,10 +6,6 @@
 #include "core/Draw.h"
 #include "core/VisibleArea.h"
 
-namespace {
-const int explosionSprite = 3;
-}
-
 TExplosion::TExplosion(int createdAt, int lifetime, point centre)
     : created(createdAt), duration(lifetime), position(centre), size(50.0f) {}
 
@@ -27,11 +23,11 @@ void TExplosion::execute(int now, WorldState&) {
     glTranslatef(position.x, position.y, 0);
     glPushMatrix();
     glRotatef(static_cast<float>(forwardTurn), 0, 0, 1);
-    glBindTexture(GL_TEXTURE_2D, textures[explosionSprite]);
+    glBindTexture(GL_TEXTURE_2D, textures[explosionTexture]);
     drawSquare(halfSize);
     glPopMatrix();
     glRotatef(static_cast<float>(backwardTurn), 0, 0, 1);
-    glBindTexture(GL_TEXTURE_2D, textures[explosionSprite]);
+    glBindTexture(GL_TEXTURE_2D, textures[explosionTexture]);
     drawSquare(halfSize);
     glBindTexture(GL_TEXTURE_2D, 0);
     glPopMatrix();

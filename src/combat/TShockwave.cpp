@@ -12,10 +12,6 @@
 #include "core/VisibleArea.h"
 #include "world/WorldState.h"
 
-namespace {
-const int blastSprite = 7;
-}
-
 TShockwave::TShockwave(int radiusScale, int createdAt, int lifetime, point centre)
     : maxRadius(radiusScale),
       created(createdAt),
@@ -29,7 +25,7 @@ void TShockwave::drawRing(float radius) const {
     glTranslatef(position.x, position.y, 0);
     glPushMatrix();
     glRotatef(static_cast<float>(spin), 0, 0, 1);
-    glBindTexture(GL_TEXTURE_2D, textures[blastSprite]);
+    glBindTexture(GL_TEXTURE_2D, textures[blastTexture]);
     drawSquare(radius);
     glPopMatrix();
     glBindTexture(GL_TEXTURE_2D, 0);

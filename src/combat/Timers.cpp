@@ -5,6 +5,11 @@
 #include "sound/Sound.h"
 #include "world/WorldState.h"
 
+namespace {
+const int largeBlastMs = 2500;
+const float largeBlastSize = 300;
+}  // namespace
+
 void standardExplosion(point position, WorldState& world, int now) {
     auto explosion = std::make_unique<TExplosion>(now, 1000, position);
     explosion->startTime = 0;
@@ -15,6 +20,14 @@ void standardExplosion(point position, WorldState& world, int now) {
 
 void standardExplosion(point position, WorldState& world) {
     standardExplosion(position, world, static_cast<int>(ticks()));
+}
+
+void largeExplosion(point position, WorldState& world, int now) {
+    auto blast = std::make_unique<TExplosion>(now, largeBlastMs, position);
+    blast->size = largeBlastSize;
+    blast->endTime = now + largeBlastMs;
+    world.timers.push_back(std::move(blast));
+    standardExplosion(position, world, now);
 }
 
 void addTimer(std::unique_ptr<TimerBase> event, WorldState& world) {

@@ -11,6 +11,8 @@ class WorldState;
 void standardExplosion(point position, WorldState& world, int now);
 // The same, timed by the current tick count.
 void standardExplosion(point position, WorldState& world);
+// A ship's end: a long, wide burst over a standard explosion.
+void largeExplosion(point position, WorldState& world, int now);
 // Lists an event by its start time (start time 0 goes to the front).
 void addTimer(std::unique_ptr<TimerBase> event, WorldState& world);
 // Runs the world's due events and deletes the expired ones.

@@ -3,14 +3,22 @@
 #include <cstdlib>
 
 namespace {
+Uint8 heldKeys[SDLK_LAST] = {};
 const Uint8* heldKeysOverride = nullptr;
 const Uint32* ticksOverride = nullptr;
 Uint32 pausedTime = 0;
 }  // namespace
 
 bool keyHeld(SDLKey key) {
-    const Uint8* keys = heldKeysOverride ? heldKeysOverride : SDL_GetKeyState(nullptr);
+    const Uint8* keys = heldKeysOverride ? heldKeysOverride : heldKeys;
     return keys[key] != 0;
+}
+
+void setKeyHeld(SDLKey key, bool held) { heldKeys[key] = held; }
+
+bool mouseButtonHeld(int button) {
+    return !heldKeysOverride && button >= 1 && button <= 8 &&
+           (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON(button)) != 0;
 }
 
 int initWindowingLibrary(Uint32 flags) {

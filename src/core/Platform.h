@@ -2,9 +2,13 @@
 
 #include <SDL/SDL.h>
 
-// The held-key array and the tick count, read through here so tests can
-// substitute their own without changing what the game does.
+// The held keys and mouse buttons and the tick count, read through here so
+// tests can substitute their own without changing what the game does. Keys
+// are held as the game's own key events noted them (input/Controls.h), by
+// their place on the keyboard.
 bool keyHeld(SDLKey key);
+void setKeyHeld(SDLKey key, bool held);
+bool mouseButtonHeld(int button);
 // SDL_Init, tried again a few times: a busy X server now and then refuses a
 // connection that succeeds a moment later.
 int initWindowingLibrary(Uint32 flags);
@@ -13,7 +17,8 @@ int initWindowingLibrary(Uint32 flags);
 Uint32 ticks();
 void addPausedTime(Uint32 ms);
 
-// Tests only: a 323-entry array indexed by SDLKey, or nullptr for the real keyboard.
+// Tests only: a 323-entry array indexed by SDLKey, or nullptr for the real
+// keyboard; with one, no mouse button is held.
 void setHeldKeysForTesting(const Uint8* keys);
 // Tests only: a fixed tick count, or nullptr for the real clock.
 void setTicksForTesting(const Uint32* now);

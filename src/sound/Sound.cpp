@@ -26,9 +26,21 @@ void finishSoundFrame(point listener, float thrustLevel) {
     }
 }
 
+void playInterfaceSound(SoundEffect effect) {
+    if (active) {
+        active->playNow(effect);
+    }
+}
+
 void toggleMute() {
     if (active) {
         active->toggleMute();
+    }
+}
+
+void setSoundVolume(int percent) {
+    if (active) {
+        active->masterVolume = percent / 100.0f;
     }
 }
 

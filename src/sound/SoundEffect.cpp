@@ -1,9 +1,11 @@
 #include "sound/SoundEffect.h"
 
+#include <iterator>
+
 namespace {
 // Same order as SoundEffect. Gaps keep bursts of one event (a ship inside a
 // star explodes every frame) from stacking into a roar.
-const SoundFile files[soundEffectCount] = {
+const SoundFile files[] = {
     {"sounds/engine.wav", true, 1, 0},
     {"sounds/laser.wav", true, 1, 0},
     {"sounds/gunShot.wav", false, 4, 0},
@@ -15,7 +17,15 @@ const SoundFile files[soundEffectCount] = {
     {"sounds/liftOff.wav", false, 1, 0},
     {"sounds/wormholeJump.wav", false, 1, 0},
     {"sounds/ram.wav", false, 3, 60},
+    {"sounds/shipDestroyed.wav", false, 1, 0, true},
+    {"sounds/worldCleared.wav", false, 1, 0, true},
+    {"sounds/respawn.wav", false, 1, 0, true},
+    {"sounds/repair.wav", false, 1, 0, true},
+    {"sounds/victory.wav", false, 1, 0, true},
+    {"sounds/menuMove.wav", false, 2, 30, true},
+    {"sounds/menuSelect.wav", false, 1, 0, true},
 };
+static_assert(std::size(files) == soundEffectCount, "one file for each sound");
 }  // namespace
 
 const SoundFile& soundFile(SoundEffect effect) { return files[static_cast<int>(effect)]; }

@@ -14,8 +14,16 @@ enum class SoundEffect {
     liftOff,
     wormholeJump,
     ram,
+    shipDestroyed,
+    worldCleared,
+    respawn,
+    repair,
+    victory,
+    menuMove,
+    menuSelect,
+    count  // not a sound: how many there are
 };
-const int soundEffectCount = 11;
+const int soundEffectCount = static_cast<int>(SoundEffect::count);
 
 // How one sound is stored and how often it may sound.
 struct SoundFile {
@@ -23,6 +31,9 @@ struct SoundFile {
     bool loops;
     int atOnce;       // instances that may sound together
     int minGapMs;     // least time between two starts
+    // Came with the campaign: a data set without the file plays silently,
+    // with no line about it.
+    bool optional = false;
 };
 
 const SoundFile& soundFile(SoundEffect effect);

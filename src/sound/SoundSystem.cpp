@@ -7,20 +7,25 @@
 #include <iostream>
 
 #include "core/Platform.h"
+#include "sound/SoundFiles.h"
 
 namespace {
 const int sampleRate = 22050;
 const int bufferSamples = 512;  // about 23 ms
 const int loopFadeInMs = 30;
 const int loopFadeOutMs = 120;
+// Each channel plays at this share of its volume: 12 dB of room for the
+// mixer's sum, which the limiter then brings back up.
+const float channelShare = 0.25f;
 
-Mix_Chunk* loadSound(const char* fileName) {
-    Mix_Chunk* chunk = Mix_LoadWAV(fileName);
-    if (!chunk) {
-        std::cout << "Sound file " << fileName << " could not be read (" << Mix_GetError()
-                  << "), that sound stays silent" << std::endl;
-    }
-    return chunk;
+void limitMix(void* limiter, Uint8* stream, int bytes) {
+    static_cast<Limiter*>(limiter)->process(reinterpret_cast<Sint16*>(stream), bytes / 2);
+}
+
+// Only checked samples reach the mixer: SDL's own WAV reader trusts the header.
+Mix_Chunk* loadSound(const SoundFile& file) {
+    WavSound sound;
+    return readSoundFile(file, sound) ? mixerChunk(sound) : nullptr;
 }
 
 // Opening the device probes the drivers, and ALSA prints lines of its own
@@ -48,6 +53,7 @@ bool openAudioQuietly() {
 
 SoundSystem::SoundSystem(const SoundSettings& settings)
     : masterVolume(settings.volume / 100.0f),
+      channelGain(masterVolume),
       chunks(soundEffectCount, nullptr),
       firstChannel(soundEffectCount, 0),
       lastStart(soundEffectCount, 0) {
@@ -56,6 +62,16 @@ SoundSystem::SoundSystem(const SoundSettings& settings)
         return;
     }
     open = true;
+    int rate = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    // The limiter reads the samples as the mixer makes them; a device that
+    // asked for another format plays without it, at the old volumes.
+    if (Mix_QuerySpec(&rate, &format, &channels) && format == AUDIO_S16SYS) {
+        limiter = std::make_unique<Limiter>(masterVolume / channelShare, channels, rate);
+        channelGain = channelShare;
+        Mix_SetPostMix(limitMix, limiter.get());
+    }
     loadSounds();
 }
 
@@ -64,6 +80,7 @@ SoundSystem::~SoundSystem() {
         return;
     }
     Mix_HaltChannel(-1);
+    Mix_SetPostMix(nullptr, nullptr);
     for (Mix_Chunk* chunk : chunks) {
         Mix_FreeChunk(chunk);
     }
@@ -81,7 +98,7 @@ void SoundSystem::loadSounds() {
     for (int i = 0; i < soundEffectCount; ++i) {
         const SoundFile& file = soundFile(static_cast<SoundEffect>(i));
         Mix_GroupChannels(firstChannel[i], firstChannel[i] + file.atOnce - 1, i);
-        chunks[i] = loadSound(file.fileName);
+        chunks[i] = loadSound(file);
     }
 }
 
@@ -142,6 +159,12 @@ void SoundSystem::keepLoop(SoundEffect effect, float level) {
     }
 }
 
+void SoundSystem::playNow(SoundEffect effect) {
+    if (open && !muted) {
+        start(SoundStart{effect, SoundPlacement{1, 0}}, ticks());
+    }
+}
+
 void SoundSystem::toggleMute() {
     muted = !muted;
     if (muted && open) {
@@ -155,6 +178,12 @@ void SoundSystem::pause(bool paused) {
     }
     if (paused) {
         Mix_Pause(-1);
+        // The loops are not held: keys let go while paused must not bring
+        // them back on resume, even for a fade-out. Still held, they fade in
+        // again with the first running frame.
+        for (SoundEffect loop : {SoundEffect::engine, SoundEffect::laser}) {
+            Mix_HaltChannel(firstChannel[static_cast<int>(loop)]);
+        }
     } else {
         Mix_Resume(-1);
     }
@@ -173,5 +202,5 @@ int SoundSystem::playing(SoundEffect effect) const {
 }
 
 int SoundSystem::mixVolume(float volume) const {
-    return static_cast<int>(MIX_MAX_VOLUME * volume * masterVolume + 0.5f);
+    return static_cast<int>(MIX_MAX_VOLUME * volume * channelGain + 0.5f);
 }

@@ -2,8 +2,10 @@
 
 #include <SDL/SDL_mixer.h>
 
+#include <memory>
 #include <vector>
 
+#include "sound/Limiter.h"
 #include "sound/SoundEffect.h"
 #include "sound/SoundRules.h"
 #include "sound/SoundSettings.h"
@@ -26,6 +28,9 @@ public:
     // Starts this frame's sounds around the listener and sets the loops: the
     // engine at the thrust level, the laser if it was requested this frame.
     void finishFrame(point listener, float thrustLevel);
+    // Starts a sound of the interface at once, centred, even while the game
+    // is paused: menus answer between frames of the world.
+    void playNow(SoundEffect effect);
     void toggleMute();
     void pause(bool paused);
     // Instances of a sound sounding now.
@@ -34,6 +39,10 @@ public:
     bool open = false;
     bool muted = false;
     float masterVolume;
+    // What a channel's volume is multiplied by: the master volume, or its
+    // share when the limiter applies the master volume to the sum.
+    float channelGain;
+    std::unique_ptr<Limiter> limiter;
     std::vector<Mix_Chunk*> chunks;
     std::vector<int> firstChannel;
     std::vector<Uint32> lastStart;

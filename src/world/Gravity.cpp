@@ -5,7 +5,8 @@
 #include "core/Constants.h"
 
 namespace {
-// 4/3 x pi, with 3.14 standing for pi as everywhere else in the game.
+// 4/3 x pi, with 3.14 standing for pi as the planets' turns have it (sprites
+// turn by the true pi).
 const double volumeFactor = 4.1866666666666665;
 }  // namespace
 

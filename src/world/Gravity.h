@@ -6,8 +6,7 @@
 #include "core/Geometry.h"
 #include "core/point.h"
 #include "world/ListPass.h"
-
-class WorldState;
+#include "world/WorldState.h"
 
 // How far a body of this radius and density pulls.
 float gravityReach(float radius, float density);
@@ -28,6 +27,7 @@ void swallowOrPull(std::list<Body>& items, WorldState& world, point centre, floa
         float d = pointDistance(centre, item.position);
         if (d <= radius) {
             standardExplosion(item.position, world);
+            world.noteLoss(item, LossCause::fell);
             return false;
         }
         if (d <= reach) {

@@ -55,6 +55,10 @@ void Planet::update(WorldState& world, Player* player, int frameTime, point star
     advance(frameTime, starPosition);
     swallowOrPull(world.projectiles, world, position, radius, density, frameTime);
     swallowOrPull(world.ships, world, position, radius, density, frameTime);
+    if (player->destroyed) {
+        drawIfVisible();
+        return;
+    }
 
     float d = pointDistance(position, player->position);
     float surface = player->getRadius() + radius;
@@ -97,6 +101,7 @@ void Planet::actOnFreePlayer(WorldState& world, Player& player, float d, float s
     }
     landingAngle = std::atan2(player.position.y - position.y, player.position.x - position.x);
     float impact = pointDistance(player.getVelocity(), velocity);
+    player.gentleTouchDown = impact < crashSpeed;
     if (impact < crashSpeed) {
         player.setLanded();
         playSound(SoundEffect::touchDown);

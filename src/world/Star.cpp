@@ -42,6 +42,9 @@ void Star::update(WorldState& world, Player* player, int frameTime) {
 // The player is never removed: it burns every frame it stays inside, and the
 // pull has no inner limit, so it keeps falling toward the centre.
 void Star::burnAndPullPlayer(WorldState& world, Player& player, int frameTime) {
+    if (player.destroyed) {
+        return;
+    }
     float d = pointDistance(position, player.position);
     if (d <= radius) {
         standardExplosion(player.position, world);

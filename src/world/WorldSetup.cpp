@@ -14,9 +14,6 @@
 #include "world/Universe.h"
 
 namespace {
-const char* const starFile = "stardata.txt";
-const char* const planetFile = "planetdata.txt";
-const char* const wormholeFile = "wormholedata.txt";
 const int starColumns = 7;
 const int planetColumns = 9;
 const int wormholeColumns = 8;
@@ -42,9 +39,9 @@ struct WorldTables {
     WorldTable wormholes;
 };
 
-bool readWorldTable(const char* file, int columns, WorldTable& table, DataReport& report,
+bool readWorldTable(const std::string& file, int columns, WorldTable& table, DataReport& report,
                     const char* failure) {
-    if (readData(file, columns, table.rows, table.names, table.lines, report)) {
+    if (readData(file.c_str(), columns, table.rows, table.names, table.lines, report)) {
         return true;
     }
     std::cout << failure << std::endl;
@@ -120,21 +117,27 @@ size_t worldCountAfterLoading(const Universe& universe, const WorldTables& table
 }
 
 // A wormhole draws its swirl through a selector 1 definition; a flame there
-// would set a uniform the flame program lacks every frame. A missing effect
-// only switches the swirl off, said once per effect.
+// would set a uniform the flame program lacks every frame. Entry 0 is the
+// engine flame, so a row naming it is wrong; any other entry that is no
+// swirl is its own file's fault, and only that swirl is switched off. A
+// missing or refused effect is said once per effect.
 void checkWormholeEffect(float index, int line, DataReport& report, std::set<float>& reported) {
     if (!report.check(line, "effect index", index, 0, highestEffect)) {
         return;
     }
     size_t entry = static_cast<size_t>(index);
-    std::string missing = missingEffect(entry);
-    if (!missing.empty()) {
-        if (reported.insert(index).second) {
-            std::cout << missing << std::endl;
-            DataReport::noteProblem();
+    std::string problem = missingEffect(entry);
+    if (problem.empty() && !emitters[entry].empty() && effectDefinition(entry, swirlSelector).empty()) {
+        if (entry == 0) {
+            report.fail(line, "effect index 0 names a flame, not a wormhole swirl");
+            return;
         }
-    } else if (!emitters[entry].empty() && effectDefinition(entry, swirlSelector).empty()) {
-        report.fail(line, "effect index " + describe(index) + " names a flame, not a wormhole swirl");
+        problem = emitterFileName(static_cast<int>(entry)) +
+                  ": a wormhole swirl needs shader selector 1; effect disabled";
+    }
+    if (!problem.empty() && reported.insert(index).second) {
+        std::cout << problem << std::endl;
+        DataReport::noteProblem();
     }
 }
 
@@ -192,19 +195,19 @@ void buildWormholes(Universe& universe, const WorldTables& tables) {
 
 // Every row is checked before anything is built, so a bad file leaves the
 // universe as it was.
-bool initializeStars(Universe& universe) {
+bool initializeStars(Universe& universe, const WorldFiles& files) {
     std::cout << "Loading star and planet data" << std::endl;
     WorldTables tables;
-    DataReport stars(starFile);
-    DataReport planets(planetFile);
-    DataReport wormholes(wormholeFile);
-    bool read = readWorldTable(starFile, starColumns, tables.stars, stars, "Stardata read failure");
+    DataReport stars(files.stars);
+    DataReport planets(files.planets);
+    DataReport wormholes(files.wormholes);
+    bool read = readWorldTable(files.stars, starColumns, tables.stars, stars, "Stardata read failure");
     if (read || checkingEverything()) {
-        read = readWorldTable(planetFile, planetColumns, tables.planets, planets, "planetdata read failure") &&
+        read = readWorldTable(files.planets, planetColumns, tables.planets, planets, "planetdata read failure") &&
                read;
     }
     if (read || checkingEverything()) {
-        read = readWorldTable(wormholeFile, wormholeColumns, tables.wormholes, wormholes,
+        read = readWorldTable(files.wormholes, wormholeColumns, tables.wormholes, wormholes,
                               "wormhole read failure") &&
                read;
     }

@@ -1,13 +1,35 @@
 #include "world/WorldStep.h"
 
+#include <GL/glew.h>
+
 #include <cstdint>
 
-#include "app/Hud.h"
+#include "combat/Player.h"
 #include "combat/ShipGrid.h"
+#include "combat/Timers.h"
 #include "core/SpriteBatch.h"
 #include "world/ListPass.h"
 #include "world/Universe.h"
 #include "world/WorldState.h"
+
+void stepWorld(Universe& universe, Player& player, int frameTime, int clockTime) {
+    universe.currentWorld().beginStep();
+    glColor4f(1, 0, 0, 1);
+    // Swirls, shots, trails, explosions and shockwaves add their light, so
+    // where they overlap they glow brighter rather than hide each other.
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    processWormholes(universe, clockTime);
+    processProjectiles(universe.currentWorld(), frameTime, clockTime);
+    player.drawTrail(frameTime);
+    runTimer(clockTime, universe.currentWorld());
+
+    // The ship, the enemies with their trails and the planets cover what lies
+    // behind them, by their alpha; each star adds its light after its planets.
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    player.draw();
+    processShips(universe.currentWorld(), &player, frameTime);
+    processStars(universe.currentWorld(), &player, frameTime);
+}
 
 // No ship moves or leaves while the shots fly, so one grid serves them all;
 // nothing else draws in this pass, so the shots are drawn together after it.
@@ -39,7 +61,7 @@ void processShips(WorldState& world, Player* player, int frameTime) {
             bodies.flush();
         }
         ship.trail.draw(ship.position);
-        addEnemy(bodies, ship.position, ship.getTheta());
+        ship.addSprite(bodies);
         return true;
     });
     bodies.flush();

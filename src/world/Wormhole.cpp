@@ -28,11 +28,14 @@ Wormhole::Wormhole(int sourceWorld, point position, float captureRadius, int des
 // The effect is advanced by the whole clock time: the world step puts its
 // clock back afterwards, so every frame it is drawn at the clock time itself.
 void Wormhole::update(Universe& universe, int& clockTime) {
+    if (open) {
+        stillClock = clockTime;
+    }
     effect.updateValue(captureRadius, radiusSlot);
-    effect.update(clockTime, position, 0.0f, true);
+    effect.update(stillClock, position, 0.0f, true);
 
     Player& player = *universe.player;
-    if (pointDistance(player.position, position) > captureRadius) {
+    if (!open || pointDistance(player.position, position) > captureRadius) {
         return;
     }
     // Holding the player keeps it disarmed until it has spent a whole frame

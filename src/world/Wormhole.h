@@ -5,7 +5,8 @@
 
 class Universe;
 
-// A circle that carries the player, once per visit, to a point of another world.
+// A circle that carries the player, once per visit, to a point of another world;
+// a closed one carries nobody and its swirl stands still.
 class Wormhole {
 public:
     Wormhole(int sourceWorld, point position, float captureRadius, int destinationWorld,
@@ -19,4 +20,7 @@ public:
     int destinationWorld;
     point exitPoint;
     Emitter effect;
+    bool open = true;
+    // The clock the swirl was last drawn at while open.
+    int stillClock = 0;
 };

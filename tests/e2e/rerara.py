@@ -32,13 +32,17 @@ class Game:
     """The game running in a scratch copy of data/, with its output captured;
     or, given a command (an installed game), that command in an empty folder."""
 
-    def __init__(self, remove=(), replace=None, env=None, args=(), command=None):
+    def __init__(self, remove=(), replace=None, env=None, args=(), command=None, free_flight=True):
         self.dir = tempfile.mkdtemp(prefix="rerara-e2e-")
         if not command:
             shutil.copytree(DATA, self.dir, dirs_exist_ok=True)
-            command = [os.path.abspath(BINARY), *args]
+            # Free flight at once, as the tests of the classic game expect,
+            # unless the test is about the title and the campaign.
+            flight = ["--free-flight"] if free_flight and not {"--check", "--help"} & set(args) else []
+            command = [os.path.abspath(BINARY), *flight, *args]
         for name in remove:
-            os.remove(os.path.join(self.dir, name))
+            path = os.path.join(self.dir, name)
+            shutil.rmtree(path) if os.path.isdir(path) else os.remove(path)
         for name, text in (replace or {}).items():
             with open(os.path.join(self.dir, name), "w") as f:
                 f.write(text)

@@ -22,7 +22,8 @@ class Check(unittest.TestCase):
             self.assertEqual(game.lines()[-1], "Data check: 0 problems and 0 warnings; the game would start")
 
     def test_broken_copy_names_every_problem_by_file_and_line(self):
-        with Game(replace=BROKEN, remove=["emitterShade1.txt"], args=["--check"]) as game:
+        # Without the campaign, whose enemy types the broken ship table lacks.
+        with Game(replace=BROKEN, remove=["emitterShade1.txt", "campaign"], args=["--check"]) as game:
             self.assertEqual(game.wait_exit(60), 1, game.output())
             lines = game.lines()
             for expected in [
@@ -34,6 +35,19 @@ class Check(unittest.TestCase):
                 self.assertIn(expected, lines)
             self.assertTrue(any(l.startswith("shader2.fs does not compile") for l in lines), game.output())
             self.assertEqual(lines[-1], "Data check: 5 problems and 1 warning; the game would stop at start-up")
+
+    def test_sounds_and_settings_are_named_as_the_game_names_them(self):
+        with Game(replace={"sounds/gunShot.wav": "no sound in here\n", "settings.txt": "volume loud\n"},
+                  remove=["sounds/laser.wav"], args=["--check"]) as game:
+            self.assertEqual(game.wait_exit(60), 0, game.output())
+            lines = game.lines()
+            for expected in [
+                    "settings.txt line 1: volume must be a whole number from 0 to 100, using 100",
+                    "Sound file sounds/laser.wav could not be read (Couldn't open sounds/laser.wav), "
+                    "that sound stays silent",
+                    "Sound file sounds/gunShot.wav could not be read (not a RIFF WAVE file), that sound stays silent"]:
+                self.assertIn(expected, lines)
+            self.assertEqual(lines[-1], "Data check: 3 problems and 0 warnings; the game would start")
 
     def test_without_a_display_it_says_what_was_not_checked(self):
         os.environ["SAVED_DISPLAY"] = os.environ.get("DISPLAY", "")

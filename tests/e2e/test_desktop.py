@@ -1,5 +1,6 @@
 """The game on the player's desktop: pause, window modes, screenshots, --help."""
 
+import ctypes
 import math
 import os
 import subprocess
@@ -32,6 +33,26 @@ def planet_centre(image):
     band = image.convert("RGB").crop((200, 0, 1080, 200)).getdata()
     spots = [(i % 880, i // 880) for i, (r, g, b) in enumerate(band) if r > 40 and 0.3 * r < g < 0.75 * r and b < 0.5 * r]
     return [sum(axis) / len(spots) for axis in zip(*spots)]
+
+
+def request_close(window):
+    """WM_DELETE_WINDOW, as a desktop's close button sends it. The sender waits
+    until the server has it (XSync): one that hangs up straight after flushing
+    now and then loses it, which looks just like a game ignoring the close."""
+    fields = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+              ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+              ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+    x = ctypes.cdll.LoadLibrary("libX11.so.6")
+    x.XOpenDisplay.restype = ctypes.c_void_p
+    x.XInternAtom.restype = ctypes.c_ulong
+    x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    display = ctypes.c_void_p(x.XOpenDisplay(None))
+    event = type("ClientMessage", (ctypes.Structure,), {"_fields_": fields})(
+        type=33, window=int(window), format=32, message_type=x.XInternAtom(display, b"WM_PROTOCOLS", 0))
+    event.data[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+    x.XSendEvent(display, ctypes.c_ulong(int(window)), 0, ctypes.c_long(0), ctypes.byref(event))
+    x.XSync(display, 0)
+    x.XCloseDisplay(display)
 
 
 class Pausing(unittest.TestCase):
@@ -81,11 +102,13 @@ class Pausing(unittest.TestCase):
             self.assertEqual(game.wait_exit(), 0)
             self.assertEqual(game.lines().count("Paused"), 2)
 
-    def test_losing_the_focus_pauses(self):
+    def test_losing_the_focus_pauses_and_closing_the_window_then_quits(self):
         with Game() as game:
             game.start()
             xdotool("windowfocus", xdotool("search", "--maxdepth", "0", "--name", ""))
             self.assertTrue(game.wait_for_line("Paused", timeout=20), game.output())
+            request_close(game.window)
+            self.assertEqual(game.wait_exit(), 0)
 
 
 class WindowModes(unittest.TestCase):

@@ -1,5 +1,10 @@
-"""A scripted fight: enemies close in, and each weapon is used on them."""
+"""A scripted fight: enemies close in, and each weapon is used on them; the
+sound of it, recorded through SDL's disk audio driver, never reaches full scale."""
 
+import array
+import math
+import os
+import tempfile
 import time
 import unittest
 
@@ -19,9 +24,21 @@ def bullet_yellow(r, g, b):
     return r > 200 and g > 170 and b < 150
 
 
+def peak_dbfs(path):
+    """The loudest 16-bit sample of a raw recording, in dB below full scale."""
+    with open(path, "rb") as f:
+        data = f.read()
+    samples = array.array("h", data[:len(data) - len(data) % 2])
+    return 20 * math.log10(max(1, max(map(abs, samples), default=0)) / 32768)
+
+
 class Fight(unittest.TestCase):
     def test_each_weapon_fires_and_ships_explode(self):
-        with Game(replace={"shipdata.txt": FAST_ENEMIES}) as game:
+        record = tempfile.NamedTemporaryFile(suffix=".raw", delete=False).name
+        self.addCleanup(os.remove, record)
+        # The disk driver waits this long after each 512-sample buffer: about real time.
+        env = {"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": record, "SDL_DISKAUDIODELAY": "23"}
+        with Game(replace={"shipdata.txt": FAST_ENEMIES}, env=env) as game:
             game.start()
             calm = game.first_frame("fight-start")  # no timed events yet
             game.key("equal", "equal")  # enemies four times as often
@@ -71,6 +88,11 @@ class Fight(unittest.TestCase):
             xdotool("keyup", "space")
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
+        # Explosions, shots and the loops at once: loud, yet never clipped.
+        peak = peak_dbfs(record)
+        print("loudest sample of the fight: %.2f dBFS" % peak)
+        self.assertGreater(peak, -6, "the fight was hardly heard")
+        self.assertLess(peak, -0.5, "the mix reached full scale")
 
 
 if __name__ == "__main__":

@@ -64,6 +64,22 @@ class Flight(unittest.TestCase):
             enough = 2 * colour_pixels(wide, ship, bright) + 50
             close = game.picture("zoom-in", lambda image: colour_pixels(image, ship, bright) > enough)
             self.assertGreater(colour_pixels(close, ship, bright), enough)
+            # A free-spinning wheel stops far out, where the gun still fires,
+            # and 30 notches back in bring the start's view back.
+            xdotool("click", "--repeat", "150", "--delay", "5", "5")
+            xdotool("keydown", "space")
+            time.sleep(1.0)  # a second of firing out there
+            world = (CENTRE[0] - 60, CENTRE[1] - 60, CENTRE[0] + 60, CENTRE[1] + 60)
+            drawn = lambda r, g, b: r + g + b > 30  # noqa: E731
+            far = game.picture("zoom-far-out-firing", lambda image: colour_pixels(image, world, drawn) > 2000)
+            xdotool("keyup", "space")
+            self.assertIsNone(game.process.poll(), game.errors())
+            self.assertGreater(colour_pixels(far, world, drawn), 2000, "the world is no longer drawn")
+            xdotool("click", "--repeat", "30", "--delay", "5", "4")
+            ship_size = colour_pixels(wide, ship, bright)
+            back = game.picture("zoom-back", lambda image: abs(colour_pixels(image, ship, bright) - ship_size)
+                                < ship_size // 2 + 10)
+            self.assertLess(abs(colour_pixels(back, ship, bright) - ship_size), ship_size // 2 + 10)
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
 

@@ -3,14 +3,51 @@
 #include <GL/glew.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <vector>
 
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
+#include "assets/Shaders.h"
+#include "assets/Textures.h"
 #include "core/Constants.h"
+
+void GlobalTablesTest::SetUp() {
+    weapons = WEAPONDATA;
+    ships = SHIPDATA;
+    effects = emitters;
+    programs = shaders;
+    slots.assign(std::begin(textures), std::end(textures));
+}
+
+void GlobalTablesTest::TearDown() {
+    WEAPONDATA = weapons;
+    SHIPDATA = ships;
+    emitters = effects;
+    shaders = programs;
+    std::copy(slots.begin(), slots.end(), std::begin(textures));
+}
+
+std::string problemLines(const std::string& output) {
+    static const char* const progress[] = {"loading ", "Opening ", "Processing ", "# emitters:", "File '",
+                                           "Reading shader ", "Shaders read: ", "Loading ", "Adding ",
+                                           "Now loading wormholes", "Emitter construct", "shader size: "};
+    std::istringstream lines(output);
+    std::string problems;
+    for (std::string line; std::getline(lines, line);) {
+        bool isProgress = false;
+        for (const char* start : progress) {
+            isProgress = isProgress || line.rfind(start, 0) == 0;
+        }
+        if (!isProgress) problems += line + "\n";
+    }
+    return problems;
+}
 
 ScratchDir::ScratchDir() {
     previous = std::filesystem::current_path().string();

@@ -1,7 +1,34 @@
 #pragma once
 
+#include <GL/glew.h>
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
+
+#include "assets/EmitterData.h"
+#include "assets/Tables.h"
+
+// Saves every global table before each test and puts it back after: the
+// weapon and ship rows, the effect definitions, the shader programs and the
+// texture slots. Every suite that fills or changes one derives from this, so
+// no result depends on which test ran before.
+class GlobalTablesTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+private:
+    NumberTable weapons;
+    NumberTable ships;
+    EmitterTable effects;
+    std::vector<GLuint> programs;
+    std::vector<GLuint> slots;
+};
+
+// The lines of a loader's output that name a problem, without the progress
+// lines ("Opening X", "Reading shader N", ...) that start-up always prints.
+std::string problemLines(const std::string& output);
 
 // Runs a test inside a fresh temporary directory, restoring the old one after.
 class ScratchDir {

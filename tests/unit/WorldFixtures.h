@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "TestSupport.h"
 #include "assets/EmitterData.h"
 #include "assets/Shaders.h"
 #include "assets/Tables.h"
@@ -24,24 +25,18 @@ inline EmitterDefinition smallEffect(float selector) {
 }
 
 inline void provideGlobalTables() {
-    if (WEAPONDATA.empty()) {
-        WEAPONDATA.assign(3, std::vector<float>{100, 1, 1000, 10});
-    }
-    if (SHIPDATA.empty()) {
-        SHIPDATA.assign(2, std::vector<float>{0, 0, -1, 100, 10});
-    }
-    if (emitters.empty()) {
-        emitters.push_back(smallEffect(0));
-        emitters.push_back(smallEffect(1));
-    }
-    while (shaders.size() < 3) {
-        shaders.push_back(0);
-    }
+    WEAPONDATA.assign(3, std::vector<float>{100, 1, 1000, 10});
+    SHIPDATA.assign(2, std::vector<float>{0, 0, -1, 100, 10});
+    emitters = EmitterTable{smallEffect(0), smallEffect(1)};
+    shaders.assign(3, 0);
 }
 
-class WorldTest : public testing::Test {
+class WorldTest : public GlobalTablesTest {
 protected:
-    void SetUp() override { provideGlobalTables(); }
+    void SetUp() override {
+        GlobalTablesTest::SetUp();
+        provideGlobalTables();
+    }
 
     static Player playerAt(point position, float radius = 10) {
         return Player(position, 0.001f, 0.001f, 0.003f, 1000, radius);

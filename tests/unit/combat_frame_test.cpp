@@ -7,7 +7,8 @@
 #include "combat/TShockwave.h"
 #include "combat/Timers.h"
 #include "core/Constants.h"
-#include "world/WorldState.h"
+#include "world/Universe.h"
+#include "world/WorldStep.h"
 
 namespace {
 
@@ -21,24 +22,25 @@ Rgba pixelAt(point world) {
 
 }  // namespace
 
-TEST(CombatFrame, ShipExplosionShockwaveAndBeamAllShow) {
-    fillCombatTables();
+using CombatFrame = CombatTest;
+
+TEST_F(CombatFrame, ShipExplosionShockwaveAndBeamAllShow) {
     Player player(centre, 0.0008f, 0.003f, 0.0035f, 1000, 45);
     player.weapon = 1;
-    WorldState world;
+    Universe universe;
+    universe.worlds.resize(1);
+    universe.player = &player;
+    WorldState& world = universe.worlds[0];
     world.ships.emplace_back(point{0, -4500}, 1);
     standardExplosion(point{900, -6300}, world, 9600);
     addTimer(std::make_unique<TShockwave>(200, 9000, 2000, point{-1000, -5500}), world);
 
-    // In the frame loop's order: beam, then additive effects, then the ship.
+    // As the frame loop does it: the beam, then the world's step.
     glClear(GL_COLOR_BUFFER_BIT);
     useGameCamera(centre.x, centre.y);
     glColor4f(1, 1, 1, 1);
     player.shoot(10000, world, point{0, -5000}, 16);
-    glColor4f(1, 0, 0, 1);
-    runTimer(10000, world);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    player.draw();
+    stepWorld(universe, player, 16, 10000);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     saveFrame("combat_frame");
 

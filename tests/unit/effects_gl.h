@@ -16,7 +16,7 @@
 // Game units per pixel when the view is `viewHeight` units tall.
 inline float unitsPerPixel(float viewHeight) { return viewHeight / 1024.0f; }
 
-// Builds `shaders` and texture slot 17 from the data folder, inside a
+// Builds `shaders` and the flame's texture slot from the data folder, inside a
 // scratch directory that lives as long as the returned handle.
 inline std::unique_ptr<ScratchDir> loadEffectData() {
     auto dir = std::make_unique<ScratchDir>();
@@ -26,7 +26,7 @@ inline std::unique_ptr<ScratchDir> loadEffectData() {
     }
     shaders = readShaders();
     glEnable(GL_TEXTURE_2D);
-    textures[17] = SOIL_load_OGL_texture("flame.tga", SOIL_LOAD_AUTO, SOIL_CREATE_NEW_ID,
+    textures[flameTexture] = SOIL_load_OGL_texture("flame.tga", SOIL_LOAD_AUTO, SOIL_CREATE_NEW_ID,
                                          SOIL_FLAG_INVERT_Y);
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     return dir;
@@ -54,9 +54,9 @@ inline long brightnessAround(point world, point eye, int halfSize, float viewHei
                       2 * halfSize, 2 * halfSize);
 }
 
-// A suite that works on the shipped programs; each test may change `shaders`
-// and gets it back afterwards.
-class EffectDataTest : public testing::Test {
+// A suite that works on the shipped programs; each test may change them and
+// the tables, and gets them back afterwards.
+class EffectDataTest : public GlobalTablesTest {
 protected:
     static void SetUpTestSuite() {
         testing::internal::CaptureStdout();
@@ -66,9 +66,6 @@ protected:
         testing::internal::GetCapturedStdout();
     }
     static void TearDownTestSuite() { data.reset(); }
-    void SetUp() override { savedShaders = shaders; }
-    void TearDown() override { shaders = savedShaders; }
 
     inline static std::unique_ptr<ScratchDir> data;
-    std::vector<GLuint> savedShaders;
 };

@@ -87,8 +87,7 @@ TEST(EmitterReader, ReadsFilesUpToTheFirstMissingNumber) {
     writeFile("emitterShade3.txt", definitionText("30", "4.0", "0.0"));
     testing::internal::CaptureStdout();
     EmitterTable table = readAndExpandEmitterData();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Processing emitterShade0.txt\nProcessing emitterShade1.txt\n# emitters:2\n");
+    EXPECT_EQ(problemLines(testing::internal::GetCapturedStdout()), "");
     ASSERT_EQ(table.size(), 2u);
     ASSERT_EQ(table[1].size(), 1u);
     EXPECT_EQ(table[1][0][0], EmitterRow{20});
@@ -99,7 +98,7 @@ TEST(EmitterReader, NoFilesGiveAnEmptyTable) {
     ScratchDir dir;
     testing::internal::CaptureStdout();
     EXPECT_TRUE(readAndExpandEmitterData().empty());
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "# emitters:0\n");
+    EXPECT_EQ(problemLines(testing::internal::GetCapturedStdout()), "");
 }
 
 TEST(EmitterReader, IgnoresAndReportsLinesWithNoPlace) {
@@ -107,8 +106,7 @@ TEST(EmitterReader, IgnoresAndReportsLinesWithNoPlace) {
     writeFile("emitterShade0.txt", "12 13\n# section\n 4 5\n6 7\n");
     testing::internal::CaptureStdout();
     EmitterTable table = readEmitterData();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Processing emitterShade0.txt\n"
+    EXPECT_EQ(problemLines(testing::internal::GetCapturedStdout()),
               "emitterShade0.txt line 1: data before the first '#' line, line ignored\n"
               "emitterShade0.txt line 3: data line begins with a blank, line ignored\n");
     ASSERT_EQ(table[0].size(), 1u);
@@ -181,9 +179,8 @@ TEST(EmitterValidation, BadDefinitionsAreReportedAndKeptEmpty) {
         writeFile("emitterShade1.txt", sound);
         testing::internal::CaptureStdout();
         EmitterTable table = readAndExpandEmitterData();
-        EXPECT_EQ(testing::internal::GetCapturedStdout(),
-                  "Processing emitterShade0.txt\nProcessing emitterShade1.txt\n"
-                  "emitterShade0.txt" + c.message + "; effect disabled\n# emitters:2\n")
+        EXPECT_EQ(problemLines(testing::internal::GetCapturedStdout()),
+                  "emitterShade0.txt" + c.message + "; effect disabled\n")
             << c.text;
         ASSERT_EQ(table.size(), 2u);
         EXPECT_TRUE(table[0].empty());
@@ -197,8 +194,7 @@ TEST(EmitterData, ShippedDefinitionsAreSoundAndSelectTheirPrograms) {
     copyDataFile("emitterShade1.txt");
     testing::internal::CaptureStdout();
     EmitterTable table = readAndExpandEmitterData();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "Processing emitterShade0.txt\nProcessing emitterShade1.txt\n# emitters:2\n");
+    EXPECT_EQ(problemLines(testing::internal::GetCapturedStdout()), "");
     ASSERT_EQ(table.size(), 2u);
     for (size_t e = 0; e < 2; ++e) {
         ASSERT_GE(table[e][0].size(), 12u);

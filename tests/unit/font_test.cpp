@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -178,4 +179,13 @@ TEST(FontMissing, FileThatIsNotAFontIsReported) {
               "the font file could be opened and read, but it appears ... that its font format "
               "is unsupported\n");
     EXPECT_EQ(font->ready, 0);
+}
+
+// F11 builds the font again: the last face, which maps the file, goes.
+TEST(FontRebuilt, ANewFontGivesTheLastFaceBack) {
+    for (int i = 0; i < 5; ++i) loadFont(testFont());
+    std::ifstream maps("/proc/self/maps");
+    int mappings = 0;
+    for (std::string line; std::getline(maps, line);) mappings += line.find("tsoonami.ttf") != std::string::npos;
+    EXPECT_EQ(mappings, 1);
 }

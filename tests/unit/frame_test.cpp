@@ -105,7 +105,7 @@ TEST_F(FrameStateTest, CursorMovesWithSensitivityAndIsClamped) {
     EXPECT_FLOAT_EQ(state.cursor.y, 0);
 }
 
-TEST(Input, KeysChangeTheirSettingsWithoutBounds) {
+TEST(Input, KeysChangeTheirSettingsAndTheDepthKeysStopAtTheirEnds) {
     FrameState state;
     Player player(point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 40);
     applyKeyPress(SDLK_MINUS, state, player);
@@ -115,6 +115,11 @@ TEST(Input, KeysChangeTheirSettingsWithoutBounds) {
         applyKeyPress(SDLK_EQUALS, state, player);
     }
     EXPECT_FLOAT_EQ(state.spawnIntervalMs, 125);
+    // Held down long enough the interval would reach 0 and never come back.
+    for (int i = 0; i < 500; ++i) applyKeyPress(SDLK_EQUALS, state, player);
+    applyKeyPress(SDLK_MINUS, state, player);
+    EXPECT_GT(state.spawnIntervalMs, 0.0015f);
+    state.spawnIntervalMs = 125;
     applyKeyPress(SDLK_n, state, player);
     EXPECT_FLOAT_EQ(state.nearScale, 1.2f);
     applyKeyPress(SDLK_m, state, player);
@@ -124,6 +129,12 @@ TEST(Input, KeysChangeTheirSettingsWithoutBounds) {
     EXPECT_FLOAT_EQ(state.farScale, 1.2f);
     applyKeyPress(SDLK_c, state, player);
     EXPECT_NEAR(state.farScale, 1.0f, 1e-6);
+    for (int i = 0; i < 500; ++i) {  // a key held down stops at its end
+        applyKeyPress(SDLK_x, state, player);
+        applyKeyPress(SDLK_m, state, player);
+    }
+    EXPECT_EQ(state.farScale, 40);
+    EXPECT_EQ(state.nearScale, 1 / 40.0f);
     applyKeyPress(SDLK_3, state, player);
     EXPECT_EQ(player.weapon, 2);
     applyKeyPress(SDLK_2, state, player);
@@ -136,16 +147,19 @@ TEST(Input, KeysChangeTheirSettingsWithoutBounds) {
 
 TEST(Input, WheelZoomsAndOtherButtonsDoNothing) {
     FrameState state;
+    Player player(point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 40);
     for (int i = 0; i < 3; ++i) {
-        applyMouseButton(SDL_BUTTON_WHEELUP, state);
+        applyMouseButton(SDL_BUTTON_WHEELUP, state, player);
     }
     EXPECT_NEAR(state.viewHeight, 4000 / std::pow(1.2, 3), 0.01);
-    applyMouseButton(SDL_BUTTON_LEFT, state);
-    applyMouseButton(SDL_BUTTON_RIGHT, state);
-    applyMouseButton(SDL_BUTTON_MIDDLE, state);
+    applyMouseButton(SDL_BUTTON_LEFT, state, player);
+    applyMouseButton(SDL_BUTTON_RIGHT, state, player);
+    applyMouseButton(SDL_BUTTON_MIDDLE, state, player);
     EXPECT_NEAR(state.viewHeight, 2314.8, 0.1);
-    applyMouseButton(SDL_BUTTON_WHEELDOWN, state);
+    applyMouseButton(SDL_BUTTON_WHEELDOWN, state, player);
     EXPECT_NEAR(state.viewHeight, 4000 / 1.44, 0.01);
+    for (int i = 0; i < 500; ++i) applyMouseButton(SDL_BUTTON_WHEELUP, state, player);  // a free-spinning wheel
+    EXPECT_EQ(state.viewHeight, 100);
 }
 
 TEST(Input, EventNamesCoverEveryType) {
@@ -180,9 +194,10 @@ TEST(Spawn, NewShipsAppearFarFromThePlayerAtTheFront) {
 
 namespace {
 // The real frame loop on one world, with an injected clock and no keys held.
-class FrameLoopTest : public testing::Test {
+class FrameLoopTest : public GlobalTablesTest {
 protected:
     void SetUp() override {
+        GlobalTablesTest::SetUp();
         SHIPDATA.assign(2, std::vector<float>{0, 0, 0, 100, 10});
         WEAPONDATA.assign(3, std::vector<float>{100, 1, 1000, 10});
         setHeldKeysForTesting(keys);
@@ -194,6 +209,7 @@ protected:
     void TearDown() override {
         setTicksForTesting(nullptr);
         setHeldKeysForTesting(nullptr);
+        GlobalTablesTest::TearDown();
     }
 
     Uint8 keys[SDLK_LAST] = {};
@@ -212,7 +228,7 @@ TEST_F(FrameLoopTest, CursorIsDrawnWhereItAimsWhileLandedOnASpinningPlanet) {
     // A magenta cursor on a black sky (it is drawn adding light).
     const unsigned char magenta[4] = {255, 0, 255, 255}, black[4] = {0, 0, 0, 255};
     glEnable(GL_TEXTURE_2D);
-    for (auto [slot, colour] : {std::pair{1, magenta}, std::pair{9, black}}) {
+    for (auto [slot, colour] : {std::pair{cursorTexture, magenta}, std::pair{dustTexture, black}}) {
         glGenTextures(1, &textures[slot]);
         glBindTexture(GL_TEXTURE_2D, textures[slot]);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);

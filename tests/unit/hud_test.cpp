@@ -31,7 +31,7 @@ bool near(int x, int y, Test test) {
 bool greenish(Rgba p) { return p.g > 150 && p.r < 100; }
 
 // Loads the real panel images, quietly.
-class HudTest : public testing::Test {
+class HudTest : public GlobalTablesTest {
 protected:
     static void SetUpTestSuite() {
         ScratchDir dir;
@@ -44,6 +44,7 @@ protected:
     }
 
     void SetUp() override {
+        GlobalTablesTest::SetUp();
         SHIPDATA.assign(2, std::vector<float>{0, 0, 0, 100, 10});
         startPixelFrame();
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -117,26 +118,4 @@ TEST_F(HudTest, MapShowsBodiesInRangeEvenWhenTheirStarIsNot) {
     EXPECT_TRUE(near(cx, cy + 35, reddish));
     // The star 250000 units away is out of range.
     EXPECT_FALSE(near(cx + 91, cy, reddish));
-}
-
-TEST_F(HudTest, EnemySpriteTurnsWithItsHeading) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-200, 200, -160, 160, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glColor3f(1, 1, 1);
-    // Untextured, the sprite is a square of half-size 40; turned by 45 degrees
-    // its corner reaches out along the axis.
-    drawEnemy(point{0, 0}, 0);
-    EXPECT_EQ(readPixel(w / 2 + 3 * 38 * w / 400 / 3, h / 2).r, 255);
-    startPixelFrame();
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-200, 200, -160, 160, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    drawEnemy(point{0, 0}, 3.14159f / 4);
-    // 50 units right of centre lies outside the upright square but inside the turned one.
-    EXPECT_EQ(readPixel(w / 2 + 50 * w / 400, h / 2).r, 255);
 }

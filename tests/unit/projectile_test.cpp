@@ -8,9 +8,8 @@
 
 namespace {
 
-class ProjectileTest : public testing::Test {
+class ProjectileTest : public CombatTest {
 protected:
-    void SetUp() override { fillCombatTables(); }
     Projectile shot(point from, point velocity, int weapon, int lifetime, bool bounces = true) {
         return Projectile(from, velocity.x, velocity.y, std::hypot(velocity.x, velocity.y), world, weapon,
                           bounces, lifetime, 0, 0);

@@ -17,19 +17,12 @@
 #include "TestSupport.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
-#include "assets/EmitterData.h"
-#include "assets/Font.h"
-#include "assets/Shaders.h"
-#include "assets/Tables.h"
-#include "assets/Textures.h"
-#include "combat/Player.h"
+#include "app/Startup.h"
 #include "combat/TExplosion.h"
 #include "combat/TShockwave.h"
 #include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Platform.h"
-#include "world/PlayerSetup.h"
-#include "world/Universe.h"
 
 namespace {
 
@@ -43,7 +36,7 @@ const int differingPixelsAllowed = 20;
 std::string referenceDir() { return RERARA_SOURCE_DIR "/tests/reference"; }
 
 // The game's data, loaded as start-up loads it, in a scratch copy of data/.
-class ReferenceScenes : public testing::Test {
+class ReferenceScenes : public GlobalTablesTest {
 protected:
     static void SetUpTestSuite() {
         scratch = new ScratchDir();
@@ -51,24 +44,19 @@ protected:
             std::filesystem::copy(entry.path(), entry.path().filename(),
                                   std::filesystem::copy_options::recursive);
         }
-        emitters = readAndExpandEmitterData();
-        loadTextures();
-        ASSERT_TRUE(initializeWeaponArray());
-        ASSERT_TRUE(initializeShipArray());
-        shaders = readShaders();
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        font = new Font("subatomic.tsoonami.ttf");
+        startup = new Startup();
+        ASSERT_TRUE(startup->loadAll());
     }
     static void TearDownTestSuite() {
-        delete font;
+        delete startup;
         delete scratch;
     }
 
     void SetUp() override {
+        GlobalTablesTest::SetUp();
         setTicksForTesting(&clock);
         setHeldKeysForTesting(keys);
-        player = initializePlayer();
+        player = std::make_unique<Player>(*startup->player);
         player->position = point{0, 0};
         player->trail.clear(player->position);
         universe.worlds.resize(2);
@@ -78,6 +66,7 @@ protected:
     void TearDown() override {
         setTicksForTesting(nullptr);
         setHeldKeysForTesting(nullptr);
+        GlobalTablesTest::TearDown();
     }
 
     WorldState& world() { return universe.worlds[0]; }
@@ -112,10 +101,10 @@ protected:
         std::srand(1);
         for (int i = 1; i < frames; ++i) {
             clock += frameStep;
-            runFrame(state, universe, *font);
+            runFrame(state, universe, *startup->font);
         }
         clock += frameStep;
-        drawFrame(state, universe, *font);
+        drawFrame(state, universe, *startup->font);
         compareWithReference(name);
     }
 
@@ -154,7 +143,7 @@ protected:
     }
 
     static ScratchDir* scratch;
-    static Font* font;
+    static Startup* startup;
     Uint32 clock = startTick;
     Uint8 keys[SDLK_LAST] = {};
     std::unique_ptr<Player> player;
@@ -163,7 +152,7 @@ protected:
 };
 
 ScratchDir* ReferenceScenes::scratch = nullptr;
-Font* ReferenceScenes::font = nullptr;
+Startup* ReferenceScenes::startup = nullptr;
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <list>
 
 #include "WorldFixtures.h"
@@ -42,6 +44,13 @@ TEST_F(WorldTest, TheGridFindsTheSameShipAsTheFullTestOnRandomScenes) {
     // whose cell comes first.
     std::list<Ship> pair{shipAt(point{30, 0}), shipAt(point{-30, 0})};
     EXPECT_EQ(ShipGrid(pair).nearestOnSegment(point{0, 0}, point{0, 10}), &pair.front());
+    // A shot gone NaN or infinite is never turned into a cell number.
+    const float nan = std::nanf("");
+    const float inf = std::numeric_limits<float>::infinity();
+    for (point to : {point{nan, 0}, point{0, nan}, point{inf, 0}, point{0, -inf}}) {
+        EXPECT_EQ(ShipGrid(pair).nearestOnSegment(point{0, 0}, to), nearestShipOnSegment(point{0, 0}, to, pair));
+        EXPECT_EQ(ShipGrid(pair).nearestOnSegment(to, point{0, 0}), nearestShipOnSegment(to, point{0, 0}, pair));
+    }
 }
 
 }  // namespace

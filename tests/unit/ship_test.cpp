@@ -1,17 +1,20 @@
+#include <GL/glew.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "CombatTestData.h"
+#include "TestSupport.h"
 #include "combat/Player.h"
 #include "combat/TExplosion.h"
+#include "core/Constants.h"
+#include "core/SpriteBatch.h"
 #include "world/WorldState.h"
 
 namespace {
 
-class ShipTest : public testing::Test {
+class ShipTest : public CombatTest {
 protected:
-    void SetUp() override { fillCombatTables(); }
     Ship ship(int ai, float thrust, float topSpeed, point at, point velocity = {0, 0}) {
         Ship s(at, 1);
         s.ai = ai;
@@ -27,6 +30,28 @@ protected:
 };
 
 }  // namespace
+
+// Untextured, the sprite is a square of half-size 40; turned by 45 degrees
+// its corner reaches 50 units out along the axis.
+TEST_F(ShipTest, SpriteTurnsWithItsHeading) {
+    auto litAt = [](float theta, float x) {
+        startPixelFrame();
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(-200, 200, -160, 160, -1, 1);
+        glMatrixMode(GL_MODELVIEW);
+        glColor3f(1, 1, 1);
+        Ship s(point{0, 0}, 1);
+        s.theta = theta;
+        SpriteBatch batch;
+        s.addSprite(batch);
+        batch.flush();
+        return readPixel(static_cast<int>(w / 2 + x * w / 400), h / 2).r == 255;
+    };
+    EXPECT_TRUE(litAt(0, 38));
+    EXPECT_FALSE(litAt(0, 50));
+    EXPECT_TRUE(litAt(3.14159f / 4, 50));
+}
 
 TEST_F(ShipTest, MissingTypeMakesAnInertShip) {
     Ship s(point{5, 6}, 7);

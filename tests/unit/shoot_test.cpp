@@ -6,9 +6,8 @@
 
 namespace {
 
-class ShootTest : public testing::Test {
+class ShootTest : public CombatTest {
 protected:
-    void SetUp() override { fillCombatTables(); }
     Ship& addShip(point at) {
         world.ships.emplace_back(at, 1);
         return world.ships.back();
@@ -46,6 +45,9 @@ TEST_F(ShootTest, DeadZoneComparesTruncatedCoordinates) {
     player.position = point{100, 100};
     player.shoot(1000, world, point{121, 100}, 16);
     EXPECT_EQ(world.projectiles.size(), 1u);
+    // An aim past int's range is far from the ship, not a conversion fault.
+    player.shoot(2000, world, point{-3e9f, 5e20f}, 16);
+    EXPECT_EQ(world.projectiles.size(), 2u);
 }
 
 TEST_F(ShootTest, ShotGoesInFrontCarryingTheShipVelocity) {

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "TestSupport.h"
 #include "core/Platform.h"
+#include "sound/Limiter.h"
 #include "sound/SoundRules.h"
-#include "sound/SoundSettings.h"
 #include "sound/SoundSystem.h"
+#include "sound/WavFile.h"
 
 TEST(SoundRules, FadesWithDistanceAndPansToTheSourceSide) {
     point ship{1000, -500};
@@ -52,16 +55,116 @@ TEST(SoundRules, OneStartPerSoundPerFrameTheLoudestHeard) {
     EXPECT_FALSE(mayStart(explosion, 0, explosion.minGapMs - 1));
 }
 
-TEST(SoundSettings, ReadsTheVolumeAndNamesBadLines) {
-    ScratchDir dir;
-    EXPECT_EQ(readSoundSettings("settings.txt").volume, 100);
-    writeFile("settings.txt", "# comment\nvolume 40  # quieter\nvolume loud\nvolume 101\nbass 3\n");
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(readSoundSettings("settings.txt").volume, 40);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "settings.txt line 3: volume must be a whole number from 0 to 100, using 40\n"
-              "settings.txt line 4: volume must be a whole number from 0 to 100, using 40\n"
-              "settings.txt line 5: unknown setting 'bass', ignored\n");
+namespace {
+// A WAV file's bytes from its header fields, with `extra` chunks before the data.
+struct WavFields {
+    int format = 1;
+    int channels = 1;
+    long rate = 22050;
+    int bits = 16;
+    int blockAlign = -1;  // -1: what the channels and bits make
+    std::string data = std::string(8, '\1');
+    long dataSize = -1;   // -1: the data's own size
+    std::string extra;
+    int fmtSize = 16;
+};
+
+std::string little(unsigned long value, int bytes) {
+    std::string out;
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+    return out;
+}
+
+std::string wavBytes(const WavFields& f) {
+    int align = f.blockAlign >= 0 ? f.blockAlign : f.channels * f.bits / 8;
+    std::string fmt = little(f.format, 2) + little(f.channels, 2) + little(f.rate, 4) + little(f.rate * align, 4) +
+                      little(align, 2) + little(f.bits, 2);
+    std::string body = "WAVEfmt " + little(f.fmtSize, 4) + fmt.substr(0, f.fmtSize) + f.extra + "data" +
+                       little(f.dataSize >= 0 ? f.dataSize : f.data.size(), 4) + f.data;
+    return "RIFF" + little(body.size(), 4) + body;
+}
+
+struct HeaderCase {
+    const char* what;
+    WavFields fields;
+    const char* problem;  // "" when the file is accepted
+};
+}  // namespace
+
+// Each header field the mixer would trust, at and beyond what is accepted.
+TEST(WavFile, AcceptsOnlyHeadersItCanVouchFor) {
+    auto with = [](auto change) {
+        WavFields fields;
+        change(fields);
+        return fields;
+    };
+    const HeaderCase cases[] = {
+        {"16-bit mono", WavFields{}, ""},
+        {"8-bit stereo at 4000 Hz", with([](WavFields& f) { f.bits = 8, f.channels = 2, f.rate = 4000; }), ""},
+        {"192000 Hz", with([](WavFields& f) { f.rate = 192000; }), ""},
+        {"3999 Hz", with([](WavFields& f) { f.rate = 3999; }),
+         "sample rate 3999 Hz is not between 4000 and 192000"},
+        {"100 Hz", with([](WavFields& f) { f.rate = 100, f.bits = 8; }),
+         "sample rate 100 Hz is not between 4000 and 192000"},
+        {"3.07 MHz", with([](WavFields& f) { f.rate = 3070000; }),
+         "sample rate 3070000 Hz is not between 4000 and 192000"},
+        {"no channels", with([](WavFields& f) { f.channels = 0; }), "0 channels (1 or 2 are played)"},
+        {"3 channels", with([](WavFields& f) { f.channels = 3; }), "3 channels (1 or 2 are played)"},
+        {"24 bits", with([](WavFields& f) { f.bits = 24; }), "24 bits a sample (8 or 16 are played)"},
+        {"ADPCM, block align 0", with([](WavFields& f) { f.format = 2, f.bits = 4, f.blockAlign = 0; }),
+         "format 2 is not PCM (1)"},
+        {"block align off", with([](WavFields& f) { f.blockAlign = 4; }),
+         "block align 4 does not match 1 channels of 16 bits"},
+        {"size that wraps", with([](WavFields& f) { f.dataSize = 0xFFFFFFFF; }),
+         "data chunk of 4294967295 bytes runs past the end of the file (8 left)"},
+        {"no whole sample", with([](WavFields& f) { f.data = "\1"; }), "data chunk holds no whole sample"},
+        {"short fmt", with([](WavFields& f) { f.fmtSize = 14; }), "fmt chunk of 14 bytes, shorter than 16"},
+        {"odd chunk skipped", with([](WavFields& f) { f.extra = "LIST" + little(3, 4) + "abc" + '\0'; }), ""},
+        {"chunk past the end", with([](WavFields& f) { f.extra = "LIST" + little(0xFFFFFFF0, 4); }),
+         "no data chunk"},
+    };
+    for (const HeaderCase& c : cases) {
+        WavSound sound;
+        std::string problem;
+        EXPECT_EQ(parseWav(wavBytes(c.fields), sound, problem), c.problem[0] == '\0') << c.what << ": " << problem;
+        if (c.problem[0] != '\0') {
+            EXPECT_EQ(problem, c.problem) << c.what;
+        }
+    }
+    std::string problem;
+    WavSound sound;
+    EXPECT_FALSE(parseWav("RIFF\0\0\0\0WAVX", sound, problem));
+    EXPECT_EQ(problem, "not a RIFF WAVE file");
+}
+
+// What the mixer is given: the same samples in its format, at its rate.
+TEST(WavFile, ConvertsToTheMixersFormat) {
+    WavSound mono{22050, 1, 16, {0x34, 0x12, 0xFE, 0xFF}};
+    EXPECT_EQ(convertWav(mono, 22050, AUDIO_S16LSB, 2),
+              (std::vector<std::uint8_t>{0x34, 0x12, 0x34, 0x12, 0xFE, 0xFF, 0xFE, 0xFF}));
+    EXPECT_EQ(convertWav(mono, 22050, AUDIO_U8, 1), (std::vector<std::uint8_t>{0x92, 0x7F}));
+    WavSound stereo8{11025, 2, 8, {128, 192, 0, 255}};
+    // Averaged into one channel of 16 bits (0x2000, then -128), twice as
+    // many frames, the new ones halfway between.
+    std::vector<std::uint8_t> out = convertWav(stereo8, 22050, AUDIO_S16MSB, 1);
+    ASSERT_EQ(out.size(), 8u);
+    EXPECT_EQ(out[0] << 8 | out[1], 0x2000);
+    EXPECT_EQ(static_cast<std::int16_t>(out[2] << 8 | out[3]), (0x2000 - 128) / 2);
+    EXPECT_EQ(static_cast<std::int16_t>(out[4] << 8 | out[5]), -128);
+}
+
+// A quiet mix comes back up unchanged; a loud one is held at the ceiling,
+// and the gain recovers after it.
+TEST(Limiter, BringsTheMixBackUpAndHoldsItUnderTheCeiling) {
+    Limiter limiter(4, 2, 22050);
+    std::vector<Sint16> quiet(200, 1500), loud(2000, -20000), after(44100, 1500);
+    for (std::vector<Sint16>* mix : {&quiet, &loud, &after}) {
+        limiter.process(mix->data(), static_cast<int>(mix->size()));
+    }
+    EXPECT_EQ(quiet.back(), 6000);
+    EXPECT_EQ(std::count(loud.begin(), loud.end(), Sint16(-limiterCeiling)), 2000);
+    EXPECT_LT(after.front(), 6000);
+    EXPECT_EQ(after.back(), 6000);
 }
 
 // Runs on SDL's dummy audio driver, which plays in real time into nothing.
@@ -90,6 +193,14 @@ TEST(SoundSystem, LimitsInstancesMutesAndSilencesAMissingFile) {
     EXPECT_EQ(sound.playing(SoundEffect::ram), 0);
     EXPECT_EQ(sound.playing(SoundEffect::engine), 1);
     EXPECT_EQ(sound.playing(SoundEffect::laser), 1);
+
+    // Keys let go while paused: the loops do not come back on resume.
+    sound.pause(true);
+    sound.pause(false);
+    sound.finishFrame(point{0, 0}, 0.0f);
+    EXPECT_EQ(sound.playing(SoundEffect::engine), 0);
+    EXPECT_EQ(sound.playing(SoundEffect::laser), 0);
+    EXPECT_EQ(sound.playing(SoundEffect::gunShot), soundFile(SoundEffect::gunShot).atOnce);
 
     sound.toggleMute();
     sound.request(SoundRequest{SoundEffect::gunShot, point{0, 0}, true});

@@ -64,8 +64,10 @@ TEST(AddTimer, InsertsBeforeTheFirstEqualOrLaterStart) {
     EXPECT_EQ(order, (std::vector<int>{0, 5000, 7001, 7000, 9000}));
 }
 
+using TExplosionDrawing = GlobalTablesTest;
+
 // A 2x2 texture lit only in its top row shows which way each layer is turned.
-TEST(TExplosionDrawing, ShrinksAndTurnsBothLayers) {
+TEST_F(TExplosionDrawing, ShrinksAndTurnsBothLayers) {
     const unsigned char pixels[16] = {0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 255, 255, 255, 255, 255, 255};
     GLuint topHalf;
     glGenTextures(1, &topHalf);
@@ -73,7 +75,7 @@ TEST(TExplosionDrawing, ShrinksAndTurnsBothLayers) {
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 2, 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    textures[3] = topHalf;
+    textures[explosionTexture] = topHalf;
     glEnable(GL_TEXTURE_2D);
     glColor4f(1, 1, 1, 1);
     WorldState world;
@@ -95,12 +97,12 @@ TEST(TExplosionDrawing, ShrinksAndTurnsBothLayers) {
     EXPECT_EQ(brightness(668, 472, 20, 80), 0);
 
     glDisable(GL_TEXTURE_2D);
-    textures[3] = 0;
     glDeleteTextures(1, &topHalf);
 }
 
-TEST(TShockwaveDamage, GrowsAndHurtsShipsInsidePerMillisecond) {
-    fillCombatTables();
+using TShockwaveDamage = CombatTest;
+
+TEST_F(TShockwaveDamage, GrowsAndHurtsShipsInsidePerMillisecond) {
     WorldState world;
     for (point at : {point{100, 0}, point{0, 155}, point{-157, 0}}) world.ships.emplace_back(at, 1);
     Ship& near = world.ships.front();

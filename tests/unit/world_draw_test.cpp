@@ -45,8 +45,8 @@ Rgba pixelAt(float x, float y) {
 }
 
 TEST_F(WorldTest, StarDrawsOverItsSpinningPlanetsThroughTheGameCamera) {
-    textures[14] = discTexture(255, 230, 120);
-    textures[10] = discTexture(200, 60, 40);
+    textures[blueStarTexture] = discTexture(255, 230, 120);
+    textures[marsTexture] = discTexture(200, 60, 40);
     glEnable(GL_TEXTURE_2D);
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -77,9 +77,9 @@ TEST_F(WorldTest, StarDrawsOverItsSpinningPlanetsThroughTheGameCamera) {
     EXPECT_EQ(space.r + space.g + space.b, 0);
 
     glDisable(GL_TEXTURE_2D);
-    glDeleteTextures(1, &textures[14]);
-    glDeleteTextures(1, &textures[10]);
-    textures[14] = textures[10] = 0;
+    glDeleteTextures(1, &textures[blueStarTexture]);
+    glDeleteTextures(1, &textures[marsTexture]);
+    textures[blueStarTexture] = textures[marsTexture] = 0;
 }
 
 // What a new player sees first: the home system from the ship's start.
@@ -97,8 +97,8 @@ TEST_F(WorldTest, TheHomeSystemShowsPlanetsFromTheStart) {
     }
     Player player = playerAt(point{0, -6000}, 40);
     universe.player = &player;
-    textures[14] = discTexture(255, 230, 120);
-    textures[10] = discTexture(200, 60, 40);
+    textures[blueStarTexture] = discTexture(255, 230, 120);
+    textures[marsTexture] = discTexture(200, 60, 40);
     glEnable(GL_TEXTURE_2D);
     glClear(GL_COLOR_BUFFER_BIT);
     useGameCamera(player.position.x, player.position.y);
@@ -112,9 +112,9 @@ TEST_F(WorldTest, TheHomeSystemShowsPlanetsFromTheStart) {
     EXPECT_TRUE(universe.worlds[0].timers.empty());
 
     glDisable(GL_TEXTURE_2D);
-    glDeleteTextures(1, &textures[14]);
-    glDeleteTextures(1, &textures[10]);
-    textures[14] = textures[10] = 0;
+    glDeleteTextures(1, &textures[blueStarTexture]);
+    glDeleteTextures(1, &textures[marsTexture]);
+    textures[blueStarTexture] = textures[marsTexture] = 0;
 }
 
 }  // namespace

@@ -158,11 +158,11 @@ INSTANTIATE_TEST_SUITE_P(
     Files, WorldSetupMissing,
     testing::Values(
         MissingFile{"planetdata.txt wormholedata.txt",
-                    "Loading star and planet data\nError opening file\nStardata read failure\n"},
+                    "Error opening file\nStardata read failure\n"},
         MissingFile{"stardata.txt wormholedata.txt",
-                    "Opening stardata.txt\nError opening file\nplanetdata read failure\n"},
+                    "Error opening file\nplanetdata read failure\n"},
         MissingFile{"stardata.txt planetdata.txt",
-                    "Opening planetdata.txt\nError opening file\nwormhole read failure\n"}));
+                    "Error opening file\nwormhole read failure\n"}));
 
 struct BadInput {
     const char* stars;
@@ -213,13 +213,20 @@ TEST_F(WorldSetupTest, DestinationsMayNameWorldsThatLaterRowsCreate) {
     EXPECT_EQ(universe.worlds[0].wormholes.at(0).destinationWorld, 2);
 }
 
-// A wormhole whose effect file is missing runs without its swirl.
-TEST_F(WorldSetupTest, AMissingEffectFileSwitchesTheSwirlOff) {
-    writeWorld(oneStar, "", "0 0 0 100 0 0 0 2\n0 9 9 100 0 0 0 2\n");
-    std::string output = load(true);
-    EXPECT_EQ(output.find("emitterShade2.txt: missing; effect disabled\n"),
-              output.rfind("emitterShade2.txt")) << output;
-    EXPECT_TRUE(universe.worlds[0].wormholes.at(1).effect.definition.empty());
+// A wormhole whose effect file is missing, or holds a flame, runs without its
+// swirl; each such file is named once, and the other wormholes keep theirs.
+TEST_F(WorldSetupTest, AMissingOrFlameEffectFileSwitchesOnlyItsSwirlOff) {
+    emitters.push_back(smallEffect(flameSelector));
+    writeWorld(oneStar, "", "0 0 0 100 0 0 0 3\n0 9 9 100 0 0 0 3\n0 5 5 100 0 0 0 2\n0 7 7 100 0 0 0 2\n"
+                            "0 3 3 100 0 0 0 1\n");
+    EXPECT_EQ(problemLines(load(true)),
+              "emitterShade3.txt: missing; effect disabled\n"
+              "emitterShade2.txt: a wormhole swirl needs shader selector 1; effect disabled\n");
+    const std::vector<Wormhole>& wormholes = universe.worlds[0].wormholes;
+    for (size_t k = 0; k < 4; ++k) {
+        EXPECT_TRUE(wormholes.at(k).effect.definition.empty()) << k;
+    }
+    EXPECT_FALSE(wormholes.at(4).effect.definition.empty());
 }
 
 // The shipped universe: every world can be reached and left, and the ship's

@@ -1,0 +1,18 @@
+#include "app/ApplySettings.h"
+
+#include "app/FrameState.h"
+#include "input/Controls.h"
+#include "sound/Sound.h"
+
+void applySettings(FrameState& state) {
+    const Settings& settings = state.settings;
+    setSoundVolume(settings.volume);
+    state.cursorSensitivity = standardCursorSensitivity * (settings.mouseSensitivity / 100.0f);
+    controls.bindings = settings.bindings;
+    controls.padDeadZone = settings.padDeadZone / 100.0f;
+}
+
+void startFreeFlightOverlays(FrameState& state) {
+    state.statusLinesShown = state.settings.freeFlightStatusLines;
+    state.hudShown = state.settings.freeFlightHud;
+}

@@ -1,0 +1,154 @@
+#include "app/Startup.h"
+
+#include <GL/glew.h>
+
+#include <iostream>
+
+#include "app/GraphicsSetup.h"
+#include "assets/DataReport.h"
+#include "assets/EmitterData.h"
+#include "assets/NamedImages.h"
+#include "assets/Shaders.h"
+#include "assets/Tables.h"
+#include "assets/Textures.h"
+#include "campaign/CampaignSetup.h"
+#include "core/WriteFolder.h"
+#include "settings/SettingsFile.h"
+#include "sound/Sound.h"
+#include "sound/SoundFiles.h"
+#include "world/PlayerSetup.h"
+#include "world/WorldSetup.h"
+
+namespace {
+
+// One data set: its stage, whether it needs OpenGL, its loader (false stops
+// start-up) and the game's progress lines before and after it.
+struct DataSet {
+    StartupStage stage;
+    bool needsGl;
+    bool (*load)(Startup& startup);
+    const char* sayBefore;
+    const char* sayAfter;
+};
+
+bool readEffects(Startup&) {
+    emitters = readAndExpandEmitterData();
+    return true;
+}
+
+bool readPlayerSettings(Startup& startup) {
+    startup.settings = readSettings(settingsFileName());
+    return true;
+}
+
+// The game opens the device first and reads the sounds only when it has one.
+bool readSounds(Startup& startup) {
+    if (!startup.withAudio) {
+        checkSoundFiles();
+        return true;
+    }
+    startup.sound = std::make_unique<SoundSystem>(SoundSettings{startup.settings.volume});
+    useSoundSystem(startup.sound.get());
+    return true;
+}
+
+bool readImages(Startup&) {
+    loadTextures();
+    return true;
+}
+
+bool readWeapons(Startup&) { return initializeWeaponArray(); }
+
+bool readShips(Startup&) { return initializeShipArray(); }
+
+bool readShaderPrograms(Startup&) {
+    shaders = readShaders();
+    return true;
+}
+
+bool readPlayer(Startup& startup) {
+    startup.universe.worlds.emplace_back();
+    startup.player = initializePlayer();
+    startup.universe.player = startup.player.get();
+    return startup.player != nullptr;
+}
+
+bool readFont(Startup& startup) {
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    startup.font = std::make_unique<Font>(fontFileName);
+    return true;
+}
+
+bool readWorlds(Startup& startup) { return initializeStars(startup.universe); }
+
+// A campaign that cannot be played leaves Free flight; it never stops start-up.
+bool readCampaign(Startup& startup) {
+    if (startup.withCampaign) {
+        startup.campaign = loadCampaign(startup.campaignUniverse, startup.campaignScript);
+    }
+    return true;
+}
+
+// The pictures the rows read so far name by file.
+bool readNamedImages(Startup&) {
+    loadNamedImages();
+    return true;
+}
+
+// Every data set in the order start-up reads them.
+const DataSet dataSets[] = {
+    {StartupStage::effects, false, readEffects, nullptr, nullptr},
+    {StartupStage::settings, false, readPlayerSettings, nullptr, nullptr},
+    {StartupStage::sound, false, readSounds, nullptr, nullptr},
+    {StartupStage::assets, true, readImages, nullptr, nullptr},
+    {StartupStage::assets, false, readWeapons, nullptr, nullptr},
+    {StartupStage::assets, false, readShips, nullptr, nullptr},
+    {StartupStage::assets, true, readShaderPrograms, nullptr, "Ver17"},
+    {StartupStage::world, false, readPlayer, nullptr, "Player initialized"},
+    {StartupStage::world, true, readFont, "Loading font", nullptr},
+    {StartupStage::world, false, readWorlds, "Initializing stars", nullptr},
+    {StartupStage::world, false, readCampaign, nullptr, nullptr},
+    {StartupStage::world, true, readNamedImages, nullptr, "Done with that, now starting main loop"},
+};
+
+const StartupStage stages[] = {StartupStage::effects, StartupStage::settings, StartupStage::sound, StartupStage::assets,
+                               StartupStage::world};
+
+void say(bool progress, const char* line) {
+    if (progress && line) {
+        std::cout << line << std::endl;
+    }
+}
+
+}  // namespace
+
+bool Startup::load(StartupStage stage) {
+    bool startsUp = true;
+    for (const DataSet& set : dataSets) {
+        if (set.stage != stage || (set.needsGl && !withGl)) {
+            continue;
+        }
+        say(sayProgress, set.sayBefore);
+        if (!set.load(*this)) {
+            startsUp = false;
+            if (!checkingEverything()) {
+                return false;
+            }
+            continue;
+        }
+        say(sayProgress, set.sayAfter);
+    }
+    return startsUp;
+}
+
+bool Startup::loadAll() {
+    bool startsUp = true;
+    for (StartupStage stage : stages) {
+        startsUp = load(stage) && startsUp;
+        if (!startsUp && !checkingEverything()) {
+            return false;
+        }
+    }
+    return startsUp;
+}

@@ -1,0 +1,329 @@
+#include "campaign/Campaign.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "combat/Player.h"
+#include "combat/Timers.h"
+#include "core/Geometry.h"
+#include "sound/Sound.h"
+#include "world/ListPass.h"
+#include "world/Universe.h"
+
+namespace {
+
+// A save names its difficulty; one the script no longer has falls back to the first.
+const Difficulty& chosenDifficulty(const CampaignScript& script, const std::string& name) {
+    const Difficulty* difficulty = script.difficulty(name);
+    return difficulty != nullptr ? *difficulty : script.difficulties.front();
+}
+
+// "A", "A and B", "A, B and C".
+std::string listed(const std::vector<std::string>& names) {
+    std::string text;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
+        text += names[i];
+    }
+    return text;
+}
+
+std::string minutesAndSeconds(long long ms) {
+    long long seconds = ms / 1000;
+    std::string tens = seconds % 60 < 10 ? "0" : "";
+    return std::to_string(seconds / 60) + ":" + tens + std::to_string(seconds % 60);
+}
+
+point orbitPosition(const Star& star, const Planet& planet) {
+    return point{star.position.x + planet.orbitRadius * std::cos(planet.orbitAngle),
+                 star.position.y + planet.orbitRadius * std::sin(planet.orbitAngle)};
+}
+
+}  // namespace
+
+Campaign::Campaign(const CampaignScript& script, Universe& universe, const Difficulty& difficulty, int now)
+    : script(script),
+      universe(universe),
+      player(*universe.player),
+      difficulty(difficulty),
+      fullHealth(player.health),
+      cleared(universe.worlds.size(), false) {
+    run.difficulty = difficulty.name;
+    player.warpWorld(script.startWorld);
+    enterWorld(script.startWorld, now);
+}
+
+Campaign::Campaign(const CampaignScript& script, Universe& universe, const SavedCampaign& save, int now)
+    : script(script),
+      universe(universe),
+      player(*universe.player),
+      difficulty(chosenDifficulty(script, save.run.difficulty)),
+      fullHealth(player.health),
+      run(save.run),
+      cleared(universe.worlds.size(), false) {
+    run.difficulty = difficulty.name;
+    for (int number : save.cleared) {
+        if (number >= 0 && static_cast<size_t>(number) < cleared.size()) cleared[static_cast<size_t>(number)] = true;
+    }
+    player.warpWorld(save.world);
+    enterWorld(save.world, now);
+    respawn = save.respawn;
+    placeShip();
+    player.health = std::min(save.health, fullHealth);
+}
+
+void Campaign::update(int now, int dt) {
+    if (player.getWorld() != world) {
+        takeLosses(world);
+        enterWorld(player.getWorld(), now);
+    }
+    takeLosses(world);
+    letEscapedShipsGo(now);
+    if (spawner && spawner->update(now, currentWorld(), player.position)) {
+        std::string count = script.world(world)->goal == WorldGoal::waves
+                                ? " of " + std::to_string(spawner->waveCount())
+                                : "";
+        say("Wave " + std::to_string(spawner->wavesBegun()) + count, now);
+    }
+    checkGoal(now);
+    if (!player.destroyed && player.health <= 0) {
+        destroyShip(now);
+    } else if (player.destroyed && now >= respawnAt) {
+        respawnShip();
+    }
+    landAndRepair(now, dt);
+    if (!won) run.timeMs += dt;
+    messages.erase(std::remove_if(messages.begin(), messages.end(),
+                                  [now](const CampaignMessage& message) { return message.until <= now; }),
+                   messages.end());
+}
+
+void Campaign::say(const std::string& text, int now, int forMs) {
+    messages.push_back(CampaignMessage{text, now + forMs});
+}
+
+WorldState& Campaign::currentWorld() { return universe[world]; }
+
+// The ship enters where it stands: that is where a new one appears until it
+// lands somewhere. An uncleared world keeps its wormholes closed and starts
+// empty, whatever an earlier run left in it.
+void Campaign::enterWorld(int number, int now) {
+    world = number;
+    WorldState& state = currentWorld();
+    worldKills = 0;
+    respawn = RespawnPoint{};
+    respawn.position = player.position;
+    spawner.reset();
+    const WorldScript* block = script.world(number);
+    bool open = cleared[static_cast<size_t>(number)];
+    if (!open) {
+        state.ships.clear();
+        state.projectiles.clear();
+    }
+    if (!open && block != nullptr && !block->waves.empty()) {
+        spawner = std::make_unique<WaveSpawner>(script, *block, difficulty, block->goal == WorldGoal::kills,
+                                                static_cast<unsigned>(std::rand()));
+    }
+    for (Wormhole& wormhole : state.wormholes) wormhole.open = open;
+    std::string goal = goalText();
+    say(worldName(number) + (open || goal.empty() ? "" : ": " + goal), now, worldMessageMs);
+}
+
+// Only ships the player's weapons destroyed are kills.
+void Campaign::takeLosses(int number) {
+    WorldState& state = universe[number];
+    for (const ShipLoss& loss : state.shipLosses) {
+        if (loss.cause != LossCause::destroyed) continue;
+        ++run.kills;
+        run.score += std::llround(script.pointsFor(loss.type) * difficulty.scoreFactor);
+        if (number == world) ++worldKills;
+    }
+    state.shipLosses.clear();
+}
+
+void Campaign::letEscapedShipsGo(int now) {
+    bool escaped = false;
+    keepWhere(currentWorld().ships, [&](const Ship& ship) {
+        bool gone = pointDistance(ship.position, player.position) > script.escapeDistance;
+        escaped = escaped || gone;
+        return !gone;
+    });
+    if (escaped) say("An enemy got away", now);
+}
+
+int Campaign::killTarget() const {
+    const WorldScript* block = script.world(world);
+    int target = block != nullptr ? block->killTarget : 0;
+    return std::max(1, static_cast<int>(std::lround(target * difficulty.countFactor)));
+}
+
+void Campaign::checkGoal(int now) {
+    if (cleared[static_cast<size_t>(world)]) return;
+    const WorldScript* block = script.world(world);
+    bool met = block == nullptr || (block->goal == WorldGoal::kills ? worldKills >= killTarget()
+                                                                    : spawner == nullptr || spawner->finished());
+    if (met) clearWorld(now);
+}
+
+void Campaign::clearWorld(int now) {
+    cleared[static_cast<size_t>(world)] = true;
+    spawner.reset();
+    const WorldScript* block = script.world(world);
+    std::vector<std::string> leadsTo;
+    for (Wormhole& wormhole : currentWorld().wormholes) {
+        wormhole.open = true;
+        std::string name = worldName(wormhole.destinationWorld);
+        if (std::find(leadsTo.begin(), leadsTo.end(), name) == leadsTo.end()) leadsTo.push_back(name);
+    }
+    if (block != nullptr) run.score += block->bonus;
+    if (block != nullptr && block->final) {
+        won = true;
+        wonAt = now;
+        say("Victory! The campaign is won", now, worldMessageMs);
+        playSound(SoundEffect::victory);
+        return;
+    }
+    std::string text = worldName(world) + " cleared";
+    if (block != nullptr && block->bonus > 0) text += ", bonus " + std::to_string(block->bonus);
+    if (!leadsTo.empty()) text += ": wormholes open to " + listed(leadsTo);
+    say(text, now, worldMessageMs);
+    playSound(SoundEffect::worldCleared);
+    saveWanted = true;
+}
+
+void Campaign::destroyShip(int now) {
+    largeExplosion(player.position, currentWorld(), now);
+    playSound(SoundEffect::shipDestroyed);
+    say("Ship destroyed", now, std::max(script.respawnMs, messageMs));
+    player.destroyed = true;
+    player.landed = false;
+    player.velocity = point{0, 0};
+    player.thrustLevel = 0;
+    ++run.deaths;
+    run.score -= std::llround(run.score * script.deathCostPercent / 100.0);
+    respawnAt = now + script.respawnMs;
+}
+
+// On a respawn planet the ship stands landed on the side facing away from
+// its star, wherever the orbit has carried the planet.
+void Campaign::placeShip() {
+    player.velocity = point{0, 0};
+    player.landed = false;
+    player.launchCharge = 0;
+    player.thrustLevel = 0;
+    player.position = respawn.position;
+    std::vector<Star>& stars = currentWorld().stars;
+    if (respawn.onPlanet() && static_cast<size_t>(respawn.star) < stars.size() &&
+        static_cast<size_t>(respawn.planet) < stars[static_cast<size_t>(respawn.star)].planets.size()) {
+        Star& star = stars[static_cast<size_t>(respawn.star)];
+        Planet& planet = star.planets[static_cast<size_t>(respawn.planet)];
+        point centre = orbitPosition(star, planet);
+        float away = std::atan2(centre.y - star.position.y, centre.x - star.position.x);
+        float surface = planet.radius + player.radius;
+        planet.landingAngle = away;
+        player.position = point{centre.x + surface * std::cos(away), centre.y + surface * std::sin(away)};
+        player.setAngle(away);
+        player.setLanded();
+        player.gentleTouchDown = true;
+    }
+    player.trail.clear(player.position);
+    wasLanded = player.landed;
+}
+
+void Campaign::respawnShip() {
+    player.destroyed = false;
+    player.health = fullHealth;
+    player.shieldTime = shieldMs;
+    placeShip();
+    playSound(SoundEffect::respawn);
+}
+
+// A gentle touch-down makes the planet under the ship the respawn point and
+// asks for a save; while the ship stays there it is repaired.
+void Campaign::landAndRepair(int now, int dt) {
+    bool landedGently = player.landed && player.gentleTouchDown && !player.destroyed;
+    if (landedGently && !wasLanded) {
+        std::vector<Star>& stars = currentWorld().stars;
+        float nearest = std::numeric_limits<float>::infinity();
+        for (size_t s = 0; s < stars.size(); ++s) {
+            for (size_t p = 0; p < stars[s].planets.size(); ++p) {
+                const Planet& planet = stars[s].planets[p];
+                float gap = pointDistance(planet.position, player.position) - planet.radius;
+                if (gap < nearest) {
+                    nearest = gap;
+                    respawn = RespawnPoint{static_cast<int>(s), static_cast<int>(p), planet.position};
+                }
+            }
+        }
+        if (respawn.onPlanet()) {
+            say(stars[static_cast<size_t>(respawn.star)].planets[static_cast<size_t>(respawn.planet)].name +
+                    ": repairing; a new ship would start here",
+                now);
+        }
+        saveWanted = true;
+    }
+    wasLanded = landedGently;
+    if (!landedGently || player.health >= fullHealth) return;
+    player.health = std::min(fullHealth, player.health + script.repairPerSecond * dt / 1000.0f);
+    if (player.health >= fullHealth) {
+        playSound(SoundEffect::repair);
+        say("Repaired", now);
+    }
+}
+
+std::string Campaign::worldName(int number) const {
+    const WorldScript* block = script.world(number);
+    if (block != nullptr) return block->name;
+    const std::vector<Star>& stars = universe.worlds[static_cast<size_t>(number)].stars;
+    return stars.empty() ? "World " + std::to_string(number) : stars.front().getName();
+}
+
+std::string Campaign::objectiveText() const {
+    if (won) return "The campaign is won";
+    std::string name = worldName(world);
+    if (cleared[static_cast<size_t>(world)]) {
+        bool exits = !universe.worlds[static_cast<size_t>(world)].wormholes.empty();
+        return name + (exits ? ": cleared; fly through a wormhole" : ": cleared");
+    }
+    std::string goal = goalText();
+    if (goal.empty()) return name;
+    if (script.world(world)->goal == WorldGoal::kills) {
+        return name + ": " + goal + " (" + std::to_string(worldKills) + " so far)";
+    }
+    int wave = spawner ? std::max(spawner->wavesBegun(), 1) : 1;
+    return name + ": " + goal + " (wave " + std::to_string(wave) + ")";
+}
+
+std::string Campaign::goalText() const {
+    const WorldScript* block = script.world(world);
+    if (block == nullptr || block->waves.empty()) return "";
+    if (block->goal == WorldGoal::kills) return "destroy " + std::to_string(killTarget()) + " enemies";
+    size_t waves = block->waves.size();
+    return "destroy every ship of " + std::to_string(waves) + (waves == 1 ? " wave" : " waves");
+}
+
+std::string Campaign::scoreText() const {
+    return "Score " + std::to_string(run.score) + "   Kills " + std::to_string(run.kills) + "   Deaths " +
+           std::to_string(run.deaths) + "   Time " + minutesAndSeconds(run.timeMs);
+}
+
+bool Campaign::takeSaveRequest() {
+    bool wanted = saveWanted;
+    saveWanted = false;
+    return wanted;
+}
+
+// A ship lost and not yet replaced comes back whole, so it is saved as whole.
+SavedCampaign Campaign::progress() const {
+    SavedCampaign save;
+    save.run = run;
+    save.world = world;
+    for (size_t number = 0; number < cleared.size(); ++number) {
+        if (cleared[number]) save.cleared.push_back(static_cast<int>(number));
+    }
+    save.respawn = respawn;
+    save.health = player.destroyed || player.health <= 0 ? fullHealth : player.health;
+    return save;
+}

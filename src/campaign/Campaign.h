@@ -1,0 +1,87 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "campaign/CampaignProgress.h"
+#include "campaign/CampaignScript.h"
+#include "campaign/WaveSpawner.h"
+
+class Player;
+class Universe;
+class WorldState;
+
+// A line for the screen to show until the game clock reaches `until`.
+struct CampaignMessage {
+    std::string text;
+    int until;
+};
+
+// A campaign being played: the rules of the script on top of the engine's
+// own universe and ship. The frame loop runs the world step as in Free flight
+// and then calls update(); everything the screen shows is read from here.
+class Campaign {
+public:
+    // A new run: the ship, where playerdata.txt put it, enters the start world.
+    Campaign(const CampaignScript& script, Universe& universe, const Difficulty& difficulty, int now);
+    // A saved run (checked by readSave against this script and universe): the
+    // ship appears at the saved respawn point with the saved health.
+    Campaign(const CampaignScript& script, Universe& universe, const SavedCampaign& save, int now);
+
+    // Once a frame, after the world step, with the game clock and frame time.
+    void update(int now, int dt);
+
+    // What the player is to do here, in one line.
+    std::string objectiveText() const;
+    // Score, kills, deaths and time played, in one line.
+    std::string scoreText() const;
+    // True once after each moment the progress should be written.
+    bool takeSaveRequest();
+    SavedCampaign progress() const;
+    // The name a world goes by: its block's name, else its first star's.
+    std::string worldName(int world) const;
+
+    const CampaignScript& script;
+    Universe& universe;
+    Player& player;
+    Difficulty difficulty;
+    float fullHealth;
+    RunResult run;
+    // By world number.
+    std::vector<bool> cleared;
+    int world = -1;
+    // Enemies destroyed in this world since the ship entered it.
+    int worldKills = 0;
+    RespawnPoint respawn;
+    int respawnAt = 0;
+    bool won = false;
+    int wonAt = 0;
+    bool saveWanted = false;
+    // Oldest first; the ones whose time is over are dropped at each update.
+    std::vector<CampaignMessage> messages;
+    // Null once the world is cleared, or in a world without waves.
+    std::unique_ptr<WaveSpawner> spawner;
+
+    static constexpr int worldMessageMs = 5000;
+    static constexpr int messageMs = 3000;
+    static constexpr int shieldMs = 2000;
+
+private:
+    void say(const std::string& text, int now, int forMs = messageMs);
+    void enterWorld(int number, int now);
+    void takeLosses(int number);
+    void letEscapedShipsGo(int now);
+    void checkGoal(int now);
+    void clearWorld(int now);
+    void destroyShip(int now);
+    void placeShip();
+    void respawnShip();
+    void landAndRepair(int now, int dt);
+    int killTarget() const;
+    // What the world's block asks, or "" when it asks nothing.
+    std::string goalText() const;
+    WorldState& currentWorld();
+
+    bool wasLanded = false;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/point.h"
+
+// What a run has earned so far; a finished one goes into the best results.
+struct RunResult {
+    long long score = 0;
+    int kills = 0;
+    int deaths = 0;
+    long long timeMs = 0;
+    std::string difficulty;
+};
+
+// Where a new ship appears: on a planet of the current world (its star's row
+// in that world and its place among the star's planets), or at a point.
+struct RespawnPoint {
+    int star = -1;
+    int planet = -1;
+    point position{0, 0};
+
+    bool onPlanet() const { return star >= 0; }
+};
+
+// What the save keeps: enough to go on in the same world with the same score.
+struct SavedCampaign {
+    RunResult run;
+    int world = 0;
+    std::vector<int> cleared;
+    RespawnPoint respawn;
+    float health = 0;
+};

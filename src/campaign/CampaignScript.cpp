@@ -1,0 +1,308 @@
+#include "campaign/CampaignScript.h"
+
+#include <cctype>
+#include <cmath>
+#include <sstream>
+
+#include "assets/DataReport.h"
+#include "core/Numbers.h"
+
+namespace {
+
+const int highestWorld = 9999;
+const float farthest = 400000;  // past the far corner of a world's square
+const int longestWaitMs = 600000;
+const int mostPoints = 1000000;
+const int mostShips = 10000;
+const int mostAtOnce = 200;
+const float largestFactor = 10;
+
+// The words of a line up to a "#" that starts a word.
+std::vector<std::string> wordsOf(const std::string& line) {
+    std::vector<std::string> words;
+    std::istringstream in(line);
+    std::string word;
+    while (in >> word) {
+        if (word[0] == '#') break;
+        words.push_back(word);
+    }
+    return words;
+}
+
+// The values of one line are read in order; the first wrong one ends the line.
+class LineReader {
+public:
+    LineReader(DataReport& report, int line, std::vector<std::string> words)
+        : report(report), line(line), words(std::move(words)) {}
+
+    const std::string& keyword() const { return words[0]; }
+    size_t valueCount() const { return words.size() - 1; }
+    const std::string& word(size_t value) const { return words[value + 1]; }
+
+    bool needs(size_t count) {
+        if (valueCount() == count) return true;
+        return fail(keyword() + " needs " + std::to_string(count) + (count == 1 ? " value" : " values") +
+                    ", found " + std::to_string(valueCount()));
+    }
+
+    bool number(size_t value, const std::string& what, float lo, float hi, float& out) {
+        const std::string& text = word(value);
+        if (numberPrefixLength(text) != text.size()) {
+            return fail(what + " \"" + text + "\" is not a number");
+        }
+        float read = leadingNumber(text);
+        if (!report.check(line, what, read, lo, hi)) return false;
+        out = read;
+        return true;
+    }
+
+    bool whole(size_t value, const std::string& what, int lo, int hi, int& out) {
+        float read = 0;
+        if (!number(value, what, static_cast<float>(lo), static_cast<float>(hi), read)) return false;
+        if (read != std::floor(read)) return fail(what + " " + describe(read) + " is not a whole number");
+        out = static_cast<int>(read);
+        return true;
+    }
+
+    // The words from `value` on, joined by single blanks: a name.
+    std::string rest(size_t value) const {
+        std::string joined;
+        for (size_t i = value + 1; i < words.size(); ++i) {
+            joined += (joined.empty() ? "" : " ") + words[i];
+        }
+        return joined;
+    }
+
+    bool fail(const std::string& what) {
+        report.fail(line, what);
+        return false;
+    }
+
+    DataReport& report;
+    int line;
+
+private:
+    std::vector<std::string> words;
+};
+
+// The file's lines in order, into the script; then the checks that need
+// the whole file.
+class ScriptReader {
+public:
+    ScriptReader(CampaignScript& script, DataReport& report, size_t shipTypes)
+        : script(script), report(report), lastType(static_cast<int>(shipTypes) - 1) {
+        script.points.assign(shipTypes, 0);
+    }
+
+    void read(LineReader& in) {
+        const std::string& key = in.keyword();
+        if (key == "start") {
+            if (in.needs(1)) in.whole(0, "start world", 0, highestWorld, script.startWorld);
+        } else if (key == "spawn") {
+            readSpawn(in);
+        } else if (key == "escape") {
+            if (in.needs(1) && in.number(0, "escape distance", 0, farthest, script.escapeDistance)) {
+                escapeLine = in.line;
+            }
+        } else if (key == "respawn") {
+            if (in.needs(1)) in.whole(0, "respawn time", 0, longestWaitMs, script.respawnMs);
+        } else if (key == "deathcost") {
+            if (in.needs(1)) in.number(0, "death cost", 0, 100, script.deathCostPercent);
+        } else if (key == "repair") {
+            if (in.needs(1)) in.number(0, "repair rate", 0, 1e6f, script.repairPerSecond);
+        } else if (key == "points") {
+            readPoints(in);
+        } else if (key == "difficulty") {
+            readDifficulty(in);
+        } else if (key == "world") {
+            readWorld(in);
+        } else if (key == "goal" || key == "bonus" || key == "wave" || key == "ships" || key == "final") {
+            readBlockLine(in);
+        } else {
+            in.fail("unknown keyword \"" + key + "\"");
+        }
+    }
+
+    void finish() {
+        for (const WorldScript& world : script.worlds) {
+            if (world.goal == WorldGoal::kills && world.waves.empty()) {
+                report.fail(world.line, "world " + std::to_string(world.world) +
+                                            " has a kills goal but no wave to destroy");
+            }
+        }
+        for (size_t i = 0; i < script.worlds.size(); ++i) {
+            for (size_t w = 0; w < script.worlds[i].waves.size(); ++w) {
+                if (script.worlds[i].waves[w].ships.empty()) report.fail(waveLines[i][w], "wave has no ships line");
+            }
+        }
+        bool winnable = false;
+        for (const WorldScript& world : script.worlds) winnable = winnable || world.final;
+        if (!winnable) report.fail(0, "no world block is marked final, so the campaign cannot be won");
+        if (script.escapeDistance <= script.spawnMost) {
+            report.fail(escapeLine, "escape distance " + describe(script.escapeDistance) +
+                                        " must be beyond the farthest spawn distance " +
+                                        describe(script.spawnMost) + ", or enemies get away as they arrive");
+        }
+        if (script.difficulties.empty()) script.difficulties.push_back(Difficulty{"normal", 1, 1, 1});
+    }
+
+private:
+    void readSpawn(LineReader& in) {
+        float least = 0;
+        float most = 0;
+        if (!in.needs(2) || !in.number(0, "least spawn distance", 0, farthest, least) ||
+            !in.number(1, "most spawn distance", 0, farthest, most)) {
+            return;
+        }
+        if (least > most) {
+            in.fail("least spawn distance " + describe(least) + " is beyond the most " + describe(most));
+            return;
+        }
+        script.spawnLeast = least;
+        script.spawnMost = most;
+    }
+
+    void readPoints(LineReader& in) {
+        int type = 0;
+        int points = 0;
+        if (in.needs(2) && in.whole(0, "ship type", 0, lastType, type) &&
+            in.whole(1, "points", 0, mostPoints, points)) {
+            script.points[static_cast<size_t>(type)] = points;
+        }
+    }
+
+    void readDifficulty(LineReader& in) {
+        Difficulty difficulty;
+        if (!in.needs(4)) return;
+        difficulty.name = in.word(0);
+        if (!in.number(1, "enemy count factor", 0.1f, largestFactor, difficulty.countFactor) ||
+            !in.number(2, "damage factor", 0, largestFactor, difficulty.damageFactor) ||
+            !in.number(3, "score factor", 0, largestFactor, difficulty.scoreFactor)) {
+            return;
+        }
+        if (script.difficulty(difficulty.name) != nullptr) {
+            in.fail("difficulty " + difficulty.name + " is named twice");
+            return;
+        }
+        script.difficulties.push_back(difficulty);
+    }
+
+    void readWorld(LineReader& in) {
+        // Lines up to the next world line belong to this one, even when it is wrong.
+        inBlock = false;
+        sawWorld = true;
+        WorldScript world;
+        world.line = in.line;
+        if (in.valueCount() < 2) {
+            in.fail("world needs a number and a name");
+            return;
+        }
+        if (!in.whole(0, "world number", 0, highestWorld, world.world)) return;
+        if (script.world(world.world) != nullptr) {
+            in.fail("world " + std::to_string(world.world) + " has a block already");
+            return;
+        }
+        world.name = in.rest(1);
+        script.worlds.push_back(world);
+        waveLines.emplace_back();
+        inBlock = true;
+    }
+
+    void readBlockLine(LineReader& in) {
+        if (!inBlock) {
+            if (!sawWorld) in.fail(in.keyword() + " comes before any world line");
+            return;
+        }
+        WorldScript& world = script.worlds.back();
+        const std::string& key = in.keyword();
+        if (key == "goal") {
+            readGoal(in, world);
+        } else if (key == "bonus") {
+            if (in.needs(1)) in.whole(0, "bonus", 0, mostPoints, world.bonus);
+        } else if (key == "wave") {
+            if (in.needs(0)) {
+                world.waves.emplace_back();
+                waveLines.back().push_back(in.line);
+            }
+        } else if (key == "ships") {
+            readShips(in, world);
+        } else if (in.needs(0)) {
+            world.final = true;
+        }
+    }
+
+    void readGoal(LineReader& in, WorldScript& world) {
+        if (in.valueCount() >= 1 && in.word(0) == "waves") {
+            if (in.needs(1)) world.goal = WorldGoal::waves;
+        } else if (in.valueCount() >= 1 && in.word(0) == "kills") {
+            if (in.needs(2) && in.whole(1, "kills", 1, mostShips, world.killTarget)) world.goal = WorldGoal::kills;
+        } else {
+            in.fail("goal must be \"kills N\" or \"waves\"");
+        }
+    }
+
+    void readShips(LineReader& in, WorldScript& world) {
+        if (world.waves.empty()) {
+            in.fail("ships comes before any wave line of its world");
+            return;
+        }
+        ShipsLine ships;
+        if (in.needs(5) && in.whole(0, "ship type", 0, lastType, ships.type) &&
+            in.whole(1, "total", 1, mostShips, ships.total) && in.whole(2, "at once", 1, mostAtOnce, ships.atOnce) &&
+            in.whole(3, "interval", 0, longestWaitMs, ships.intervalMs) &&
+            in.whole(4, "most alive", 1, mostAtOnce, ships.cap)) {
+            world.waves.back().ships.push_back(ships);
+        }
+    }
+
+    CampaignScript& script;
+    DataReport& report;
+    int lastType;
+    int escapeLine = 0;
+    bool sawWorld = false;
+    // A wrong world line leaves its block's lines unread, not given to the block before.
+    bool inBlock = false;
+    // By world block, where each wave line is.
+    std::vector<std::vector<int>> waveLines;
+};
+
+}  // namespace
+
+const WorldScript* CampaignScript::world(int number) const {
+    for (const WorldScript& block : worlds) {
+        if (block.world == number) return &block;
+    }
+    return nullptr;
+}
+
+const Difficulty* CampaignScript::difficulty(const std::string& name) const {
+    for (const Difficulty& choice : difficulties) {
+        if (choice.name == name) return &choice;
+    }
+    return nullptr;
+}
+
+int CampaignScript::pointsFor(int type) const {
+    if (type < 0 || static_cast<size_t>(type) >= points.size()) return 0;
+    return points[static_cast<size_t>(type)];
+}
+
+bool readCampaignScript(const std::string& fileName, size_t shipTypes, CampaignScript& script) {
+    DataReport report(fileName);
+    std::string text;
+    if (!readDataText(fileName, text)) {
+        report.fail(0, "missing or not a file");
+        return false;
+    }
+    ScriptReader reader(script, report, shipTypes);
+    std::istringstream lines(text);
+    std::string line;
+    for (int number = 1; std::getline(lines, line); ++number) {
+        std::vector<std::string> words = wordsOf(line);
+        if (words.empty()) continue;
+        LineReader in(report, number, std::move(words));
+        reader.read(in);
+    }
+    reader.finish();
+    return !report.failed();
+}

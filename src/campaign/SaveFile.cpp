@@ -1,0 +1,315 @@
+#include "campaign/SaveFile.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "assets/DataReport.h"
+#include "campaign/CampaignScript.h"
+#include "core/Constants.h"
+#include "core/Numbers.h"
+#include "core/WriteFolder.h"
+#include "world/Universe.h"
+
+namespace {
+
+const char* const versionLine = "version 1";
+const long long mostCount = 1000000000LL;
+const long long mostScore = 1000000000000LL;
+const size_t longestWhole = 15;
+
+std::filesystem::path inWriteFolder(const char* name) { return writeFolder() / name; }
+
+// The text goes to "NAME.tmp", is flushed to the disk, then takes the
+// file's place in one step: a crash leaves the old file or the new one.
+bool replaceFile(const std::filesystem::path& path, const std::string& text) {
+    auto failed = [&](const std::string& why) {
+        std::cout << "Could not write " << path.string() << ": " << why << std::endl;
+        return false;
+    };
+    std::error_code error;
+    if (!path.parent_path().empty()) std::filesystem::create_directories(path.parent_path(), error);
+    if (error) return failed(error.message());
+    std::filesystem::path temporary = path;
+    temporary += ".tmp";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (file == nullptr) return failed(std::strerror(errno));
+    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0 &&
+                   fsync(fileno(file)) == 0;
+    std::string why = written ? "" : std::strerror(errno);
+    written = std::fclose(file) == 0 && written;
+    if (written) std::filesystem::rename(temporary, path, error);
+    if (!written || error) {
+        std::filesystem::remove(temporary, error);
+        return failed(why.empty() ? "the file could not be completed" : why);
+    }
+    return true;
+}
+
+std::string exactly(float value) {
+    std::ostringstream text;
+    text.precision(9);
+    text << value;
+    return text.str();
+}
+
+// The lines of a small "name value ..." file, each split into words.
+struct FileLine {
+    int number;
+    std::vector<std::string> words;
+};
+
+std::vector<FileLine> linesOf(const std::string& text) {
+    std::vector<FileLine> lines;
+    std::istringstream in(text);
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        std::istringstream words(line);
+        FileLine read{number, {}};
+        for (std::string word; words >> word;) read.words.push_back(word);
+        if (!read.words.empty()) lines.push_back(read);
+    }
+    return lines;
+}
+
+bool isVersionLine(const std::vector<FileLine>& lines) {
+    return !lines.empty() && lines[0].words.size() == 2 && lines[0].words[0] + " " + lines[0].words[1] == versionLine;
+}
+
+bool readWhole(const std::string& text, long long lo, long long hi, long long& out) {
+    size_t digits = text[0] == '-' ? 1 : 0;
+    if (text.size() == digits || text.size() > longestWhole ||
+        text.find_first_not_of("0123456789", digits) != std::string::npos) {
+        return false;
+    }
+    long long value = std::stoll(text);
+    if (value < lo || value > hi) return false;
+    out = value;
+    return true;
+}
+
+bool readNumber(const std::string& text, float lo, float hi, float& out) {
+    if (numberPrefixLength(text) != text.size()) return false;
+    float value = leadingNumber(text);
+    if (!std::isfinite(value) || value < lo || value > hi) return false;
+    out = value;
+    return true;
+}
+
+// Reads the save's lines against the campaign; the first problem ends it.
+class SaveReader {
+public:
+    SaveReader(const CampaignScript& script, const Universe& universe) : script(script), universe(universe) {}
+
+    bool read(const std::vector<FileLine>& lines, SavedCampaign& save) {
+        if (!isVersionLine(lines)) return fail(lines.empty() ? 0 : lines[0].number, "not a campaign save of this game");
+        for (size_t i = 1; i < lines.size(); ++i) {
+            const std::string& name = lines[i].words[0];
+            if (std::find(names.begin(), names.end(), name) == names.end()) {
+                return fail(lines[i].number, "unknown entry \"" + name + "\"");
+            }
+            if (!entries.emplace(name, lines[i]).second) return fail(lines[i].number, name + " is given twice");
+        }
+        for (const std::string& name : names) {
+            if (entries.count(name) == 0) return fail(0, "no " + name + " line");
+        }
+        return readRun(save.run) && readWorlds(save) && readRespawn(save) && readHealth(save);
+    }
+
+    int problemLine = 0;
+    std::string problem;
+
+private:
+    bool fail(int line, const std::string& what) {
+        problemLine = line;
+        problem = what;
+        return false;
+    }
+
+    const FileLine& entry(const char* name) { return entries.at(name); }
+
+    bool single(const char* name, long long lo, long long hi, long long& out) {
+        const FileLine& line = entry(name);
+        if (line.words.size() == 2 && readWhole(line.words[1], lo, hi, out)) return true;
+        return fail(line.number, std::string(name) + " must be one whole number from " + std::to_string(lo) +
+                                     " to " + std::to_string(hi));
+    }
+
+    bool readRun(RunResult& run) {
+        const FileLine& difficulty = entry("difficulty");
+        if (difficulty.words.size() != 2 || script.difficulty(difficulty.words[1]) == nullptr) {
+            return fail(difficulty.number, "not a difficulty of this campaign");
+        }
+        run.difficulty = difficulty.words[1];
+        long long kills = 0;
+        long long deaths = 0;
+        bool read = single("score", 0, mostScore, run.score) && single("kills", 0, mostCount, kills) &&
+                    single("deaths", 0, mostCount, deaths) && single("time", 0, mostScore, run.timeMs);
+        run.kills = static_cast<int>(kills);
+        run.deaths = static_cast<int>(deaths);
+        return read;
+    }
+
+    bool readWorlds(SavedCampaign& save) {
+        long long last = static_cast<long long>(universe.worlds.size()) - 1;
+        long long world = 0;
+        if (!single("world", 0, last, world)) return false;
+        save.world = static_cast<int>(world);
+        const FileLine& cleared = entry("cleared");
+        for (size_t i = 1; i < cleared.words.size(); ++i) {
+            long long number = 0;
+            if (!readWhole(cleared.words[i], 0, last, number)) {
+                return fail(cleared.number, "cleared world \"" + cleared.words[i] + "\" is not a world of this campaign");
+            }
+            save.cleared.push_back(static_cast<int>(number));
+        }
+        return true;
+    }
+
+    bool readRespawn(SavedCampaign& save) {
+        const FileLine& line = entry("respawn");
+        const std::vector<Star>& stars = universe.worlds[static_cast<size_t>(save.world)].stars;
+        RespawnPoint& respawn = save.respawn;
+        bool fits = false;
+        if (line.words.size() == 4 && line.words[1] == "planet") {
+            long long star = 0;
+            long long planet = 0;
+            fits = readWhole(line.words[2], 0, static_cast<long long>(stars.size()) - 1, star) &&
+                   readWhole(line.words[3], 0, static_cast<long long>(stars[static_cast<size_t>(star)].planets.size()) - 1,
+                             planet);
+            respawn = RespawnPoint{static_cast<int>(star), static_cast<int>(planet), point{0, 0}};
+        } else if (line.words.size() == 4 && line.words[1] == "point") {
+            fits = readNumber(line.words[2], -XBOUND, XBOUND, respawn.position.x) &&
+                   readNumber(line.words[3], -YBOUND, YBOUND, respawn.position.y);
+        }
+        return fits || fail(line.number, "respawn must be \"planet STAR PLANET\" of the saved world or \"point X Y\"");
+    }
+
+    bool readHealth(SavedCampaign& save) {
+        const FileLine& line = entry("health");
+        if (line.words.size() == 2 && readNumber(line.words[1], 0, 1e9f, save.health) && save.health > 0) return true;
+        return fail(line.number, "health must be a number above 0");
+    }
+
+    const CampaignScript& script;
+    const Universe& universe;
+    const std::vector<std::string> names{"difficulty", "world", "cleared", "score", "kills",
+                                         "deaths",     "time",  "respawn", "health"};
+    std::map<std::string, FileLine> entries;
+};
+
+std::string resultLine(const RunResult& result) {
+    return "result " + std::to_string(result.score) + " " + std::to_string(result.kills) + " " +
+           std::to_string(result.deaths) + " " + std::to_string(result.timeMs) + " " + result.difficulty + "\n";
+}
+
+bool readResult(const FileLine& line, RunResult& result) {
+    long long kills = 0;
+    long long deaths = 0;
+    if (line.words.size() != 6 || line.words[0] != "result" || !readWhole(line.words[1], 0, mostScore, result.score) ||
+        !readWhole(line.words[2], 0, mostCount, kills) || !readWhole(line.words[3], 0, mostCount, deaths) ||
+        !readWhole(line.words[4], 0, mostScore, result.timeMs)) {
+        return false;
+    }
+    result.kills = static_cast<int>(kills);
+    result.deaths = static_cast<int>(deaths);
+    result.difficulty = line.words[5];
+    return true;
+}
+
+bool betterThan(const RunResult& a, const RunResult& b) { return a.score > b.score; }
+
+}  // namespace
+
+bool writeSave(const SavedCampaign& save) {
+    std::string text = std::string(versionLine) + "\n";
+    text += "difficulty " + save.run.difficulty + "\n";
+    text += "world " + std::to_string(save.world) + "\n";
+    text += "cleared";
+    for (int world : save.cleared) text += " " + std::to_string(world);
+    text += "\nscore " + std::to_string(save.run.score) + "\n";
+    text += "kills " + std::to_string(save.run.kills) + "\n";
+    text += "deaths " + std::to_string(save.run.deaths) + "\n";
+    text += "time " + std::to_string(save.run.timeMs) + "\n";
+    const RespawnPoint& respawn = save.respawn;
+    text += respawn.onPlanet()
+                ? "respawn planet " + std::to_string(respawn.star) + " " + std::to_string(respawn.planet) + "\n"
+                : "respawn point " + exactly(respawn.position.x) + " " + exactly(respawn.position.y) + "\n";
+    text += "health " + exactly(save.health) + "\n";
+    return replaceFile(inWriteFolder(saveFileName), text);
+}
+
+bool readSave(const CampaignScript& script, const Universe& universe, SavedCampaign& save) {
+    std::filesystem::path path = inWriteFolder(saveFileName);
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return false;
+    std::string text;
+    SaveReader reader(script, universe);
+    SavedCampaign read;
+    if (!readDataText(path.string(), text)) {
+        reader.problem = "cannot be read";
+    } else if (reader.read(linesOf(text), read)) {
+        save = read;
+        return true;
+    }
+    std::cout << path.string();
+    if (reader.problemLine > 0) std::cout << " line " << reader.problemLine;
+    std::cout << ": " << reader.problem << "; the save is not used" << std::endl;
+    return false;
+}
+
+void removeSave() {
+    std::error_code error;
+    std::filesystem::remove(inWriteFolder(saveFileName), error);
+}
+
+std::vector<RunResult> readBestResults() {
+    std::filesystem::path path = inWriteFolder(bestResultsFileName);
+    std::vector<RunResult> results;
+    std::error_code error;
+    std::string text;
+    if (!std::filesystem::exists(path, error)) return results;
+    std::vector<FileLine> lines;
+    if (readDataText(path.string(), text)) lines = linesOf(text);
+    if (!isVersionLine(lines)) {
+        std::cout << path.string() << ": not a best results file of this game; it is not used" << std::endl;
+        return results;
+    }
+    int firstBad = 0;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        RunResult result;
+        if (readResult(lines[i], result)) {
+            results.push_back(result);
+        } else if (firstBad == 0) {
+            firstBad = lines[i].number;
+        }
+    }
+    if (firstBad > 0) {
+        std::cout << path.string() << " line " << firstBad << ": not a result; such lines are left out" << std::endl;
+    }
+    std::stable_sort(results.begin(), results.end(), betterThan);
+    if (results.size() > bestResultsKept) results.resize(bestResultsKept);
+    return results;
+}
+
+size_t recordBestResult(const RunResult& result) {
+    std::vector<RunResult> results = readBestResults();
+    auto place = std::upper_bound(results.begin(), results.end(), result, betterThan);
+    size_t index = static_cast<size_t>(place - results.begin());
+    if (index >= bestResultsKept) return 0;
+    results.insert(place, result);
+    if (results.size() > bestResultsKept) results.resize(bestResultsKept);
+    std::string text = std::string(versionLine) + "\n";
+    for (const RunResult& kept : results) text += resultLine(kept);
+    replaceFile(inWriteFolder(bestResultsFileName), text);
+    return index + 1;
+}

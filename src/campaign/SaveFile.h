@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "campaign/CampaignProgress.h"
+
+class CampaignScript;
+class Universe;
+
+// Both live in the player's folder (writeFolder()).
+const char* const saveFileName = "campaign-save.txt";
+const char* const bestResultsFileName = "best-results.txt";
+const size_t bestResultsKept = 10;
+
+// Writes the save whole or not at all: into a temporary file that then
+// replaces the old save. False after a line naming the file and the reason.
+bool writeSave(const SavedCampaign& save);
+// Reads the save, checking every value, also against the campaign it is to
+// go on with. False when there is none; a damaged or foreign one also gets
+// one line naming the file, the line and what is wrong.
+bool readSave(const CampaignScript& script, const Universe& universe, SavedCampaign& save);
+// After a won campaign there is nothing to continue.
+void removeSave();
+
+// The best finished runs, best first; lines that cannot be read are left out
+// with one line naming the first of them.
+std::vector<RunResult> readBestResults();
+// Adds a finished run, keeps the best ones and writes them; the run's place
+// among them (1 is the best), or 0 when it did not make the list.
+size_t recordBestResult(const RunResult& result);

@@ -1,0 +1,131 @@
+#include "campaign/WaveSpawner.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "combat/Ship.h"
+#include "core/Constants.h"
+#include "core/Geometry.h"
+#include "world/WorldState.h"
+
+namespace {
+
+const int placeAttempts = 20;
+
+int scaled(int count, float factor) { return std::max(1, static_cast<int>(std::lround(count * factor))); }
+
+std::vector<Wave> scaledWaves(const std::vector<Wave>& waves, float factor) {
+    std::vector<Wave> result = waves;
+    for (Wave& wave : result) {
+        for (ShipsLine& ships : wave.ships) {
+            ships.total = scaled(ships.total, factor);
+            ships.atOnce = scaled(ships.atOnce, factor);
+            ships.cap = scaled(ships.cap, factor);
+        }
+    }
+    return result;
+}
+
+bool insideWorld(point p) { return std::fabs(p.x) <= XBOUND && std::fabs(p.y) <= YBOUND; }
+
+}  // namespace
+
+WaveSpawner::WaveSpawner(const CampaignScript& campaign, const WorldScript& world, const Difficulty& difficulty,
+                         bool repeatLast, unsigned seed)
+    : campaign(campaign),
+      damageFactor(difficulty.damageFactor),
+      repeatLast(repeatLast),
+      waves(scaledWaves(world.waves, difficulty.countFactor)),
+      random(seed) {
+    int tag = 0;
+    for (const Wave& wave : waves) {
+        firstTag.push_back(tag);
+        tag += static_cast<int>(wave.ships.size());
+    }
+    done = waves.empty();
+}
+
+bool WaveSpawner::finished() const { return done; }
+
+void WaveSpawner::begin(int wave, int now) {
+    current = wave;
+    ++begun;
+    startsAt = now + pauseMs;
+    lines.assign(waves[static_cast<size_t>(wave)].ships.size(), LineState{0, startsAt});
+}
+
+bool WaveSpawner::update(int now, WorldState& world, point centre) {
+    if (done) return false;
+    if (current < 0) {
+        begin(0, now);
+        return true;
+    }
+    std::vector<int> alive(lines.size(), 0);
+    for (const Ship& ship : world.ships) {
+        int line = ship.tag - tagOf(0);
+        if (line >= 0 && static_cast<size_t>(line) < alive.size()) ++alive[static_cast<size_t>(line)];
+    }
+    if (waveOver(alive)) {
+        if (current + 1 < waveCount()) {
+            begin(current + 1, now);
+            return true;
+        }
+        if (repeatLast) {
+            begin(current, now);
+            return true;
+        }
+        done = true;
+        return false;
+    }
+    if (now >= startsAt) spawnDue(now, world, centre, alive);
+    return false;
+}
+
+bool WaveSpawner::waveOver(const std::vector<int>& alive) const {
+    const std::vector<ShipsLine>& ships = waves[static_cast<size_t>(current)].ships;
+    for (size_t i = 0; i < ships.size(); ++i) {
+        if (lines[i].spawned < ships[i].total || alive[i] > 0) return false;
+    }
+    return true;
+}
+
+// A line waits its interval after each arrival; one held back by its cap
+// arrives as soon as there is room.
+void WaveSpawner::spawnDue(int now, WorldState& world, point centre, const std::vector<int>& alive) {
+    const std::vector<ShipsLine>& ships = waves[static_cast<size_t>(current)].ships;
+    for (size_t i = 0; i < ships.size(); ++i) {
+        const ShipsLine& line = ships[i];
+        LineState& state = lines[i];
+        int count = std::min({line.atOnce, line.total - state.spawned, line.cap - alive[i]});
+        if (now < state.nextAt || count <= 0) continue;
+        for (int n = 0; n < count; ++n) {
+            Ship ship(spawnPoint(centre), line.type);
+            ship.tag = tagOf(static_cast<int>(i));
+            ship.damageFactor = damageFactor;
+            ship.ramDamage *= damageFactor;
+            float away = pointDistance(centre, ship.position);
+            if (ship.drifts() && away > 0) {
+                float speed = std::max(ship.topSpeed, 0.0f) / away;
+                ship.velocity = point{(centre.x - ship.position.x) * speed, (centre.y - ship.position.y) * speed};
+            }
+            world.ships.push_back(ship);
+        }
+        state.spawned += count;
+        state.nextAt = now + line.intervalMs;
+    }
+}
+
+// At a random angle and distance from the ship, inside the world; near an
+// edge, the first of a few tries that lands inside, else the last one pulled in.
+point WaveSpawner::spawnPoint(point centre) {
+    std::uniform_real_distribution<float> angle(0, 6.2831853f);
+    std::uniform_real_distribution<float> distance(campaign.spawnLeast, campaign.spawnMost);
+    point p = centre;
+    for (int attempt = 0; attempt < placeAttempts; ++attempt) {
+        float a = angle(random);
+        float d = distance(random);
+        p = point{centre.x + d * std::cos(a), centre.y + d * std::sin(a)};
+        if (insideWorld(p)) return p;
+    }
+    return point{std::clamp(p.x, -XBOUND, XBOUND), std::clamp(p.y, -YBOUND, YBOUND)};
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+
+// Everything the player can do with a key, a mouse button or the pad, in the
+// order the help and the key editor list them.
+enum class Action {
+    thrust,
+    reverse,
+    turnLeft,
+    turnRight,
+    aimLeft,
+    aimRight,
+    aimUp,
+    aimDown,
+    fire,
+    weapon1,
+    weapon2,
+    weapon3,
+    nextWeapon,
+    previousWeapon,
+    zoomIn,
+    zoomOut,
+    map,
+    hud,
+    statusLines,
+    help,
+    pause,
+    mute,
+    screenshot,
+    fullScreen,
+    fewerEnemies,
+    moreEnemies,
+    flattenDepth,
+    deepenDepth,
+    farPlaneOut,
+    farPlaneIn,
+    quit,
+};
+const int actionCount = static_cast<int>(Action::quit) + 1;
+
+// The action's name in settings.txt ("turn_left").
+const char* actionName(Action action);
+// What it does, for the help and the key editor ("turn left").
+const char* actionDescription(Action action);
+// False when no action has that name.
+bool actionFromName(const std::string& name, Action& action);

@@ -1,0 +1,73 @@
+#include "sound/SoundFiles.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#include "assets/DataReport.h"
+#include "sound/SoundEffect.h"
+
+namespace {
+bool refuse(const char* fileName, const std::string& problem) {
+    std::cout << "Sound file " << fileName << " could not be read (" << problem << "), that sound stays silent"
+              << std::endl;
+    DataReport::noteProblem();
+    return false;
+}
+}  // namespace
+
+bool readSoundFile(const char* fileName, WavSound& sound) {
+    std::error_code error;
+    std::uintmax_t size = std::filesystem::file_size(fileName, error);
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in || !isDataFile(fileName) || error) {
+        return refuse(fileName, std::string("Couldn't open ") + fileName);
+    }
+    if (size > largestWavFile) {
+        return refuse(fileName, std::to_string(size) + " bytes, more than " + std::to_string(largestWavFile));
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string problem;
+    return parseWav(bytes, sound, problem) || refuse(fileName, problem);
+}
+
+bool readSoundFile(const SoundFile& file, WavSound& sound) {
+    std::error_code error;
+    if (file.optional && !std::filesystem::exists(file.fileName, error)) {
+        return false;
+    }
+    return readSoundFile(file.fileName, sound);
+}
+
+void checkSoundFiles() {
+    for (int i = 0; i < soundEffectCount; ++i) {
+        WavSound sound;
+        readSoundFile(soundFile(static_cast<SoundEffect>(i)), sound);
+    }
+}
+
+Mix_Chunk* mixerChunk(const WavSound& sound) {
+    int rate = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    if (!Mix_QuerySpec(&rate, &format, &channels)) {
+        return nullptr;
+    }
+    std::vector<std::uint8_t> samples = convertWav(sound, rate, format, channels);
+    // Built as Mix_LoadWAV builds one, so that Mix_FreeChunk frees both parts.
+    auto* chunk = static_cast<Mix_Chunk*>(SDL_malloc(sizeof(Mix_Chunk)));
+    auto* buffer = static_cast<Uint8*>(SDL_malloc(samples.size()));
+    if (!chunk || !buffer || samples.empty()) {
+        SDL_free(chunk);
+        SDL_free(buffer);
+        return nullptr;
+    }
+    std::memcpy(buffer, samples.data(), samples.size());
+    chunk->allocated = 1;
+    chunk->abuf = buffer;
+    chunk->alen = static_cast<Uint32>(samples.size());
+    chunk->volume = MIX_MAX_VOLUME;
+    return chunk;
+}

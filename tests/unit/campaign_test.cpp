@@ -1,0 +1,347 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "WorldFixtures.h"
+#include "campaign/Campaign.h"
+#include "campaign/SaveFile.h"
+#include "combat/Timers.h"
+#include "core/Geometry.h"
+#include "core/Platform.h"
+#include "world/WorldStep.h"
+
+namespace {
+
+const int weakEnemy = 2;
+const point startPoint{0, -20000};
+
+// Two worlds: Home, with a star, a parked planet and a wormhole to Last, the
+// final world. Home sends one wave of three weak enemies that drift.
+class CampaignTest : public WorldTest {
+protected:
+    void SetUp() override {
+        WorldTest::SetUp();
+        SHIPDATA = {{1, 0.01f, 0.5f, 50, 20}, {1, 0.01f, 0.5f, 50, 20}, {0, 0, 0.5f, 10, 30}};
+        universe.worlds.resize(2);
+        universe.player = &player;
+        WorldState& home = universe.worlds[0];
+        home.stars.push_back(Star(point{0, 0}, 500, 0.1f, 0, 14, "Sun"));
+        testing::internal::CaptureStdout();
+        home.stars[0].addPlanet(Planet(200, 0.1f, 3000, 0, 0, 0, 0, 10, "Rest"));
+        testing::internal::GetCapturedStdout();
+        home.wormholes.push_back(Wormhole(0, point{-3000, 0}, 100, 1, point{0, 0}, 1));
+
+        script.points = {0, 0, 50};
+        script.difficulties = {Difficulty{"normal", 1, 1, 1}, Difficulty{"hard", 2, 1.5f, 2}};
+        WorldScript first;
+        first.world = 0;
+        first.name = "Home";
+        first.bonus = 100;
+        first.waves = {Wave{{ShipsLine{weakEnemy, 3, 3, 0, 3}}}};
+        WorldScript last;
+        last.world = 1;
+        last.name = "Last";
+        last.final = true;
+        script.worlds = {first, last};
+    }
+
+    void start(const std::string& difficulty) {
+        campaign = std::make_unique<Campaign>(script, universe, *script.difficulty(difficulty), now);
+    }
+
+    // The world step as the frame loop runs it, then the campaign.
+    void frame(int dt = 16) {
+        now += dt;
+        universe.currentWorld().beginStep();
+        player.update(dt);
+        processWormholes(universe, now);
+        processProjectiles(universe.currentWorld(), dt, now);
+        runTimer(now, universe.currentWorld());
+        processShips(universe.currentWorld(), &player, dt);
+        processStars(universe.currentWorld(), &player, dt);
+        campaign->update(now, dt);
+    }
+
+    // Frames until `count` ships are in the world, for at most `ms` of game time.
+    void waitForShips(size_t count, int ms = 10000) {
+        for (int waited = 0; ships().size() < count && waited < ms; waited += 16) frame();
+        ASSERT_EQ(ships().size(), count);
+    }
+
+    void destroyShips(size_t count) {
+        for (Ship& ship : ships()) {
+            if (count-- == 0) break;
+            ship.health = 0;
+        }
+        frame();
+    }
+
+    bool shown(const std::string& text) const {
+        for (const CampaignMessage& message : campaign->messages) {
+            if (message.text == text) return true;
+        }
+        return false;
+    }
+
+    std::list<Ship>& ships() { return universe.worlds[0].ships; }
+    Planet& rest() { return universe.worlds[0].stars[0].planets[0]; }
+
+    Player player = playerAt(startPoint, 45);
+    Universe universe;
+    CampaignScript script;
+    std::unique_ptr<Campaign> campaign;
+    int now = 100000;
+};
+
+TEST_F(CampaignTest, ThreeWeakEnemiesComeAndGoThenTheWorldClearsAndItsWormholeLeadsOn) {
+    start("normal");
+    Wormhole& wormhole = universe.worlds[0].wormholes[0];
+    EXPECT_FALSE(wormhole.open);
+    EXPECT_TRUE(shown("Home: destroy every ship of 1 wave"));
+    player.position = wormhole.position;
+    frame();
+    EXPECT_EQ(player.getWorld(), 0) << "a closed wormhole carries nobody";
+    player.position = startPoint;
+    EXPECT_TRUE(shown("Wave 1 of 1"));
+
+    waitForShips(3);
+    for (const Ship& ship : ships()) {
+        float distance = pointDistance(ship.position, player.position);
+        EXPECT_GE(distance, script.spawnLeast - 1);
+        EXPECT_LE(distance, script.spawnMost + 1);
+        EXPECT_EQ(ship.type, weakEnemy);
+        EXPECT_EQ(ship.tag, 0);
+        EXPECT_EQ(ship.ramDamage, 30);
+        // Drifting, at its top speed, straight at the ship.
+        point toShip = normalize(point{player.position.x - ship.position.x, player.position.y - ship.position.y});
+        EXPECT_NEAR(ship.velocity.x, 0.5f * toShip.x, 1e-3);
+        EXPECT_NEAR(ship.velocity.y, 0.5f * toShip.y, 1e-3);
+    }
+
+    ships().front().position = point{player.position.x + 19000, player.position.y};
+    frame();
+    EXPECT_TRUE(shown("An enemy got away"));
+    EXPECT_EQ(ships().size(), 2u);
+    EXPECT_EQ(campaign->run.kills, 0);
+    EXPECT_FALSE(wormhole.open);
+
+    destroyShips(2);
+    EXPECT_EQ(campaign->run.kills, 2);
+    EXPECT_EQ(campaign->run.score, 2 * 50 + 100);
+    EXPECT_TRUE(wormhole.open);
+    EXPECT_TRUE(shown("Home cleared, bonus 100: wormholes open to Last"));
+    EXPECT_TRUE(campaign->takeSaveRequest());
+    EXPECT_FALSE(campaign->takeSaveRequest());
+    EXPECT_EQ(campaign->objectiveText(), "Home: cleared; fly through a wormhole");
+
+    player.position = wormhole.position;
+    frame();
+    frame();
+    EXPECT_EQ(player.getWorld(), 1);
+    EXPECT_TRUE(campaign->won);
+    EXPECT_TRUE(shown("Victory! The campaign is won"));
+    long long time = campaign->run.timeMs;
+    frame();
+    EXPECT_EQ(campaign->run.timeMs, time) << "the clock stops at the victory";
+}
+
+TEST_F(CampaignTest, AKillsGoalRepeatsItsLastWaveAndTheDifficultyScalesCountsDamageAndPoints) {
+    script.worlds[0].goal = WorldGoal::kills;
+    script.worlds[0].killTarget = 5;
+    start("hard");
+    EXPECT_EQ(campaign->objectiveText(), "Home: destroy 10 enemies (0 so far)");
+    waitForShips(6);
+    EXPECT_EQ(ships().front().ramDamage, 45);
+    EXPECT_EQ(ships().front().damageFactor, 1.5f);
+    destroyShips(6);
+    EXPECT_EQ(campaign->run.score, 6 * 100);
+    frame();
+    EXPECT_TRUE(shown("Wave 2"));
+    waitForShips(6);
+    destroyShips(4);
+    EXPECT_EQ(campaign->run.kills, 10);
+    EXPECT_EQ(campaign->run.score, 10 * 100 + 100);
+    EXPECT_TRUE(campaign->cleared[0]);
+    EXPECT_EQ(ships().size(), 2u) << "the rest stay and may still be shot";
+}
+
+TEST_F(CampaignTest, AShipDestroyedComesBackOnThePlanetItLandedOnWhole) {
+    start("normal");
+    frame();  // the planet's first step moves it from the origin to its orbit
+    player.health = 500;
+    player.position = point{3000, -240};  // on Rest's surface, at its speed
+    frame();
+    ASSERT_TRUE(player.isLanded());
+    EXPECT_TRUE(shown("Rest: repairing; a new ship would start here"));
+    EXPECT_TRUE(campaign->takeSaveRequest());
+    for (int frames = 1; frames < 64; ++frames) frame();
+    EXPECT_NEAR(player.health, 500 + 0.25f * 64 * 16, 1);
+
+    player.landed = false;
+    player.position = startPoint;
+    player.health = -5;
+    campaign->run.score = 1000;
+    frame();
+    EXPECT_TRUE(player.destroyed);
+    EXPECT_TRUE(shown("Ship destroyed"));
+    EXPECT_EQ(campaign->run.deaths, 1);
+    EXPECT_EQ(campaign->run.score, 900);
+    EXPECT_FALSE(universe.worlds[0].timers.empty());
+
+    // Hidden and deaf: the keys move nothing and nothing rams it.
+    std::vector<Uint8> keys(SDLK_LAST, 0);
+    keys[SDLK_w] = keys[SDLK_d] = 1;
+    setHeldKeysForTesting(keys.data());
+    ships().clear();
+    ships().push_back(Ship(startPoint, weakEnemy));
+    float angle = player.angle;
+    for (int ms = 0; ms < 2900; ms += 16) frame();
+    setHeldKeysForTesting(nullptr);
+    EXPECT_TRUE(player.destroyed);
+    EXPECT_EQ(player.position.x, startPoint.x);
+    EXPECT_EQ(player.position.y, startPoint.y);
+    EXPECT_EQ(player.angle, angle);
+    EXPECT_EQ(player.health, -5);
+    EXPECT_EQ(std::count_if(ships().begin(), ships().end(), [](const Ship& ship) { return ship.tag < 0; }), 1);
+
+    for (int ms = 0; ms < 200 && player.destroyed; ms += 16) frame();
+    EXPECT_FALSE(player.destroyed);
+    EXPECT_TRUE(player.isLanded());
+    EXPECT_NEAR(pointDistance(player.position, rest().position), 245, 1);
+    EXPECT_EQ(player.health, 1000);
+    player.takeDamage(300);
+    EXPECT_EQ(player.health, 1000) << "a new ship is shielded for a moment";
+    for (int ms = 0; ms < Campaign::shieldMs; ms += 16) frame();
+    player.takeDamage(300);
+    EXPECT_EQ(player.health, 700);
+}
+
+// Every pass that removes a ship says so, with the ship's type and tag.
+TEST_F(CampaignTest, EveryShipRemovalIsNotedWithItsCause) {
+    WorldState& world = universe.worlds[0];
+    processStars(world, &player, 16);  // the planet to its orbit
+    auto add = [&](point at, float health) {
+        world.ships.push_back(Ship(at, weakEnemy));
+        world.ships.back().tag = 7;
+        world.ships.back().health = health;
+    };
+    add(point{0, 5000}, 0);          // shot down
+    add(player.position, 10);        // rams the player
+    add(point{0, 0}, 10);            // inside the star
+    add(rest().position, 10);        // inside the planet
+    world.beginStep();
+    processShips(world, &player, 16);
+    processStars(world, &player, 16);
+    ASSERT_EQ(world.shipLosses.size(), 4u);
+    const LossCause causes[] = {LossCause::destroyed, LossCause::rammed, LossCause::fell, LossCause::fell};
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(world.shipLosses[i].cause, causes[i]) << i;
+        EXPECT_EQ(world.shipLosses[i].type, weakEnemy);
+        EXPECT_EQ(world.shipLosses[i].tag, 7);
+    }
+    world.beginStep();
+    EXPECT_TRUE(world.shipLosses.empty());
+}
+
+TEST_F(CampaignTest, ASaveComesBackWholeAndTheRunGoesOnWhereItLanded) {
+    ScratchDir scratch;
+    start("hard");
+    campaign->run = RunResult{4321, 17, 2, 754321, "hard"};
+    campaign->cleared[1] = true;
+    frame();
+    player.position = point{3000, -240};
+    frame();
+    player.health = 432.5f;
+    ASSERT_TRUE(writeSave(campaign->progress()));
+    EXPECT_FALSE(std::filesystem::exists(std::string(saveFileName) + ".tmp"));
+
+    SavedCampaign save;
+    ASSERT_TRUE(readSave(script, universe, save));
+    Player fresh = playerAt(startPoint, 45);
+    universe.player = &fresh;
+    Campaign resumed(script, universe, save, now);
+    EXPECT_EQ(resumed.run.score, 4321);
+    EXPECT_EQ(resumed.run.kills, 17);
+    EXPECT_EQ(resumed.run.deaths, 2);
+    EXPECT_EQ(resumed.run.timeMs, campaign->run.timeMs);
+    EXPECT_EQ(resumed.difficulty.name, "hard");
+    EXPECT_EQ(resumed.cleared, (std::vector<bool>{false, true}));
+    EXPECT_EQ(fresh.getWorld(), 0);
+    EXPECT_EQ(fresh.health, 432.5f);
+    EXPECT_TRUE(fresh.isLanded());
+    EXPECT_NEAR(pointDistance(fresh.position, rest().position), 245, 1);
+    universe.player = &player;
+}
+
+TEST_F(CampaignTest, ADamagedOrForeignSaveIsNamedInOneLineAndNotUsed) {
+    ScratchDir scratch;
+    const std::string good =
+        "version 1\ndifficulty normal\nworld 0\ncleared 1\nscore 10\nkills 1\ndeaths 0\ntime 5000\n"
+        "respawn planet 0 0\nhealth 800\n";
+    SavedCampaign save;
+    writeFile(saveFileName, good);
+    ASSERT_TRUE(readSave(script, universe, save));
+    EXPECT_EQ(save.cleared, std::vector<int>{1});
+    EXPECT_EQ(save.respawn.planet, 0);
+
+    // The good save with the line of `name` put otherwise, or left out.
+    auto changed = [&](const std::string& name, const std::string& line) {
+        size_t at = good.find("\n" + name + " ") + 1;
+        return good.substr(0, at) + (line.empty() ? "" : line + "\n") + good.substr(good.find('\n', at) + 1);
+    };
+    const std::vector<std::pair<std::string, std::string>> damaged = {
+        {"<html>\n", " line 1: not a campaign save of this game"},
+        {"version 2\n" + good.substr(10), " line 1: not a campaign save of this game"},
+        {good.substr(0, 40), " line 4: unknown entry \"clea\""},  // cut short
+        {changed("health", ""), ": no health line"},
+        {good + "score 11\n", " line 11: score is given twice"},
+        {changed("difficulty", "difficulty insane"), " line 2: not a difficulty of this campaign"},
+        {changed("world", "world 2"), " line 3: world must be one whole number from 0 to 1"},
+        {changed("cleared", "cleared 0 9"), " line 4: cleared world \"9\" is not a world of this campaign"},
+        {changed("kills", "kills 1.5"), " line 6: kills must be one whole number from 0 to 1000000000"},
+        {changed("respawn", "respawn planet 0 4"), " line 9: respawn must be"},
+        {changed("health", "health -3"), " line 10: health must be a number above 0"},
+    };
+    for (const auto& [text, problem] : damaged) {
+        writeFile(saveFileName, text);
+        testing::internal::CaptureStdout();
+        EXPECT_FALSE(readSave(script, universe, save)) << text;
+        std::string output = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(output.find(std::string(saveFileName) + problem), 0u) << text << output;
+        EXPECT_EQ(output.find('\n'), output.size() - 1) << output;
+        EXPECT_NE(output.find("; the save is not used"), std::string::npos) << output;
+    }
+    removeSave();
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(readSave(script, universe, save));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+}
+
+TEST_F(CampaignTest, BestResultsKeepTheTenBestAndSkipALineTheyCannotRead) {
+    ScratchDir scratch;
+    writeFile(bestResultsFileName, "version 1\nresult 500 5 0 1000 easy\nresult lots\n");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(readBestResults().size(), 1u);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              std::string(bestResultsFileName) + " line 3: not a result; such lines are left out\n");
+    removeSave();
+    std::filesystem::remove(bestResultsFileName);
+    for (int score = 100; score <= 1200; score += 100) recordBestResult(RunResult{score, 1, 0, 60000, "normal"});
+    EXPECT_EQ(recordBestResult(RunResult{50, 1, 0, 60000, "normal"}), 0u);
+    EXPECT_EQ(recordBestResult(RunResult{1150, 9, 1, 90000, "hard"}), 2u);
+    std::vector<RunResult> best = readBestResults();
+    ASSERT_EQ(best.size(), bestResultsKept);
+    EXPECT_EQ(best[0].score, 1200);
+    EXPECT_EQ(best[1].score, 1150);
+    EXPECT_EQ(best[1].kills, 9);
+    EXPECT_EQ(best[1].difficulty, "hard");
+    EXPECT_EQ(best.back().score, 400);
+}
+
+}  // namespace

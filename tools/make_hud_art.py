@@ -1,0 +1,181 @@
+#!/usr/bin/python3
+"""Draws the campaign's HUD pictures into <datadir>/hud/.
+
+Usage: make_hud_art.py <datadir>
+
+The enemy shot, the spark and the shot glow are lights: the game adds them to
+the picture, so the colour is the light and alpha its strength, falling to 0
+at the edge. The icons, the marker and the map symbols are plain white on
+transparent so the game can tint them; they point up where they point at all.
+Strokes are thick because they are drawn small. Same Sketch canvas and fixed
+seeds as make_images.py, so a run always writes the same files.
+"""
+import math
+import os
+import random
+import sys
+
+from make_images import Sketch, angular_noise, radial_image, smoothstep, write_images
+
+WHITE = (255, 255, 255, 255)
+
+
+# ---------------------------------------------------------------- lights
+
+def make_enemy_shot():
+    """A hot bolt: white-yellow core, orange body, a jagged magenta corona with four
+    spikes, so it reads as hostile next to the round yellow gun shot."""
+    wobble = angular_noise(random.Random(12), 5, 11)
+
+    def shade(r, a):
+        if r >= 1.0:
+            return (0, 0, 0, 0)
+        core = 1.0 - smoothstep(0.10, 0.32, r)
+        body = 1.0 - smoothstep(0.22, 0.55, r)
+        reach = 0.80 + 0.06 * wobble(a) + 0.14 * max(0.0, math.cos(2 * a)) ** 12
+        corona = (1.0 - smoothstep(0.0, reach, r)) ** 1.1
+        rgb = (1.0, 0.12, 0.85)
+        rgb = tuple(c + (o - c) * body for c, o in zip(rgb, (1.0, 0.50, 0.10)))
+        rgb = tuple(c + (w - c) * core for c, w in zip(rgb, (1.0, 0.95, 0.75)))
+        return rgb + (min(1.0, body + 0.9 * corona),)
+    return radial_image(32, shade)
+
+
+def make_spark():
+    """A small white hit spark: a soft point with four short rays and four fainter ones."""
+    def shade(r, a):
+        if r >= 1.0:
+            return (0, 0, 0, 0)
+        point = math.exp(-(r / 0.16) ** 2)
+        rays = max(0.0, math.cos(2 * a)) ** 30 * (1.0 - r) ** 1.5
+        rays += 0.5 * max(0.0, math.cos(2 * a + math.pi)) ** 40 * (1.0 - r) ** 2.5
+        halo = 0.25 * (1.0 - r) ** 3
+        return (1.0, 0.97, 0.90, min(1.0, point + rays + halo))
+    return radial_image(32, shade)
+
+
+def make_shot_glow():
+    """A soft white glow to lay under a shot; the game may tint it."""
+    def shade(r, _a):
+        return (1.0, 1.0, 1.0, 0.6 * math.exp(-(r / 0.45) ** 2) * (1.0 - smoothstep(0.8, 1.0, r)))
+    return radial_image(64, shade)
+
+
+# ---------------------------------------------------------------- icons
+
+def make_icon_gun():
+    """Three shots flying up and to the right, each with a tapering tail."""
+    s = Sketch(64)
+    for x, y, r in ((-0.64, -0.64, 0.12), (-0.10, -0.10, 0.15), (0.52, 0.52, 0.19)):
+        back = r * 1.7  # a tapering streak behind each shot, like a comet's tail
+        side = r / math.sqrt(2)
+        s.poly([(x - side, y + side), (x + side, y - side), (x - back, y - back)], WHITE)
+        s.ellipse(x, y, r, r, fill=WHITE)
+    return s.result()
+
+
+def make_icon_laser():
+    """A beam from a small emitter ring to a four-pointed flash."""
+    s = Sketch(64)
+    s.ellipse(-0.62, -0.62, 0.17, 0.17, outline=WHITE, line_width=0.09)
+    s.line([(-0.48, -0.48), (0.52, 0.52)], WHITE, 0.13)
+    cx, cy = 0.55, 0.55
+    for dx, dy in ((1, 0), (0, 1), (-1, 0), (0, -1)):
+        s.poly([(cx + dx * 0.40, cy + dy * 0.40), (cx + dy * 0.09, cy - dx * 0.09),
+                (cx - dy * 0.09, cy + dx * 0.09)], WHITE)
+    return s.result()
+
+
+def make_icon_shockwave():
+    """A shot with two rings spreading from it, each broken in four."""
+    s = Sketch(64)
+    s.ellipse(0, 0, 0.17, 0.17, fill=WHITE)
+    for radius, width in ((0.48, 0.10), (0.80, 0.11)):
+        for quarter in range(4):
+            a0 = math.radians(quarter * 90 + 12)
+            a1 = math.radians(quarter * 90 + 78)
+            arc = [(radius * math.cos(a0 + (a1 - a0) * k / 16), radius * math.sin(a0 + (a1 - a0) * k / 16))
+                   for k in range(17)]
+            s.line(arc, WHITE, width)
+    return s.result()
+
+
+def make_marker():
+    """A bold arrowhead pointing up with a notched back, for things past the edge of view."""
+    s = Sketch(64)
+    s.poly([(0.0, 0.92), (0.80, -0.72), (0.0, -0.30), (-0.80, -0.72)], WHITE)
+    return s.result()
+
+
+# ---------------------------------------------------------------- map symbols
+
+def make_map_star():
+    """A four-pointed sparkle around a round core."""
+    s = Sketch(32)
+    for dx, dy in ((1, 0), (0, 1), (-1, 0), (0, -1)):
+        s.poly([(dx * 0.95, dy * 0.95), (dy * 0.22, -dx * 0.22), (-dy * 0.22, dx * 0.22)], WHITE)
+    s.ellipse(0, 0, 0.34, 0.34, fill=WHITE)
+    return s.result()
+
+
+def make_map_planet():
+    """A ball inside a tilted ring."""
+    s = Sketch(32)
+    s.ellipse(0, 0, 0.50, 0.50, fill=WHITE)
+    ring = [(0.92 * math.cos(t) * 0.94 - 0.30 * math.sin(t) * 0.34,
+             0.92 * math.cos(t) * 0.34 + 0.30 * math.sin(t) * 0.94)
+            for t in (2 * math.pi * k / 48 for k in range(49))]
+    s.line(ring, WHITE, 0.13)
+    return s.result()
+
+
+def make_map_wormhole():
+    """A two-armed spiral."""
+    s = Sketch(32)
+    for arm in (0, math.pi):
+        pts = []
+        for k in range(40):
+            t = k / 39
+            radius = 0.12 + 0.80 * t
+            a = arm + t * 3.4
+            pts.append((radius * math.cos(a), radius * math.sin(a)))
+        s.line(pts, WHITE, 0.15)
+    s.ellipse(0, 0, 0.16, 0.16, fill=WHITE)
+    return s.result()
+
+
+def make_map_player():
+    """A small fighter seen from above, nose up: body, swept wings and tail fins."""
+    s = Sketch(32)
+    s.poly([(0.0, 0.98), (0.16, 0.40), (0.16, -0.70), (-0.16, -0.70), (-0.16, 0.40)], WHITE)
+    s.poly([(0.10, 0.30), (0.90, -0.35), (0.90, -0.55), (0.10, -0.30), (-0.10, -0.30),
+            (-0.90, -0.55), (-0.90, -0.35), (-0.10, 0.30)], WHITE)
+    s.poly([(0.10, -0.45), (0.45, -0.85), (-0.45, -0.85), (-0.10, -0.45)], WHITE)
+    return s.result()
+
+
+HUD = {
+    "enemyShot.png": make_enemy_shot,
+    "spark.png": make_spark,
+    "shotGlow.png": make_shot_glow,
+    "icon-gun.png": make_icon_gun,
+    "icon-laser.png": make_icon_laser,
+    "icon-shockwave.png": make_icon_shockwave,
+    "marker.png": make_marker,
+    "map-star.png": make_map_star,
+    "map-planet.png": make_map_planet,
+    "map-wormhole.png": make_map_wormhole,
+    "map-player.png": make_map_player,
+}
+
+
+def main(argv):
+    if len(argv) != 2:
+        print("usage: make_hud_art.py <datadir>")
+        return 2
+    write_images(os.path.join(argv[1], "hud"), {name: make() for name, make in HUD.items()})
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
