@@ -40,7 +40,7 @@ class Install(unittest.TestCase):
             run("chmod", "-R", "a-w", usr + "/share/games/rerara")
             player = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"] if os.geteuid() == 0 else []
             env = {"HOME": home, "XDG_DATA_HOME": ""}
-            with own_screen("1600x1200"), Game(command=[*player, usr + "/games/rerara"], env=env) as game:
+            with own_screen("1600x1200"), Game(command=[*player, usr + "/games/rerara", "--free-flight"], env=env) as game:
                 game.start()
                 self.assertIn(own + "/settings.txt line 1: volume must be a whole number from 0 to 100, using 100",
                               game.lines())
