@@ -7,10 +7,10 @@
 #include "ui/Text.h"
 
 namespace {
-const float textScale = 17;
-const float actionX = 190;
-const float keyX = 640;
-const float padX = 900;
+const float textScale = 16;
+const float actionX = 170;
+const float keyX = 690;
+const float padX = 955;
 
 float rowY(int row) { return controlsTop - controlsRowHeight * row; }
 

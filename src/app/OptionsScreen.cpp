@@ -212,9 +212,8 @@ bool OptionsScreen::handleControls(const SDL_Event& event, FrameState& state) {
     if (event.type == SDL_JOYBUTTONDOWN) {
         if (event.jbutton.button == 0) chooseControlsRow(state);
         if (event.jbutton.button == 1) page = Page::settings;
-        return true;
     }
-    return false;
+    return true;
 }
 
 void OptionsScreen::chooseControlsRow(FrameState& state) {

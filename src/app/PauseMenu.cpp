@@ -117,8 +117,8 @@ void PauseMenu::draw(Font& font, const Settings& settings) const {
         case Page::quitQuestion: question.draw(font); return;
         case Page::options: options.draw(font, settings); return;
         case Page::help:
-            drawPanel(0, 0, w, h, Colour{0, 0, 0.02f, 0.5f});
-            drawText(font, "Help: the controls as they are bound now", w / 2.0f, 975, 30, colours::white, Align::centre);
+            drawPanel(0, 0, w, h, Colour{0, 0, 0.02f, 0.88f});
+            drawText(font, "Help: the controls as they are bound now", w / 2.0f, 975, 28, colours::white, Align::centre);
             drawControlsTable(font, settings.bindings, ControlsTable{});
             drawText(font, "Escape or Enter: back   Options, Controls: change them", w / 2.0f, 60, 17, colours::dim,
                      Align::centre);
