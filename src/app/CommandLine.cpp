@@ -17,6 +17,8 @@ struct Flag {
 const Flag flags[] = {
     {"--fullscreen", "start in full screen at the desktop's resolution (F11 switches)",
      &Options::fullScreen},
+    {"--free-flight", "fly freely at once, without the title screen or the campaign",
+     &Options::freeFlight},
     {"--check", "read every data file as start-up does, report every problem, and exit",
      &Options::check},
     {"--help", "print these flags and exit", &Options::help},

@@ -7,6 +7,7 @@ struct Options {
     bool fullScreen = false;
     bool help = false;
     bool check = false;
+    bool freeFlight = false;
 };
 
 // An argument that names no flag gets one line on standard error and is

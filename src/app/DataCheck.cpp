@@ -21,6 +21,7 @@ int runDataCheck() {
     setCheckingEverything(true);
     Startup startup;
     startup.withGl = openOffscreenContext();
+    startup.withCampaign = true;
     bool startsUp = startup.loadAll();
     if (!startup.withGl) {
         say("No display: the images, shaders and font need OpenGL and were not checked");

@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 #include <SDL/SDL.h>
 
+#include "app/CampaignPlay.h"
 #include "app/FrameState.h"
 #include "app/GraphicsSetup.h"
 #include "app/Hud.h"
@@ -99,7 +100,8 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
     Player& player = *universe.player;
     glLoadIdentity();
     state.startFrame();
-    if (state.takeSpawn()) {
+    // A campaign brings its enemies in waves of its own.
+    if (state.takeSpawn() && !state.campaign) {
         spawnEnemy(universe);
     }
     handleInput(state, player);
@@ -116,9 +118,14 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
     }
 
     stepWorld(universe, player, dt, now);
+    if (state.campaign) {
+        stepCampaign(*state.campaign, now, dt);
+    }
 
     glColor4f(0, 0.7f, 0, 1);
-    drawMouse(aim);
+    if (!player.destroyed) {
+        drawMouse(aim);
+    }
     drawBoundary();
     // The star pass leaves light-adding blending on, so with a star in the
     // world the cursor and the boundary add light; the text and the panels
@@ -128,6 +135,10 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
         drawStatusLines(state, universe, font);
     }
     drawPanels(universe);
+    if (state.campaign) {
+        drawCampaignOverlay(*state.campaign, font, now);
+        state.hints.draw(font, now);
+    }
 }
 
 void presentFrame(FrameState& state, Universe& universe, Font& font) {
@@ -148,5 +159,8 @@ void runFrame(FrameState& state, Universe& universe, Font& font) {
     drawFrame(state, universe, font);
     finishSoundFrame(universe.player->position, universe.player->thrustLevel);
     state.pause.enterIfWanted(state.window.area);
+    if (state.pause.paused) {
+        state.pauseMenu.open(state.titleAvailable);
+    }
     presentFrame(state, universe, font);
 }

@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "app/Hints.h"
 #include "app/Pause.h"
+#include "app/PauseMenu.h"
 #include "app/WindowMode.h"
 #include "core/point.h"
 #include "settings/Settings.h"
@@ -24,6 +26,8 @@ struct ViewRect {
 // figure, enemy spawning, the camera settings, the virtual cursor, and the
 // desktop side: pause, window mode and screenshot requests, what is shown
 // over the world, and the player's settings.
+class Campaign;
+
 class FrameState {
 public:
     FrameState();
@@ -60,15 +64,24 @@ public:
     std::string timersText;
     std::string healthText;
     Pause pause;
+    PauseMenu pauseMenu;
     WindowMode window;
     // F12 was pressed: save the frame before it is shown.
     bool screenshotWanted = false;
     // Over the world, each toggled by its action. The status lines start as
-    // the settings say; the HUD, the large map and the help have no screens yet.
+    // the settings say; the HUD and the large map have no screens yet.
     bool statusLinesShown = true;
     bool hudShown = false;
     bool largeMapShown = false;
-    bool helpShown = false;
     // What the player chose (settings.txt); app/ApplySettings.h puts it into effect.
     Settings settings;
+    // The campaign being played (not owned); null in Free flight and on the title.
+    Campaign* campaign = nullptr;
+    // The first campaign's hints, shown once.
+    Hints hints;
+    // There is a title screen to go back to, and the pause menu asked for it.
+    bool titleAvailable = false;
+    bool quitToTitleWanted = false;
+    // A screen of menus (the title, the closing screen) has the pointer.
+    bool menuShown = false;
 };

@@ -14,6 +14,7 @@
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
 #include "app/GraphicsSetup.h"
+#include "app/Shell.h"
 #include "app/Startup.h"
 #include "core/Platform.h"
 #include "input/Gamepad.h"
@@ -55,10 +56,12 @@ int SDL_main(int argc, char** argv) {
     Startup startup;
     startup.sayProgress = true;
     startup.withAudio = true;
+    startup.withCampaign = !options.freeFlight;
     startup.load(StartupStage::effects);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     say("Starting this thing");
-    if (initWindowingLibrary(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
+    // Audio starts with the sound system, which keeps the driver probe quiet.
+    if (initWindowingLibrary(SDL_INIT_TIMER | SDL_INIT_VIDEO) < 0) {
         std::fprintf(stderr, "SDL init failed: %s\n", SDL_GetError());
         return 1;
     }
@@ -84,7 +87,13 @@ int SDL_main(int argc, char** argv) {
     if (!startup.load(StartupStage::world)) {
         return 1;
     }
+    if (!startup.campaign) {
+        for (;;) {
+            runFrame(state, startup.universe, *startup.font);
+        }
+    }
+    Shell shell(state, startup);
     for (;;) {
-        runFrame(state, startup.universe, *startup.font);
+        shell.runFrame();
     }
 }

@@ -6,6 +6,7 @@
 
 #include "app/FrameState.h"
 #include "assets/Font.h"
+#include "assets/NamedImages.h"
 #include "assets/Shaders.h"
 #include "assets/Textures.h"
 #include "combat/Player.h"
@@ -28,6 +29,8 @@ void releaseGraphics() {
     }
 }
 
+}  // namespace
+
 void relinkEmitters(Universe& universe) {
     if (universe.player) universe.player->exhaust.linkUniforms();
     for (WorldState& world : universe.worlds) {
@@ -35,7 +38,6 @@ void relinkEmitters(Universe& universe) {
     }
 }
 
-}  // namespace
 
 void prepareDrawing(const PictureArea& area) {
     glViewport(area.x, area.y, area.width, area.height);
@@ -49,6 +51,7 @@ void rebuildGraphics(Universe& universe, Font& font, const PictureArea& area) {
     releaseGraphics();
     prepareDrawing(area);
     loadTextures();
+    reloadNamedImages();
     shaders = readShaders();
     relinkEmitters(universe);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -64,7 +67,7 @@ void switchWindowIfWanted(FrameState& state, Universe& universe, Font& font) {
     WindowMode& window = state.window;
     if (!window.toggle()) return;
     rebuildGraphics(universe, font, window.area);
-    captureInput(!state.pause.paused);
+    captureInput(!state.pause.paused && !state.menuShown);
     state.pause.redrawWanted = true;
     std::cout << (window.fullScreen ? "Full screen " : "Window ") << window.width << " x "
               << window.height << std::endl;

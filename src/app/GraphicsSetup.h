@@ -9,6 +9,9 @@ class Universe;
 // The one font file the game reads.
 const char* const fontFileName = "subatomic.tsoonami.ttf";
 
+// Finds the uniforms of the universe's effects (and its ship's flame) in the
+// programs as they are now built.
+void relinkEmitters(Universe& universe);
 // The viewport on the picture area, a black clear colour, additive blending.
 void prepareDrawing(const PictureArea& area);
 // After the video mode was set again: the windowing library may have made a

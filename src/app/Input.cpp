@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/FrameState.h"
+#include "app/Quit.h"
 #include "combat/Player.h"
 #include "input/Controls.h"
 #include "sound/Sound.h"
@@ -29,6 +30,16 @@ float depthScale(float scale) { return std::clamp(scale, leastDepthScale, mostDe
 float spawnInterval(float ms) { return std::clamp(ms, leastSpawnIntervalMs, mostSpawnIntervalMs); }
 
 void togglePause(FrameState& state) { state.pause.wanted = !state.pause.paused; }
+
+// The help shows over the paused game; asked for again, it goes.
+void toggleHelp(FrameState& state) {
+    if (state.pause.paused && state.pauseMenu.page == PauseMenu::Page::help) {
+        state.pauseMenu.leavePage(state);
+        return;
+    }
+    state.pauseMenu.showHelp(!state.pause.paused);
+    state.pause.wanted = true;
+}
 
 void applyPausedPress(const std::vector<Action>& actions, FrameState& state) {
     for (Action action : actions) applyDesktopAction(action, state);
@@ -62,11 +73,11 @@ void applyAction(Action action, FrameState& state, Player& player) {
 
 void applyDesktopAction(Action action, FrameState& state) {
     switch (action) {
-        case Action::quit: std::exit(0);
+        case Action::quit: requestQuit(state); break;
         case Action::pause: togglePause(state); break;
         case Action::fullScreen: state.window.switchWanted = true; break;
         case Action::screenshot: state.screenshotWanted = true; break;
-        case Action::help: state.helpShown = !state.helpShown; break;
+        case Action::help: toggleHelp(state); break;
         default: break;
     }
 }
@@ -90,19 +101,18 @@ void applyPadPress(PadInput control, FrameState& state, Player& player) {
 void handlePausedInput(FrameState& state) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
-        if (event.type == SDL_KEYDOWN) {
-            SDLKey key = noteKeyEvent(event.key);
-            if (key == SDLK_ESCAPE) {
-                togglePause(state);
-            } else {
-                applyPausedPress(actionsOfKey(KeyInput::key(key)), state);
-            }
-        } else if (event.type == SDL_KEYUP) {
-            noteKeyEvent(event.key);
-        } else if (event.type == SDL_VIDEOEXPOSE) {
+        if (event.type == SDL_QUIT) quitGame(state);
+        if (event.type == SDL_VIDEOEXPOSE) {
             state.pause.redrawWanted = true;
-        } else if (event.type == SDL_QUIT) {
-            std::exit(0);
+            continue;
+        }
+        SDLKey key = SDLK_UNKNOWN;
+        if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) key = noteKeyEvent(event.key);
+        if (event.type == SDL_KEYUP) continue;
+        if (state.pauseMenu.handle(event, state)) {
+            state.pause.redrawWanted = true;
+        } else if (event.type == SDL_KEYDOWN) {
+            applyPausedPress(actionsOfKey(KeyInput::key(key)), state);
         } else {
             for (PadInput control : applyPadEvent(controls.pad, event)) {
                 applyPausedPress(actionsOfPad(control), state);
@@ -121,7 +131,7 @@ void handleInput(FrameState& state, Player& player) {
         } else if (event.type == SDL_MOUSEBUTTONDOWN) {
             applyMouseButton(event.button.button, state, player);
         } else if (event.type == SDL_QUIT) {
-            std::exit(0);
+            quitGame(state);
         } else if (event.type == SDL_ACTIVEEVENT && event.active.gain == 0) {
             state.pause.noteFocusLoss();
         } else {

@@ -5,12 +5,9 @@
 #include <iostream>
 #include <string>
 
-#include "assets/Font.h"
 #include "core/Constants.h"
 #include "core/Draw.h"
 #include "core/Platform.h"
-#include "input/Controls.h"
-#include "settings/InputNames.h"
 #include "sound/Sound.h"
 
 namespace {
@@ -20,18 +17,6 @@ const float shade = 0.6f;
 // How long the keyboard focus or the window must stay away before it pauses.
 const Uint32 focusGraceMs = 100;
 const Uint8 focusNeeded = SDL_APPINPUTFOCUS | SDL_APPACTIVE;
-
-void drawCentredLine(Font& font, const std::string& text, float y, float scale) {
-    font.displayText(text, (w - font.textWidth(text, scale)) / 2, y, scale);
-}
-
-// What to press, with the keys bound now.
-std::string keysToPress() {
-    KeyInput pause = controls.bindings[Action::pause].key;
-    KeyInput quit = controls.bindings[Action::quit].key;
-    std::string text = pause.bound() ? keyLabel(pause) + " or Escape: resume" : "Escape: resume";
-    return quit.bound() ? text + "     " + keyLabel(quit) + ": quit" : text;
-}
 
 }  // namespace
 
@@ -79,7 +64,7 @@ void Pause::pauseIfFocusStaysLost() {
     }
 }
 
-void Pause::draw(Font& font) const {
+void Pause::draw() const {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, w, 0, h, -1, 1);
@@ -105,6 +90,4 @@ void Pause::draw(Font& font) const {
     glColor4f(0, 0, 0, shade);
     drawRectangle(w, h);
     glPopAttrib();
-    drawCentredLine(font, "Paused", h / 2 + 20, 50);
-    drawCentredLine(font, keysToPress(), h / 2 - 50, 20);
 }

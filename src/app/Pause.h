@@ -6,8 +6,6 @@
 
 #include "app/WindowMode.h"
 
-class Font;
-
 // The game held still: no frame time reaches the world while paused, the
 // mouse and keyboard belong to the desktop, and the frame shows the world
 // as it stood, dimmed.
@@ -23,8 +21,8 @@ public:
     // away and give it back at once, so only a loss that lasts pauses.
     void noteFocusLoss();
     void pauseIfFocusStaysLost();
-    // The kept picture, dimmed, with what to press; over the whole frame.
-    void draw(Font& font) const;
+    // The kept picture, dimmed, over the whole frame (the pause menu goes over it).
+    void draw() const;
 
     bool paused = false;
     // P, Escape or losing the focus ask for the state to change.

@@ -13,7 +13,10 @@ const Uint32 redrawEveryMs = 250;
 void runPausedFrame(FrameState& state, Universe& universe, Font& font) {
     handlePausedInput(state);
     state.pause.resumeIfUnwanted();
-    if (!state.pause.paused) return;
+    if (!state.pause.paused) {
+        state.pauseMenu.page = PauseMenu::Page::menu;
+        return;
+    }
     // Drawn again now and then too: just after a new video mode the first
     // picture can land in a buffer of the old size.
     bool due = SDL_GetTicks() - state.pause.drawnAt >= redrawEveryMs;
@@ -24,6 +27,7 @@ void runPausedFrame(FrameState& state, Universe& universe, Font& font) {
     }
     state.pause.redrawWanted = false;
     state.pause.drawnAt = SDL_GetTicks();
-    state.pause.draw(font);
+    state.pause.draw();
+    state.pauseMenu.draw(font, state.settings);
     presentFrame(state, universe, font);
 }

@@ -7,10 +7,12 @@
 #include "app/GraphicsSetup.h"
 #include "assets/DataReport.h"
 #include "assets/EmitterData.h"
+#include "assets/NamedImages.h"
 #include "assets/Shaders.h"
 #include "assets/ShipLooks.h"
 #include "assets/Tables.h"
 #include "assets/Textures.h"
+#include "campaign/CampaignSetup.h"
 #include "core/WriteFolder.h"
 #include "settings/SettingsFile.h"
 #include "sound/Sound.h"
@@ -61,7 +63,7 @@ bool readWeapons(Startup&) { return initializeWeaponArray(); }
 bool readShips(Startup&) { return initializeShipArray(); }
 
 bool readShipLooks(Startup&) {
-    loadShipLooks();
+    registerShipLooks();
     return true;
 }
 
@@ -86,6 +88,20 @@ bool readFont(Startup& startup) {
 
 bool readWorlds(Startup& startup) { return initializeStars(startup.universe); }
 
+// A campaign that cannot be played leaves Free flight; it never stops start-up.
+bool readCampaign(Startup& startup) {
+    if (startup.withCampaign) {
+        startup.campaign = loadCampaign(startup.campaignUniverse, startup.campaignScript);
+    }
+    return true;
+}
+
+// The pictures the rows read so far name by file.
+bool readNamedImages(Startup&) {
+    loadNamedImages();
+    return true;
+}
+
 // Every data set in the order start-up reads them.
 const DataSet dataSets[] = {
     {StartupStage::effects, false, readEffects, nullptr, nullptr},
@@ -94,11 +110,13 @@ const DataSet dataSets[] = {
     {StartupStage::assets, true, readImages, nullptr, nullptr},
     {StartupStage::assets, false, readWeapons, nullptr, nullptr},
     {StartupStage::assets, false, readShips, nullptr, nullptr},
-    {StartupStage::assets, true, readShipLooks, nullptr, nullptr},
+    {StartupStage::assets, false, readShipLooks, nullptr, nullptr},
     {StartupStage::assets, true, readShaderPrograms, nullptr, "Ver17"},
     {StartupStage::world, false, readPlayer, nullptr, "Player initialized"},
     {StartupStage::world, true, readFont, "Loading font", nullptr},
-    {StartupStage::world, false, readWorlds, "Initializing stars", "Done with that, now starting main loop"},
+    {StartupStage::world, false, readWorlds, "Initializing stars", nullptr},
+    {StartupStage::world, false, readCampaign, nullptr, nullptr},
+    {StartupStage::world, true, readNamedImages, nullptr, "Done with that, now starting main loop"},
 };
 
 const StartupStage stages[] = {StartupStage::effects, StartupStage::settings, StartupStage::sound, StartupStage::assets,

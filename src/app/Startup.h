@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "assets/Font.h"
+#include "campaign/CampaignScript.h"
 #include "combat/Player.h"
 #include "settings/Settings.h"
 #include "sound/SoundSystem.h"
@@ -30,6 +31,7 @@ public:
     bool sayProgress = false;  // the game's progress lines
     bool withGl = true;        // images, shaders and the font need an OpenGL context
     bool withAudio = false;    // open the audio device with the sounds; else they are only checked
+    bool withCampaign = false;  // the campaign's files, when the data set has them
 
     // Filled by loading. The universe points at the player.
     Settings settings;
@@ -37,4 +39,9 @@ public:
     Universe universe;
     std::unique_ptr<Player> player;
     std::unique_ptr<Font> font;
+    // The campaign's script and its own universe; `campaign` is false when
+    // the data set has none or it cannot be played.
+    bool campaign = false;
+    CampaignScript campaignScript;
+    Universe campaignUniverse;
 };

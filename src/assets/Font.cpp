@@ -49,6 +49,10 @@ void uploadGlyph(GLuint texture, const FT_Bitmap& bitmap) {
     glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    // A glyph that fills its bitmap to the edge would otherwise take in
+    // the opposite edge where it is drawn large.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, static_cast<GLsizei>(bitmap.width),
                  static_cast<GLsizei>(bitmap.rows), 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE,
                  image.empty() ? nullptr : image.data());

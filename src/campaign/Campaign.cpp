@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <iostream>
 #include <limits>
 
 #include "combat/Player.h"
@@ -96,7 +97,7 @@ void Campaign::update(int now, int dt) {
     if (!player.destroyed && player.health <= 0) {
         destroyShip(now);
     } else if (player.destroyed && now >= respawnAt) {
-        respawnShip();
+        respawnShip(now);
     }
     landAndRepair(now, dt);
     if (!won) run.timeMs += dt;
@@ -107,6 +108,7 @@ void Campaign::update(int now, int dt) {
 
 void Campaign::say(const std::string& text, int now, int forMs) {
     messages.push_back(CampaignMessage{text, now + forMs});
+    std::cout << text << std::endl;
 }
 
 WorldState& Campaign::currentWorld() { return universe[world]; }
@@ -185,6 +187,7 @@ void Campaign::clearWorld(int now) {
     if (block != nullptr) run.score += block->bonus;
     if (block != nullptr && block->final) {
         won = true;
+        wonAt = now;
         say("Victory! The campaign is won", now, worldMessageMs);
         playSound(SoundEffect::victory);
         return;
@@ -236,12 +239,16 @@ void Campaign::placeShip() {
     wasLanded = player.landed;
 }
 
-void Campaign::respawnShip() {
+void Campaign::respawnShip(int now) {
     player.destroyed = false;
     player.health = fullHealth;
     player.shieldTime = shieldMs;
     placeShip();
     playSound(SoundEffect::respawn);
+    const std::vector<Star>& stars = currentWorld().stars;
+    say(player.landed ? "A new ship, on " + stars[static_cast<size_t>(respawn.star)].planets[static_cast<size_t>(respawn.planet)].name
+                      : "A new ship",
+        now);
 }
 
 // A gentle touch-down makes the planet under the ship the respawn point and

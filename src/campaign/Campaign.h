@@ -60,6 +60,7 @@ public:
     RespawnPoint respawn;
     int respawnAt = 0;
     bool won = false;
+    int wonAt = 0;
     bool saveWanted = false;
     // Oldest first; the ones whose time is over are dropped at each update.
     std::vector<CampaignMessage> messages;
@@ -79,7 +80,7 @@ private:
     void clearWorld(int now);
     void destroyShip(int now);
     void placeShip();
-    void respawnShip();
+    void respawnShip(int now);
     void landAndRepair(int now, int dt);
     int killTarget() const;
     // What the world's block asks, or "" when it asks nothing.

@@ -81,10 +81,7 @@ float Player::getAngle() const { return angle * 57.2958f - 90; }
 void Player::takeDamage(float amount) {
     if (shieldTime <= 0) {
         health -= amount;
-        if (amount > 0) {
-            sinceHitMs = 0;
-            lastHitDamage = amount;
-        }
+        damageTaken += amount;
     }
 }
 
@@ -134,7 +131,6 @@ void Player::update(int dt) {
     }
     clearOfWormholes = true;
     shieldTime = std::max(0, shieldTime - dt);
-    sinceHitMs = std::min(sinceHitMs, 1 << 30) + dt;
     if (destroyed) {
         return;
     }

@@ -63,10 +63,8 @@ public:
     bool destroyed = false;
     // Milliseconds left in which damage does nothing.
     int shieldTime = 0;
-    // The last blow that cost hit points, for the screen to show: how long
-    // ago (counted by the ship's own updates) and how much.
-    int sinceHitMs = 1 << 30;
-    float lastHitDamage = 0;
     // Whether the last touch-down on a planet was slow enough not to crash.
     bool gentleTouchDown = false;
+    // All the damage the ship has taken: the screen shows a hit when it grows.
+    float damageTaken = 0;
 };

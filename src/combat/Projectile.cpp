@@ -125,8 +125,8 @@ bool Projectile::update(int dt, WorldState& world, int now, const ShipGrid& ship
             playSound(SoundEffect::playerHit);
             return false;
         }
-        if (enemyShotSprite != 0) {
-            drawShot(sprites, position, theta, size, enemyShotSprite, SpriteTint::own);
+        if (enemyShotSprite() != 0) {
+            drawShot(sprites, position, theta, size, enemyShotSprite(), SpriteTint::own);
         } else {
             drawShot(sprites, position, theta, size, textures[gunShotTexture]);
         }

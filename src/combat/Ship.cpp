@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <memory>
 
+#include "assets/NamedImages.h"
 #include "assets/ShipLooks.h"
 #include "assets/Tables.h"
 #include "combat/EnemyGun.h"
@@ -234,7 +235,7 @@ void Ship::addSprite(SpriteBatch& batch) const {
 // has; a sprite of the type's own is drawn in its own colours.
 SpriteTint Ship::tint() const {
     if (flashMs > 0) return SpriteTint::bright;
-    return shipLook(type).sprite != 0 ? SpriteTint::own : SpriteTint::current;
+    return namedImage(shipLook(type).image) != 0 ? SpriteTint::own : SpriteTint::current;
 }
 
 float Ship::getTheta() const { return theta; }

@@ -17,7 +17,7 @@ void TSpark::execute(int now, WorldState&) {
     float left = 1 - age / durationMs;
     point at{position.x + velocity.x * age, position.y + velocity.y * age};
     float half = size * (0.6f + 0.4f * left);
-    if (left <= 0 || sparkSprite == 0 || !visibleArea.showsSquare(at, half)) {
+    if (left <= 0 || sparkSprite() == 0 || !visibleArea.showsSquare(at, half)) {
         return;
     }
     // Its own colour for this draw only: what follows keeps the colour it had.
@@ -26,7 +26,7 @@ void TSpark::execute(int now, WorldState&) {
     glPushMatrix();
     glTranslatef(at.x, at.y, 0);
     glRotatef(age * 0.4f, 0, 0, 1);
-    glBindTexture(GL_TEXTURE_2D, sparkSprite);
+    glBindTexture(GL_TEXTURE_2D, sparkSprite());
     drawSquare(half);
     glBindTexture(GL_TEXTURE_2D, 0);
     glPopMatrix();

@@ -26,6 +26,12 @@ void finishSoundFrame(point listener, float thrustLevel) {
     }
 }
 
+void playInterfaceSound(SoundEffect effect) {
+    if (active) {
+        active->playNow(effect);
+    }
+}
+
 void toggleMute() {
     if (active) {
         active->toggleMute();

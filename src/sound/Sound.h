@@ -15,6 +15,8 @@ void playSound(SoundEffect effect);
 // Once a frame, after the world step: starts the frame's sounds around the
 // ship and keeps the engine loop at the thrust level.
 void finishSoundFrame(point listener, float thrustLevel);
+// A sound of the interface (menus), started at once.
+void playInterfaceSound(SoundEffect effect);
 void toggleMute();
 // The loudness of every sound from now on, 0 (silent) to 100 (full).
 void setSoundVolume(int percent);

@@ -19,6 +19,8 @@ enum class SoundEffect {
     respawn,
     repair,
     victory,
+    menuMove,
+    menuSelect,
     enemyShot,
     playerHit,
     enemyHit,
@@ -32,6 +34,9 @@ struct SoundFile {
     bool loops;
     int atOnce;       // instances that may sound together
     int minGapMs;     // least time between two starts
+    // Came with the campaign: a data set without the file plays silently,
+    // with no line about it.
+    bool optional = false;
 };
 
 const SoundFile& soundFile(SoundEffect effect);

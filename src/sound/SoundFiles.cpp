@@ -33,10 +33,18 @@ bool readSoundFile(const char* fileName, WavSound& sound) {
     return parseWav(bytes, sound, problem) || refuse(fileName, problem);
 }
 
+bool readSoundFile(const SoundFile& file, WavSound& sound) {
+    std::error_code error;
+    if (file.optional && !std::filesystem::exists(file.fileName, error)) {
+        return false;
+    }
+    return readSoundFile(file.fileName, sound);
+}
+
 void checkSoundFiles() {
     for (int i = 0; i < soundEffectCount; ++i) {
         WavSound sound;
-        readSoundFile(soundFile(static_cast<SoundEffect>(i)).fileName, sound);
+        readSoundFile(soundFile(static_cast<SoundEffect>(i)), sound);
     }
 }
 

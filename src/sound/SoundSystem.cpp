@@ -1,5 +1,9 @@
 #include "sound/SoundSystem.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <iostream>
 
 #include "core/Platform.h"
@@ -19,9 +23,31 @@ void limitMix(void* limiter, Uint8* stream, int bytes) {
 }
 
 // Only checked samples reach the mixer: SDL's own WAV reader trusts the header.
-Mix_Chunk* loadSound(const char* fileName) {
+Mix_Chunk* loadSound(const SoundFile& file) {
     WavSound sound;
-    return readSoundFile(fileName, sound) ? mixerChunk(sound) : nullptr;
+    return readSoundFile(file, sound) ? mixerChunk(sound) : nullptr;
+}
+
+// Opening the device probes the drivers, and ALSA prints lines of its own
+// when there is no sound card: the game's one line says it instead.
+bool openAudioQuietly() {
+    std::fflush(stderr);
+    int kept = dup(STDERR_FILENO);
+    int nowhere = open("/dev/null", O_WRONLY);
+    if (kept >= 0 && nowhere >= 0) {
+        dup2(nowhere, STDERR_FILENO);
+    }
+    bool opened = Mix_OpenAudio(sampleRate, AUDIO_S16SYS, 2, bufferSamples) == 0;
+    std::fflush(stderr);
+    if (kept >= 0 && nowhere >= 0) {
+        dup2(kept, STDERR_FILENO);
+    }
+    for (int fd : {kept, nowhere}) {
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+    return opened;
 }
 }  // namespace
 
@@ -31,7 +57,7 @@ SoundSystem::SoundSystem(const SoundSettings& settings)
       chunks(soundEffectCount, nullptr),
       firstChannel(soundEffectCount, 0),
       lastStart(soundEffectCount, 0) {
-    if (Mix_OpenAudio(sampleRate, AUDIO_S16SYS, 2, bufferSamples) < 0) {
+    if (!openAudioQuietly()) {
         std::cout << "No audio (" << Mix_GetError() << "), the game runs without sound" << std::endl;
         return;
     }
@@ -72,7 +98,7 @@ void SoundSystem::loadSounds() {
     for (int i = 0; i < soundEffectCount; ++i) {
         const SoundFile& file = soundFile(static_cast<SoundEffect>(i));
         Mix_GroupChannels(firstChannel[i], firstChannel[i] + file.atOnce - 1, i);
-        chunks[i] = loadSound(file.fileName);
+        chunks[i] = loadSound(file);
     }
 }
 
@@ -130,6 +156,12 @@ void SoundSystem::keepLoop(SoundEffect effect, float level) {
         Mix_Volume(channel, mixVolume(level));
     } else if (level <= 0 && sounding) {
         Mix_FadeOutChannel(channel, loopFadeOutMs);
+    }
+}
+
+void SoundSystem::playNow(SoundEffect effect) {
+    if (open && !muted) {
+        start(SoundStart{effect, SoundPlacement{1, 0}}, ticks());
     }
 }
 

@@ -28,6 +28,9 @@ public:
     // Starts this frame's sounds around the listener and sets the loops: the
     // engine at the thrust level, the laser if it was requested this frame.
     void finishFrame(point listener, float thrustLevel);
+    // Starts a sound of the interface at once, centred, even while the game
+    // is paused: menus answer between frames of the world.
+    void playNow(SoundEffect effect);
     void toggleMute();
     void pause(bool paused);
     // Instances of a sound sounding now.

@@ -27,3 +27,13 @@ WorldState& Universe::currentWorld() {
     requireWorld(*this, player->getWorld(), "Player is in world");
     return worlds[player->getWorld()];
 }
+
+Universe freshUniverse(const Universe& loaded) {
+    Universe fresh;
+    fresh.worlds.resize(loaded.worlds.size());
+    for (size_t i = 0; i < loaded.worlds.size(); ++i) {
+        fresh.worlds[i].stars = loaded.worlds[i].stars;
+        fresh.worlds[i].wormholes = loaded.worlds[i].wormholes;
+    }
+    return fresh;
+}

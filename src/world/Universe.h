@@ -16,3 +16,7 @@ public:
     std::vector<WorldState> worlds;
     Player* player = nullptr;
 };
+
+// A universe as `loaded` was loaded: every world's stars and wormholes, and no
+// ships, shots or timed events; its player is for the caller to set.
+Universe freshUniverse(const Universe& loaded);

@@ -40,7 +40,7 @@ protected:
 }  // namespace
 
 // The shot flies through a ship on its way, hurts the player by its row's
-// damage times the shooter's damage factor, and the blow is noted.
+// damage times the shooter's damage factor, and the blow is counted.
 TEST_F(EnemyGunTest, AnArmedShipFiresAfterItsIntervalAndHitsOnlyThePlayer) {
     Ship& gunship = addShip(point{800, 0}, 2);
     gunship.damageFactor = 1.5f;
@@ -54,8 +54,7 @@ TEST_F(EnemyGunTest, AnArmedShipFiresAfterItsIntervalAndHitsOnlyThePlayer) {
     frames(50);  // 700 ms of flight
     EXPECT_FLOAT_EQ(between.health, 100);
     EXPECT_FLOAT_EQ(player.health, 1000 - 45);
-    EXPECT_FLOAT_EQ(player.lastHitDamage, 45);
-    EXPECT_EQ(player.sinceHitMs, 0);
+    EXPECT_FLOAT_EQ(player.damageTaken, 45);
     EXPECT_EQ(world.projectiles.size(), 1u);  // the next, fired 500 ms after
 }
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include <string>
+#include <vector>
+
+#include "app/OptionsScreen.h"
+#include "campaign/CampaignScript.h"
+#include "ui/Menu.h"
+
+class Font;
+class FrameState;
+
+// What the player picked on the title screen this frame.
+enum class TitleChoice { none, continueCampaign, newCampaign, freeFlight, quit };
+
+// The game's name and its first menu: Continue (when a campaign is saved),
+// New campaign (then how hard), Free flight, Options, Quit.
+class TitleScreen {
+public:
+    explicit TitleScreen(const CampaignScript& script);
+    // Shows the first menu again, offering Continue when `saved`, and the
+    // difficulty the player last chose first when a campaign is started.
+    void open(bool saved, const std::string& difficulty);
+    TitleChoice handle(const SDL_Event& event, FrameState& state);
+    void draw(Font& font, const Settings& settings) const;
+    // The difficulty picked with New campaign.
+    const Difficulty& difficulty() const;
+
+    const CampaignScript& script;
+    Menu main;
+    Menu difficulties;
+    bool choosingDifficulty = false;
+    bool showingOptions = false;
+    OptionsScreen options;
+
+private:
+    TitleChoice chooseMain(FrameState& state);
+    std::string difficultyText() const;
+};

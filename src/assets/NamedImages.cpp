@@ -1,0 +1,63 @@
+#include "assets/NamedImages.h"
+
+#include <SOIL/SOIL.h>
+
+#include <iostream>
+#include <vector>
+
+#include "assets/DataReport.h"
+
+namespace {
+struct NamedImage {
+    std::string file;
+    GLuint texture = 0;
+    bool tried = false;
+};
+
+std::vector<NamedImage> images;
+
+const unsigned imageFlags = SOIL_FLAG_POWER_OF_TWO | SOIL_FLAG_MIPMAPS | SOIL_FLAG_INVERT_Y;
+
+void load(NamedImage& image) {
+    image.tried = true;
+    bool present = isDataFile(image.file);
+    image.texture =
+        present ? SOIL_load_OGL_texture(image.file.c_str(), SOIL_LOAD_AUTO, SOIL_CREATE_NEW_ID, imageFlags) : 0;
+    if (image.texture == 0) {
+        // SOIL's last result speaks of the last file it was given, not of a missing one.
+        std::cout << "Image " << image.file << " could not be read ("
+                  << (present ? SOIL_last_result() : "missing or not a file")
+                  << "); what it shows is drawn as before" << std::endl;
+        DataReport::noteProblem();
+    }
+}
+}  // namespace
+
+int registerImage(const std::string& file) {
+    for (size_t i = 0; i < images.size(); ++i) {
+        if (images[i].file == file) return static_cast<int>(i);
+    }
+    images.push_back(NamedImage{file});
+    return static_cast<int>(images.size() - 1);
+}
+
+void loadNamedImages() {
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    for (NamedImage& image : images) {
+        if (!image.tried) load(image);
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void reloadNamedImages() {
+    for (NamedImage& image : images) {
+        if (image.texture != 0 && glIsTexture(image.texture)) glDeleteTextures(1, &image.texture);
+        image.tried = false;
+    }
+    loadNamedImages();
+}
+
+GLuint namedImage(int index) {
+    if (index < 0 || static_cast<size_t>(index) >= images.size()) return 0;
+    return images[static_cast<size_t>(index)].texture;
+}

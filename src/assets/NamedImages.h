@@ -1,0 +1,20 @@
+#pragma once
+
+#include <GL/glew.h>
+
+#include <string>
+
+// Pictures the data names by file rather than by slot: planet and star
+// looks, enemy sprites, the HUD's art. Each file is loaded once, however
+// many rows name it; a file that cannot be loaded is named in one line and
+// its users draw what they drew before (their slot's texture, or nothing).
+//
+// Registering needs no OpenGL; loading does, and is done again after the
+// window mode makes a new context.
+int registerImage(const std::string& file);
+// Loads every registered image not yet loaded.
+void loadNamedImages();
+// Loads every registered image again, into the context made now.
+void reloadNamedImages();
+// The texture of a registered image; 0 when it failed to load or `index` is -1.
+GLuint namedImage(int index);

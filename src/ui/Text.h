@@ -1,0 +1,41 @@
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include <string>
+
+#include "core/point.h"
+
+class Font;
+struct PictureArea;
+
+// A colour with its opacity, each from 0 to 1.
+struct Colour {
+    float r;
+    float g;
+    float b;
+    float a = 1;
+};
+
+namespace colours {
+const Colour white{1, 1, 1};
+const Colour grey{0.6f, 0.62f, 0.68f};
+const Colour dim{0.38f, 0.4f, 0.45f};
+const Colour highlight{1, 0.82f, 0.3f};
+const Colour warning{1, 0.35f, 0.3f};
+const Colour calm{0.55f, 0.85f, 1};
+}  // namespace colours
+
+enum class Align { left, centre, right };
+
+// Screen text and shapes are laid out on the 1280 x 1024 picture, origin at
+// the bottom-left corner; this sets that projection for what follows.
+void useLayoutProjection();
+// Text in a colour (the glyphs alone are white); x is where the text starts,
+// is centred or ends, by `align`; y is its baseline.
+void drawText(Font& font, const std::string& text, float x, float y, float scale, Colour colour,
+              Align align = Align::left);
+// A flat rectangle, from (x, y) at its bottom-left corner.
+void drawPanel(float x, float y, float width, float height, Colour colour);
+// A window pixel of a mouse event (origin top-left) on the layout.
+point layoutPoint(int windowX, int windowY, const PictureArea& area, int windowHeight);
