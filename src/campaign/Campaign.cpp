@@ -16,6 +16,9 @@
 
 namespace {
 
+// The hit feedback stays on while any run lasts, whichever of two goes first.
+int runsUnderWay = 0;
+
 // A save names its difficulty; one the script no longer has falls back to the first.
 const Difficulty& chosenDifficulty(const CampaignScript& script, const std::string& name) {
     const Difficulty* difficulty = script.difficulty(name);
@@ -53,7 +56,7 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Diffi
       fullHealth(player.health),
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
-    campaignFeedback = true;
+    campaignFeedback = ++runsUnderWay > 0;
     player.warpWorld(script.startWorld);
     enterWorld(script.startWorld, now);
 }
@@ -67,7 +70,7 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Saved
       run(save.run),
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
-    campaignFeedback = true;
+    campaignFeedback = ++runsUnderWay > 0;
     for (int number : save.cleared) {
         if (number >= 0 && static_cast<size_t>(number) < cleared.size()) cleared[static_cast<size_t>(number)] = true;
     }
@@ -78,7 +81,7 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Saved
     player.health = std::min(save.health, fullHealth);
 }
 
-Campaign::~Campaign() { campaignFeedback = false; }
+Campaign::~Campaign() { campaignFeedback = --runsUnderWay > 0; }
 
 void Campaign::update(int now, int dt) {
     if (player.getWorld() != world) {

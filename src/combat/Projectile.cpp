@@ -121,8 +121,9 @@ bool Projectile::update(int dt, WorldState& world, int now, const ShipGrid& ship
             return false;
         }
         if (hitsPlayer(previous, position, player)) {
+            // A shielded ship swallows the shot without a sound.
+            if (player->shieldTime <= 0) playSound(SoundEffect::playerHit);
             player->takeDamage(damage);
-            playSound(SoundEffect::playerHit);
             return false;
         }
         if (enemyShotSprite() != 0) {
