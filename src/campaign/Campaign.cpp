@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "combat/Player.h"
+#include "combat/Ship.h"
 #include "combat/Timers.h"
 #include "core/Geometry.h"
 #include "sound/Sound.h"
@@ -14,6 +15,9 @@
 #include "world/Universe.h"
 
 namespace {
+
+// The hit feedback stays on while any run lasts, whichever of two goes first.
+int runsUnderWay = 0;
 
 // A save names its difficulty; one the script no longer has falls back to the first.
 const Difficulty& chosenDifficulty(const CampaignScript& script, const std::string& name) {
@@ -52,6 +56,7 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Diffi
       fullHealth(player.health),
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
+    campaignFeedback = ++runsUnderWay > 0;
     player.warpWorld(script.startWorld);
     enterWorld(script.startWorld, now);
 }
@@ -65,6 +70,7 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Saved
       run(save.run),
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
+    campaignFeedback = ++runsUnderWay > 0;
     for (int number : save.cleared) {
         if (number >= 0 && static_cast<size_t>(number) < cleared.size()) cleared[static_cast<size_t>(number)] = true;
     }
@@ -74,6 +80,8 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Saved
     placeShip();
     player.health = std::min(save.health, fullHealth);
 }
+
+Campaign::~Campaign() { campaignFeedback = --runsUnderWay > 0; }
 
 void Campaign::update(int now, int dt) {
     if (player.getWorld() != world) {
