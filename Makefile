@@ -4,7 +4,7 @@
 BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1600x1200x24"
 
-.PHONY: all deps build play test bench images sounds music reference-images clean install uninstall deb check build-sanitize test-sanitize fuzz soak
+.PHONY: all deps build play test test-fresh bench images sounds music reference-images clean install uninstall deb check build-sanitize test-sanitize fuzz soak
 
 all: build
 
@@ -24,6 +24,11 @@ play: build
 
 test: build
 	$(XVFB) ctest --test-dir $(BUILD) --output-on-failure
+
+# As a new user on a fresh Debian 12 machine: `make test` in a debootstrapped
+# minbase with only make and git, as root (takes about 25 minutes).
+test-fresh:
+	bash scripts/fresh-machine-test.sh
 
 bench: build
 	cd data && $(XVFB) ../$(BUILD)/bench/frame_bench | grep -v -e "^Emitter construct" -e "^shader size"
@@ -52,22 +57,35 @@ reference-images: build
 	/usr/bin/python3 tools/save_reference_images.py $(BUILD)/screenshots tests/reference
 
 # Installing: `make && sudo make install` (PREFIX=/usr/local, DESTDIR for staging).
-# Under sudo nothing is built, so the build folder stays the user's.
+# Under sudo nothing is built, and what install writes into the build folder is
+# handed back to the build folder's owner, so it stays the user's.
 PREFIX ?= /usr/local
 MANIFEST := $(BUILD)/install_manifest.txt
+# The folders an install made (a first install into a fresh prefix makes even
+# bin-like ones), for uninstall to remove and no others. A trial install into a
+# scratch folder tells which folders the real one needs; a reinstall keeps the
+# list of the install it replaces.
+FOLDERS := $(BUILD)/install_folders.txt
+TRIAL := $(BUILD)/install-trial
 
 install:
 	@test -x $(BUILD)/rerara || $(MAKE) --no-print-directory build
+	@rm -rf $(TRIAL) && DESTDIR="$(CURDIR)/$(TRIAL)" cmake --install $(BUILD) --prefix "$(PREFIX)" > /dev/null && rm -rf $(TRIAL)
+	@{ if [ -f $(FOLDERS) ]; then awk -v p="$(PREFIX)/" 'index($$0, p) == 1' $(FOLDERS); fi; \
+	  awk '{ while (sub("/[^/]*$$", "") && $$0 != "") print }' $(MANIFEST) | \
+	  while read -r folder; do if [ ! -d "$(DESTDIR)$$folder" ]; then echo "$$folder"; fi; done; } | sort -u > $(FOLDERS).new
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
+	@mv $(FOLDERS).new $(FOLDERS)
+	@if [ "$$(id -u)" -eq 0 ]; then chown --reference=$(BUILD) $(MANIFEST) $(FOLDERS); fi
 
 # Removes the files the last install listed (give it the same DESTDIR), then
-# the game's own folders if nothing else is left in them.
+# the folders that install made, deepest first, where nothing else is left.
 uninstall:
 	@test -f $(MANIFEST) || { echo "Nothing to uninstall: $(MANIFEST) is missing (make install writes it)"; exit 1; }
 	sed 's|^|$(DESTDIR)|' $(MANIFEST) | xargs -r -d '\n' rm -f --
-	@sed -n -e 's|^\(.*/share/rerara\)/.*|$(DESTDIR)\1|p' -e 's|^\(.*/libexec/rerara\)/.*|$(DESTDIR)\1|p' $(MANIFEST) | \
-	  sort -u | xargs -r -d '\n' -I{} find {} -depth -type d -empty -delete
-	rm -f $(MANIFEST)
+	@if [ -f $(FOLDERS) ]; then sort -r $(FOLDERS) | while read -r folder; do \
+	  if [ -d "$(DESTDIR)$$folder" ]; then rmdir --ignore-fail-on-non-empty "$(DESTDIR)$$folder"; fi; done; fi
+	rm -f $(MANIFEST) $(FOLDERS)
 
 # A Debian package of the built game, installing to /usr: build/rerara_*.deb.
 deb: build

@@ -17,7 +17,11 @@
 #include "app/FrameState.h"
 #include "app/Hud.h"
 #include "app/Startup.h"
+#include "assets/Tables.h"
 #include "campaign/Campaign.h"
+#include "campaign/CampaignScript.h"
+#include "campaign/CampaignSetup.h"
+#include "combat/Targeting.h"
 #include "combat/TExplosion.h"
 #include "combat/Timers.h"
 #include "core/Constants.h"
@@ -179,6 +183,72 @@ void topUpBattleShots(Universe& universe) {
     }
 }
 
+// The most ships a wave of the shipped campaign has alive at once, at the
+// difficulty that sends the most, as the wave spawner scales them: their
+// types. Empty when the data set has no campaign.
+std::vector<int> largestWave() {
+    CampaignScript script;
+    if (!readCampaignScript(campaignScriptFile, SHIPDATA.size(), script)) return {};
+    float factor = 1;
+    for (const Difficulty& difficulty : script.difficulties) factor = std::max(factor, difficulty.countFactor);
+    auto scaled = [&](int count) { return std::max(1, static_cast<int>(std::lround(count * factor))); };
+    std::vector<int> largest;
+    for (const WorldScript& world : script.worlds) {
+        for (const Wave& wave : world.waves) {
+            std::vector<int> types;
+            for (const ShipsLine& line : wave.ships) {
+                types.insert(types.end(), static_cast<size_t>(std::min(scaled(line.cap), scaled(line.total))), line.type);
+            }
+            if (types.size() > largest.size()) largest = types;
+        }
+    }
+    return largest;
+}
+
+// The 40 ships of the roster a busy fight might hold: every type but the
+// Dreadnought, a third of them armed.
+std::vector<int> mixedCrowd() {
+    const int roster[] = {2, 2, 4, 3, 5, 4, 6, 2, 4, 5, 2, 4};
+    std::vector<int> types;
+    for (int i = 0; i < 40; ++i) types.push_back(std::min(roster[i % 12], static_cast<int>(SHIPDATA.size()) - 1));
+    return types;
+}
+
+// Shots an armed ship has in flight when it fires for as long as its shot lives.
+int shotsInFlight(const Ship& ship) {
+    if (!ship.armed() || ship.fireIntervalMs <= 0) return 0;
+    return static_cast<int>(std::ceil(weaponStat(ship.weapon, LIFETIME) / ship.fireIntervalMs));
+}
+
+// The wave round the player, every ship with its trail, a third of them
+// flashing from a hit, and each armed one's shots on their way to the
+// player (`shotsEach` of them, or as many as its gun keeps in flight when
+// negative); put back before every frame, as rams and hits change it.
+void fillWave(Universe& universe, const std::vector<int>& types, int shotsEach, int& shots) {
+    WorldState& world = universe.currentWorld();
+    clearWorld(world);
+    point centre = universe.player->position;
+    shots = 0;
+    for (size_t i = 0; i < types.size(); ++i) {
+        Ship ship(battleSpot(static_cast<int>(i), 5, centre), types[i]);
+        point in{centre.x - ship.position.x, centre.y - ship.position.y};
+        float length = std::sqrt(in.x * in.x + in.y * in.y);
+        ship.velocity = point{in.x / length * 0.5f, in.y / length * 0.5f};
+        ship.health = 1e9f;
+        ship.flashMs = i % 3 == 0 ? Ship::flashDurationMs : 0;
+        fillTrail(ship);
+        int armedShots = !ship.armed() ? 0 : shotsEach >= 0 ? shotsEach : shotsInFlight(ship);
+        for (int n = 0; n < armedShots; ++n, ++shots) {
+            float along = 0.15f + 0.7f * n / armedShots;
+            Projectile shot(point{ship.position.x + in.x * along, ship.position.y + in.y * along}, in.x, in.y,
+                            weaponStat(ship.weapon, GUNSPEED), world, ship.weapon, false, -1, 0, 0);
+            shot.hostile = true;
+            world.projectiles.push_front(shot);
+        }
+        world.ships.push_back(ship);
+    }
+}
+
 void printRow(const char* label, int ships, int projectiles, int events, const Timed& t) {
     const Figures& f = t.frame;
     std::printf("%-10s %6d %6d %6d %10.2f %8.2f-%-8.2f %8.1f %8.2f %8.2f\n", label, ships, projectiles, events,
@@ -284,6 +354,21 @@ int main() {
              measure(gameFrame, dustOnly, [&] { topUpBattleShots(universe); }));
     state.largeMapShown = false;
     setHeldKeysForTesting(nullptr);
+
+    campaignFeedback = true;
+    std::vector<int> wave = largestWave();
+    if (!wave.empty()) {
+        int shots = 0;
+        fillWave(universe, wave, -1, shots);
+        printRow("wave", static_cast<int>(wave.size()), shots, 0,
+                 measure(gameFrame, dustOnly, [&] { fillWave(universe, wave, -1, shots); }));
+    }
+    std::vector<int> crowd = mixedCrowd();
+    int crowdShots = 0;
+    fillWave(universe, crowd, 5, crowdShots);
+    printRow("mixed 40", static_cast<int>(crowd.size()), crowdShots, 0,
+             measure(gameFrame, dustOnly, [&] { fillWave(universe, crowd, 5, crowdShots); }));
+    campaignFeedback = false;
     if (startup.campaign) printOverlayRows(startup, dustOnly);
     SDL_Quit();
     return 0;

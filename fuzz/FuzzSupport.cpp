@@ -13,6 +13,7 @@
 #include "app/Startup.h"
 #include "assets/EmitterData.h"
 #include "assets/Shaders.h"
+#include "assets/ShipLooks.h"
 #include "assets/Tables.h"
 #include "assets/Textures.h"
 #include "combat/Player.h"
@@ -28,6 +29,7 @@ std::vector<GLuint> shippedShaders;
 EmitterTable shippedEmitters;
 NumberTable shippedWeapons;
 NumberTable shippedShips;
+std::vector<ShipLook> shippedLooks;
 Uint32 fakeClock = 1000;
 Uint8 heldKeys[SDLK_LAST];
 
@@ -53,6 +55,7 @@ void prepareFuzzing() {
     shippedEmitters = emitters;
     shippedWeapons = WEAPONDATA;
     shippedShips = SHIPDATA;
+    shippedLooks = shipLooks;
 }
 
 std::vector<std::string> splitInput(const uint8_t* data, size_t size, size_t parts) {
@@ -84,6 +87,7 @@ void restoreShippedData(std::initializer_list<const char*> files) {
     emitters = shippedEmitters;
     WEAPONDATA = shippedWeapons;
     SHIPDATA = shippedShips;
+    shipLooks = shippedLooks;
 }
 
 void spawnEachType(Universe& universe) {

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, playing and testing need.
+# Installs every Debian package that building, playing, testing and packaging
+# need, on a Debian 12 minbase with only make (and git to clone) added.
 # Quiet when everything is already there.
 set -euo pipefail
 
@@ -11,6 +12,7 @@ packages=(
   xvfb xauth xdotool imagemagick desktop-file-utils
   python3-pil python3-numpy
   clang libclang-rt-dev libx11-dev
+  file lintian  # dpkg-shlibdeps runs file for `make deb`; the package test runs lintian
 )
 
 missing=()
@@ -23,7 +25,13 @@ done
 
 echo "Installing: ${missing[*]}"
 sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo > /dev/null; then
+    echo "Installing needs root: run 'apt-get install sudo' as root, or 'make deps' as root" >&2
+    exit 1
+  fi
+  sudo="sudo"
+fi
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -157,6 +157,9 @@ void drawOverWorld(FrameState& state, Universe& universe, Font& font, point came
         }
     }
     drawOverlays(state, universe, font, camera, now);
+    if (state.campaign) {
+        state.hints.draw(font, now);
+    }
 }
 
 void presentFrame(FrameState& state, Universe& universe, Font& font) {

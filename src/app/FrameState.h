@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/Hints.h"
 #include "app/Pause.h"
 #include "app/PauseMenu.h"
 #include "app/WindowMode.h"
@@ -70,11 +71,10 @@ public:
     bool screenshotWanted = false;
     // Over the world, each toggled by its action. The status lines and the
     // HUD start as the settings say (a campaign shows the HUD and hides the
-    // lines); the help has no screen yet.
+    // lines).
     bool statusLinesShown = true;
     bool hudShown = false;
     bool largeMapShown = false;
-    bool helpShown = false;
     // Labels on the bodies in view and markers for what lies off screen: a
     // campaign has them, Free flight when the settings ask.
     bool labelsShown() const { return campaign || settings.freeFlightLabels; }
@@ -85,6 +85,8 @@ public:
     Settings settings;
     // The campaign being played (not owned); null in Free flight and on the title.
     Campaign* campaign = nullptr;
+    // The first campaign's hints, shown once.
+    Hints hints;
     // There is a title screen to go back to, and the pause menu asked for it.
     bool titleAvailable = false;
     bool quitToTitleWanted = false;

@@ -33,6 +33,16 @@ float spawnInterval(float ms) { return std::clamp(ms, leastSpawnIntervalMs, most
 
 void togglePause(FrameState& state) { state.pause.wanted = !state.pause.paused; }
 
+// The help shows over the paused game; asked for again, it goes.
+void toggleHelp(FrameState& state) {
+    if (state.pause.paused && state.pauseMenu.page == PauseMenu::Page::help) {
+        state.pauseMenu.leavePage(state);
+        return;
+    }
+    state.pauseMenu.showHelp(!state.pause.paused);
+    state.pause.wanted = true;
+}
+
 void applyPausedPress(const std::vector<Action>& actions, FrameState& state) {
     for (Action action : actions) applyDesktopAction(action, state);
 }
@@ -71,7 +81,7 @@ void applyDesktopAction(Action action, FrameState& state) {
         case Action::pause: togglePause(state); break;
         case Action::fullScreen: state.window.switchWanted = true; break;
         case Action::screenshot: state.screenshotWanted = true; break;
-        case Action::help: state.helpShown = !state.helpShown; break;
+        case Action::help: toggleHelp(state); break;
         default: break;
     }
 }

@@ -1,5 +1,6 @@
 #include "app/PauseMenu.h"
 
+#include "app/ControlsTable.h"
 #include "app/FrameState.h"
 #include "app/Quit.h"
 #include "core/Constants.h"
@@ -9,6 +10,8 @@
 
 namespace {
 const char* const resumeItem = "Resume";
+const char* const optionsItem = "Options";
+const char* const helpItem = "Help";
 const char* const titleItem = "Quit to title";
 const char* const quitItem = "Quit";
 
@@ -19,22 +22,23 @@ std::string keysToPress() {
     std::string text = pause.bound() ? keyLabel(pause) + " or Escape: resume" : "Escape: resume";
     return quit.bound() ? text + "     " + keyLabel(quit) + ": quit" : text;
 }
+
+bool isKey(const SDL_Event& event, SDLKey key) { return event.type == SDL_KEYDOWN && event.key.keysym.sym == key; }
 }  // namespace
 
 void PauseMenu::open(bool titleAvailable) {
-    if (page == Page::quitQuestion) return;
     menu.title = "Paused";
-    menu.titleY = 580;
-    menu.top = 500;
-    menu.items = {{resumeItem}};
+    menu.titleY = 620;
+    menu.top = 540;
+    menu.items = {{resumeItem}, {optionsItem}, {helpItem}};
     if (titleAvailable) menu.items.push_back({titleItem});
     menu.items.push_back({quitItem});
     menu.select(0);
 }
 
-void PauseMenu::askToQuit(bool fromPlay) {
+void PauseMenu::askToQuit(bool fromRunningGame) {
     page = Page::quitQuestion;
-    askedFromPlay = fromPlay;
+    fromPlay = fromRunningGame;
     question.title = "Quit? Progress is saved.";
     question.titleY = 580;
     question.top = 500;
@@ -42,16 +46,35 @@ void PauseMenu::askToQuit(bool fromPlay) {
     question.select(1);
 }
 
+void PauseMenu::showHelp(bool fromRunningGame) {
+    page = Page::help;
+    fromPlay = fromRunningGame;
+}
+
 bool PauseMenu::handle(const SDL_Event& event, FrameState& state) {
-    if (page == Page::quitQuestion) {
-        if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_y) answer(true, state);
-        if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_n) answer(false, state);
-        switch (question.handle(event, state.window.area, state.window.height)) {
-            case MenuEvent::chosen: answer(question.selected == 0, state); return true;
-            case MenuEvent::back: answer(false, state); return true;
-            case MenuEvent::moved: return true;
-            default: return event.type == SDL_KEYDOWN;
-        }
+    switch (page) {
+        case Page::quitQuestion:
+            if (isKey(event, SDLK_y)) answer(true, state);
+            if (isKey(event, SDLK_n)) {
+                answer(false, state);
+                return true;
+            }
+            switch (question.handle(event, state.window.area, state.window.height)) {
+                case MenuEvent::chosen: answer(question.selected == 0, state); return true;
+                case MenuEvent::back: answer(false, state); return true;
+                case MenuEvent::moved: return true;
+                default: return event.type == SDL_KEYDOWN;
+            }
+        case Page::options:
+            if (!options.handle(event, state)) page = Page::menu;
+            return event.type != SDL_QUIT;
+        case Page::help:
+            if (isKey(event, SDLK_ESCAPE) || isKey(event, SDLK_RETURN)) {
+                leavePage(state);
+                return true;
+            }
+            return false;
+        case Page::menu: break;
     }
     switch (menu.handle(event, state.window.area, state.window.height)) {
         case MenuEvent::chosen: choose(state); return true;
@@ -65,6 +88,11 @@ void PauseMenu::choose(FrameState& state) {
     const std::string& label = menu.items[menu.selected].label;
     if (label == resumeItem) {
         state.pause.wanted = false;
+    } else if (label == optionsItem) {
+        page = Page::options;
+        options.open(state);
+    } else if (label == helpItem) {
+        showHelp(false);
     } else if (label == titleItem) {
         state.quitToTitleWanted = true;
     } else if (label == quitItem) {
@@ -74,16 +102,30 @@ void PauseMenu::choose(FrameState& state) {
 
 void PauseMenu::answer(bool quit, FrameState& state) {
     if (quit) quitGame(state);
-    page = Page::menu;
-    if (askedFromPlay) state.pause.wanted = false;
+    leavePage(state);
 }
 
-void PauseMenu::draw(Font& font) const {
+void PauseMenu::leavePage(FrameState& state) {
+    page = Page::menu;
+    if (fromPlay) state.pause.wanted = false;
+    fromPlay = false;
+}
+
+void PauseMenu::draw(Font& font, const Settings& settings) const {
     useLayoutProjection();
-    if (page == Page::quitQuestion) {
-        question.draw(font);
-        return;
+    switch (page) {
+        case Page::quitQuestion: question.draw(font); return;
+        case Page::options: options.draw(font, settings); return;
+        case Page::help:
+            drawPanel(0, 0, w, h, Colour{0, 0, 0.02f, 0.88f});
+            drawText(font, "Help: the controls as they are bound now", w / 2.0f, 975, 28, colours::white, Align::centre);
+            drawControlsTable(font, settings.bindings, ControlsTable{});
+            drawText(font, "Escape or Enter: back   Options, Controls: change them", w / 2.0f, 60, 17, colours::dim,
+                     Align::centre);
+            return;
+        case Page::menu:
+            menu.draw(font);
+            drawText(font, keysToPress(), w / 2.0f, 120, 20, colours::grey, Align::centre);
+            return;
     }
-    menu.draw(font);
-    drawText(font, keysToPress(), w / 2.0f, 120, 20, colours::grey, Align::centre);
 }

@@ -28,6 +28,6 @@ void runPausedFrame(FrameState& state, Universe& universe, Font& font) {
     state.pause.redrawWanted = false;
     state.pause.drawnAt = SDL_GetTicks();
     state.pause.draw();
-    state.pauseMenu.draw(font);
+    state.pauseMenu.draw(font, state.settings);
     presentFrame(state, universe, font);
 }

@@ -4,11 +4,12 @@
 
 #include "app/FrameState.h"
 #include "campaign/Campaign.h"
+#include "app/Progress.h"
 #include "campaign/SaveFile.h"
 
 void quitGame(const FrameState& state) {
     if (state.campaign && !state.campaign->won) {
-        writeSave(state.campaign->progress());
+        saveProgress(*state.campaign);
     }
     std::exit(0);
 }

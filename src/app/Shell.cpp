@@ -2,6 +2,8 @@
 
 #include <GL/glew.h>
 
+#include <iostream>
+
 #include "app/ApplySettings.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
@@ -9,9 +11,11 @@
 #include "app/Input.h"
 #include "app/Quit.h"
 #include "app/Startup.h"
+#include "app/Progress.h"
 #include "campaign/SaveFile.h"
 #include "core/Platform.h"
 #include "input/Controls.h"
+#include "settings/SettingsFile.h"
 #include "sound/Sound.h"
 
 namespace {
@@ -69,7 +73,11 @@ void Shell::menuFrame(Handle handle) {
     }
     int now = static_cast<int>(state.clockTime);
     scenery.draw(state, now, state.frameTime);
-    (screen == Screen::title ? static_cast<void>(title.draw(*startup.font)) : victory.draw(*startup.font));
+    if (screen == Screen::title) {
+        title.draw(*startup.font, state.settings);
+    } else {
+        victory.draw(*startup.font);
+    }
     // No ship is heard here: the loops fade out.
     finishSoundFrame(scenery.centre, 0);
     presentFrame(state, scenery.universe, *startup.font);
@@ -96,7 +104,7 @@ void Shell::playingFrame() {
     ::runFrame(state, universe, *startup.font);
     if (state.quitToTitleWanted) {
         state.quitToTitleWanted = false;
-        if (campaign && !campaign->won) writeSave(campaign->progress());
+        if (campaign && !campaign->won) saveProgress(*campaign);
         state.pause.wanted = false;
         state.pause.resumeIfUnwanted();
         state.pauseMenu.page = PauseMenu::Page::menu;
@@ -140,11 +148,21 @@ void Shell::startCampaign(const SavedCampaign* from) {
     int now = static_cast<int>(state.clockTime);
     if (from) {
         campaign = std::make_unique<Campaign>(startup.campaignScript, universe, *from, now);
+        std::cout << "Continuing the campaign in " << campaign->worldName(from->world) << " with score "
+                  << from->run.score << std::endl;
     } else {
-        state.settings.difficulty = title.difficulty().name;
+        if (state.settings.difficulty != title.difficulty().name) {
+            state.settings.difficulty = title.difficulty().name;
+            saveSettings(state.settings);
+        }
         campaign = std::make_unique<Campaign>(startup.campaignScript, universe, title.difficulty(), now);
     }
     state.campaign = campaign.get();
+    if (state.settings.hints) {
+        state.hints.start(state.settings.bindings, campaign->objectiveText(), now);
+        state.settings.hints = false;
+        saveSettings(state.settings);
+    }
     state.statusLinesShown = false;
     state.hudShown = true;
 }

@@ -9,6 +9,7 @@
 #include "assets/EmitterData.h"
 #include "assets/NamedImages.h"
 #include "assets/Shaders.h"
+#include "assets/ShipLooks.h"
 #include "assets/Tables.h"
 #include "assets/Textures.h"
 #include "campaign/CampaignSetup.h"
@@ -62,6 +63,11 @@ bool readWeapons(Startup&) { return initializeWeaponArray(); }
 
 bool readShips(Startup&) { return initializeShipArray(); }
 
+bool readShipLooks(Startup&) {
+    registerShipLooks();
+    return true;
+}
+
 bool readShaderPrograms(Startup&) {
     shaders = readShaders();
     return true;
@@ -110,6 +116,7 @@ const DataSet dataSets[] = {
     {StartupStage::assets, true, readImages, nullptr, nullptr},
     {StartupStage::assets, false, readWeapons, nullptr, nullptr},
     {StartupStage::assets, false, readShips, nullptr, nullptr},
+    {StartupStage::assets, false, readShipLooks, nullptr, nullptr},
     {StartupStage::assets, true, readShaderPrograms, nullptr, "Ver17"},
     {StartupStage::world, false, readPlayer, nullptr, "Player initialized"},
     {StartupStage::world, true, readFont, "Loading font", nullptr},

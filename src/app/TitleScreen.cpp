@@ -8,6 +8,7 @@ namespace {
 const char* const continueItem = "Continue";
 const char* const newItem = "New campaign";
 const char* const freeItem = "Free flight";
+const char* const optionsItem = "Options";
 const char* const quitItem = "Quit";
 const char* const backItem = "Back";
 
@@ -37,9 +38,10 @@ TitleScreen::TitleScreen(const CampaignScript& script) : script(script) {
 void TitleScreen::open(bool saved, const std::string& difficulty) {
     main.items.clear();
     if (saved) main.items.push_back({continueItem});
-    main.items.insert(main.items.end(), {{newItem}, {freeItem}, {quitItem}});
+    main.items.insert(main.items.end(), {{newItem}, {freeItem}, {optionsItem}, {quitItem}});
     main.select(0);
     choosingDifficulty = false;
+    showingOptions = false;
     difficulties.select(0);
     for (size_t i = 0; i < script.difficulties.size(); ++i) {
         if (script.difficulties[i].name == difficulty) difficulties.select(static_cast<int>(i));
@@ -47,6 +49,10 @@ void TitleScreen::open(bool saved, const std::string& difficulty) {
 }
 
 TitleChoice TitleScreen::handle(const SDL_Event& event, FrameState& state) {
+    if (showingOptions) {
+        showingOptions = options.handle(event, state);
+        return TitleChoice::none;
+    }
     Menu& menu = choosingDifficulty ? difficulties : main;
     MenuEvent result = menu.handle(event, state.window.area, state.window.height);
     if (choosingDifficulty) {
@@ -55,11 +61,16 @@ TitleChoice TitleScreen::handle(const SDL_Event& event, FrameState& state) {
         if (back) choosingDifficulty = false;
         return result == MenuEvent::chosen && !back ? TitleChoice::newCampaign : TitleChoice::none;
     }
-    return result == MenuEvent::chosen ? chooseMain() : TitleChoice::none;
+    return result == MenuEvent::chosen ? chooseMain(state) : TitleChoice::none;
 }
 
-TitleChoice TitleScreen::chooseMain() {
+TitleChoice TitleScreen::chooseMain(FrameState& state) {
     const std::string& label = main.items[main.selected].label;
+    if (label == optionsItem) {
+        showingOptions = true;
+        options.open(state);
+        return TitleChoice::none;
+    }
     if (label == continueItem) return TitleChoice::continueCampaign;
     if (label == freeItem) return TitleChoice::freeFlight;
     if (label == quitItem) return TitleChoice::quit;
@@ -79,8 +90,12 @@ std::string TitleScreen::difficultyText() const {
     return text.empty() ? "The campaign as it was meant" : text;
 }
 
-void TitleScreen::draw(Font& font) const {
+void TitleScreen::draw(Font& font, const Settings& settings) const {
     useLayoutProjection();
+    if (showingOptions) {
+        options.draw(font, settings);
+        return;
+    }
     drawPanel(0, 0, w, h, Colour{0, 0, 0.02f, 0.35f});
     drawText(font, "RERARA", w / 2.0f, 760, 120, colours::white, Align::centre);
     std::string worlds = std::to_string(script.worlds.size()) + " star systems to clear, one ship to do it";

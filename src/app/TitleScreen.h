@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/OptionsScreen.h"
 #include "campaign/CampaignScript.h"
 #include "ui/Menu.h"
 
@@ -15,7 +16,7 @@ class FrameState;
 enum class TitleChoice { none, continueCampaign, newCampaign, freeFlight, quit };
 
 // The game's name and its first menu: Continue (when a campaign is saved),
-// New campaign (then how hard), Free flight, Quit.
+// New campaign (then how hard), Free flight, Options, Quit.
 class TitleScreen {
 public:
     explicit TitleScreen(const CampaignScript& script);
@@ -23,7 +24,7 @@ public:
     // difficulty the player last chose first when a campaign is started.
     void open(bool saved, const std::string& difficulty);
     TitleChoice handle(const SDL_Event& event, FrameState& state);
-    void draw(Font& font) const;
+    void draw(Font& font, const Settings& settings) const;
     // The difficulty picked with New campaign.
     const Difficulty& difficulty() const;
 
@@ -31,8 +32,10 @@ public:
     Menu main;
     Menu difficulties;
     bool choosingDifficulty = false;
+    bool showingOptions = false;
+    OptionsScreen options;
 
 private:
-    TitleChoice chooseMain();
+    TitleChoice chooseMain(FrameState& state);
     std::string difficultyText() const;
 };

@@ -20,11 +20,13 @@ const unsigned imageFlags = SOIL_FLAG_POWER_OF_TWO | SOIL_FLAG_MIPMAPS | SOIL_FL
 
 void load(NamedImage& image) {
     image.tried = true;
-    image.texture = isDataFile(image.file)
-                        ? SOIL_load_OGL_texture(image.file.c_str(), SOIL_LOAD_AUTO, SOIL_CREATE_NEW_ID, imageFlags)
-                        : 0;
+    bool present = isDataFile(image.file);
+    image.texture =
+        present ? SOIL_load_OGL_texture(image.file.c_str(), SOIL_LOAD_AUTO, SOIL_CREATE_NEW_ID, imageFlags) : 0;
     if (image.texture == 0) {
-        std::cout << "Image " << image.file << " could not be read (" << SOIL_last_result()
+        // SOIL's last result speaks of the last file it was given, not of a missing one.
+        std::cout << "Image " << image.file << " could not be read ("
+                  << (present ? SOIL_last_result() : "missing or not a file")
                   << "); what it shows is drawn as before" << std::endl;
         DataReport::noteProblem();
     }

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <iostream>
 #include <limits>
 
 #include "combat/Player.h"
+#include "combat/Ship.h"
 #include "combat/Timers.h"
 #include "core/Geometry.h"
 #include "sound/Sound.h"
@@ -13,6 +15,9 @@
 #include "world/Universe.h"
 
 namespace {
+
+// The hit feedback stays on while any run lasts, whichever of two goes first.
+int runsUnderWay = 0;
 
 // A save names its difficulty; one the script no longer has falls back to the first.
 const Difficulty& chosenDifficulty(const CampaignScript& script, const std::string& name) {
@@ -51,6 +56,7 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Diffi
       fullHealth(player.health),
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
+    campaignFeedback = ++runsUnderWay > 0;
     player.warpWorld(script.startWorld);
     enterWorld(script.startWorld, now);
 }
@@ -64,6 +70,7 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Saved
       run(save.run),
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
+    campaignFeedback = ++runsUnderWay > 0;
     for (int number : save.cleared) {
         if (number >= 0 && static_cast<size_t>(number) < cleared.size()) cleared[static_cast<size_t>(number)] = true;
     }
@@ -73,6 +80,8 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Saved
     placeShip();
     player.health = std::min(save.health, fullHealth);
 }
+
+Campaign::~Campaign() { campaignFeedback = --runsUnderWay > 0; }
 
 void Campaign::update(int now, int dt) {
     if (player.getWorld() != world) {
@@ -91,7 +100,7 @@ void Campaign::update(int now, int dt) {
     if (!player.destroyed && player.health <= 0) {
         destroyShip(now);
     } else if (player.destroyed && now >= respawnAt) {
-        respawnShip();
+        respawnShip(now);
     }
     landAndRepair(now, dt);
     if (!won) run.timeMs += dt;
@@ -102,6 +111,7 @@ void Campaign::update(int now, int dt) {
 
 void Campaign::say(const std::string& text, int now, int forMs) {
     messages.push_back(CampaignMessage{text, now + forMs});
+    std::cout << text << std::endl;
 }
 
 WorldState& Campaign::currentWorld() { return universe[world]; }
@@ -232,12 +242,16 @@ void Campaign::placeShip() {
     wasLanded = player.landed;
 }
 
-void Campaign::respawnShip() {
+void Campaign::respawnShip(int now) {
     player.destroyed = false;
     player.health = fullHealth;
     player.shieldTime = shieldMs;
     placeShip();
     playSound(SoundEffect::respawn);
+    const std::vector<Star>& stars = currentWorld().stars;
+    say(player.landed ? "A new ship, on " + stars[static_cast<size_t>(respawn.star)].planets[static_cast<size_t>(respawn.planet)].name
+                      : "A new ship",
+        now);
 }
 
 // A gentle touch-down makes the planet under the ship the respawn point and

@@ -28,6 +28,10 @@ public:
     // A saved run (checked by readSave against this script and universe): the
     // ship appears at the saved respawn point with the saved health.
     Campaign(const CampaignScript& script, Universe& universe, const SavedCampaign& save, int now);
+    // A run turns the hit feedback on (campaignFeedback) while it lasts.
+    ~Campaign();
+    Campaign(const Campaign&) = delete;
+    Campaign& operator=(const Campaign&) = delete;
 
     // Once a frame, after the world step, with the game clock and frame time.
     void update(int now, int dt);
@@ -78,7 +82,7 @@ private:
     void clearWorld(int now);
     void destroyShip(int now);
     void placeShip();
-    void respawnShip();
+    void respawnShip(int now);
     void landAndRepair(int now, int dt);
     int killTarget() const;
     // What the world's block asks, or "" when it asks nothing.

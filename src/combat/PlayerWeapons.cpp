@@ -108,7 +108,7 @@ void fireLaser(point start, WorldState& world, point target, int dt) {
     Ship* ship = nearestShipOnSegment(start, end, world.ships);
     if (ship != nullptr && !beamBlocked(start, end, world, pointDistance(start, ship->position))) {
         end = ship->position;
-        ship->takeDamage(weaponStat(laserWeapon, DAMAGE) * dt);
+        ship->takeDamage(weaponStat(laserWeapon, DAMAGE) * dt, start, world);
     }
     drawBeam(start, end, direction);
 }

@@ -5,20 +5,21 @@
 #include <cmath>
 #include <memory>
 
+#include "assets/ShipLooks.h"
 #include "assets/Textures.h"
+#include "combat/Player.h"
 #include "combat/ShipGrid.h"
 #include "combat/TShockwave.h"
 #include "combat/Targeting.h"
 #include "combat/Timers.h"
 #include "core/Constants.h"
+#include "core/Geometry.h"
 #include "core/SpriteBatch.h"
 #include "core/VisibleArea.h"
 #include "sound/Sound.h"
 #include "world/WorldState.h"
 
 namespace {
-
-const float shotHalfSize = 20;
 
 // Flips a velocity component at the edge and puts the shot back inside, as if
 // it had flown the frame backwards.
@@ -34,10 +35,18 @@ bool bounceOff(float& coordinate, float& speed, float bound, int dt) {
 bool outside(point p) { return p.x > XBOUND || p.x < -XBOUND || p.y > YBOUND || p.y < -YBOUND; }
 
 // Shots out of view are not drawn.
-void drawShot(SpriteBatch& sprites, point position, float theta, int sprite) {
-    if (visibleArea.showsSquare(position, shotHalfSize)) {
-        sprites.add(textures[sprite], position, shotHalfSize, theta * 57.2958f);
+void drawShot(SpriteBatch& sprites, point position, float theta, float half, GLuint texture,
+              SpriteTint tint = SpriteTint::current) {
+    if (visibleArea.showsSquare(position, half)) {
+        sprites.add(texture, position, half, theta * 57.2958f, tint);
     }
+}
+
+// The path flown this frame crosses the player's circle; a destroyed ship
+// is not there to be hit.
+bool hitsPlayer(point from, point to, const Player* player) {
+    return player != nullptr && !player->destroyed &&
+           intersectCircleLine(from, to, player->position, player->getRadius());
 }
 
 void startShockwave(point position, WorldState& world, int now) {
@@ -80,14 +89,15 @@ void Projectile::addVelocity(point v) {
     velocity.y += v.y;
 }
 
-bool Projectile::update(int dt, WorldState& world, int now) {
+bool Projectile::update(int dt, WorldState& world, int now, Player* player) {
     SpriteBatch sprites;
-    bool kept = update(dt, world, now, ShipGrid(world.ships), sprites);
+    bool kept = update(dt, world, now, ShipGrid(world.ships), sprites, player);
     sprites.flush();
     return kept;
 }
 
-bool Projectile::update(int dt, WorldState& world, int now, const ShipGrid& ships, SpriteBatch& sprites) {
+bool Projectile::update(int dt, WorldState& world, int now, const ShipGrid& ships, SpriteBatch& sprites,
+                        Player* player) {
     point previous = position;
     position.x += velocity.x * dt;
     position.y += velocity.y * dt;
@@ -106,29 +116,44 @@ bool Projectile::update(int dt, WorldState& world, int now, const ShipGrid& ship
     }
 
     bool expired = lifetime >= 0 && lifetime < dt;
-    if (weapon == 0) {
-        if (expired || handleCollision(previous, ships)) {
+    if (hostile) {
+        if (expired) {
             return false;
         }
-        drawShot(sprites, position, theta, gunShotTexture);
+        if (hitsPlayer(previous, position, player)) {
+            // A shielded ship swallows the shot without a sound.
+            if (player->shieldTime <= 0) playSound(SoundEffect::playerHit);
+            player->takeDamage(damage);
+            return false;
+        }
+        if (enemyShotSprite() != 0) {
+            drawShot(sprites, position, theta, size, enemyShotSprite(), SpriteTint::own);
+        } else {
+            drawShot(sprites, position, theta, size, textures[gunShotTexture]);
+        }
+    } else if (weapon == 0) {
+        if (expired || handleCollision(previous, ships, world)) {
+            return false;
+        }
+        drawShot(sprites, position, theta, size, textures[gunShotTexture]);
     } else if (weapon == 2) {
-        if (expired || handleCollision(previous, ships)) {
+        if (expired || handleCollision(previous, ships, world)) {
             startShockwave(position, world, now);
             return false;
         }
-        drawShot(sprites, position, theta, shockwaveShotTexture);
+        drawShot(sprites, position, theta, size, textures[shockwaveShotTexture]);
     }
     lifetime -= dt;
     return true;
 }
 
-bool Projectile::handleCollision(point previous, const ShipGrid& ships) {
+bool Projectile::handleCollision(point previous, const ShipGrid& ships, WorldState& world) {
     Ship* hit = ships.nearestOnSegment(position, previous);
     if (hit == nullptr) {
         return false;
     }
     if (weapon == 0) {
-        hit->takeDamage(damage);
+        hit->takeDamage(damage, previous, world);
     }
     return true;
 }

@@ -1,14 +1,20 @@
 #include "combat/Ship.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <memory>
 
+#include "assets/NamedImages.h"
+#include "assets/ShipLooks.h"
 #include "assets/Tables.h"
-#include "assets/Textures.h"
+#include "combat/EnemyGun.h"
 #include "combat/Player.h"
+#include "combat/TSpark.h"
 #include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Geometry.h"
+#include "core/Platform.h"
 #include "core/SpriteBatch.h"
 #include "core/VisibleArea.h"
 #include "sound/Sound.h"
@@ -21,10 +27,14 @@ const int flee = 2;
 const int keepRange = 3;
 const float preferredRange = 500;
 const float rangeBand = 0.2f * preferredRange;
-const float spriteHalfSize = 40;
+// The sprite's half-size for each unit of radius: 40 for the default ship.
+const float spriteScale = 0.8f;
 // The sprite turns by the heading times this, not quite 180 / pi.
 const float spriteDegreesPerRadian = 57.32f;
-const float ramDistance = 50;
+// A big ship and the player part at least this fast after a ram.
+const float ramRebound = 0.4f;
+const float sparkSpeed = 0.25f;
+const float sparkScale = 1.3f;
 
 // A cell of the ship table; a type or column the table lacks reads as 0, which
 // makes an inert ship that is retired at its first update.
@@ -35,6 +45,25 @@ float shipStat(int type, int column) {
     const std::vector<float>& row = SHIPDATA[type];
     return static_cast<std::size_t>(column) < row.size() ? row[column] : 0;
 }
+
+bool armedRow(int type) {
+    return type >= 0 && static_cast<std::size_t>(type) < SHIPDATA.size() &&
+           SHIPDATA[type].size() >= armedShipColumns;
+}
+
+float rowRadius(int type) {
+    float radius = shipStat(type, shipRadiusColumn);
+    return radius > 0 ? radius : Ship::defaultRadius;
+}
+
+// The way from `from` to `to`, of length 1; straight up when they meet.
+point unitToward(point from, point to) {
+    point d{to.x - from.x, to.y - from.y};
+    float length = std::sqrt(d.x * d.x + d.y * d.y);
+    return length > 0 ? point{d.x / length, d.y / length} : point{0, 1};
+}
+
+float along(point v, point direction) { return v.x * direction.x + v.y * direction.y; }
 
 void limitSpeed(point& velocity, float topSpeed) {
     if (topSpeed < 0) {
@@ -71,6 +100,8 @@ void slideAlongBound(float& coordinate, float& speed, float bound) {
 
 }  // namespace
 
+bool campaignFeedback = false;
+
 Ship::Ship(point start, int type)
     : position(start),
       theta(0),
@@ -81,21 +112,32 @@ Ship::Ship(point start, int type)
       health(shipStat(type, 3)),
       ramDamage(shipStat(type, 4)),
       trail(40, start, 20, 10.0f, 1.0f, 0.0f, 0.0f),
-      type(type) {}
+      type(type),
+      radius(rowRadius(type)),
+      weapon(armedRow(type) ? static_cast<int>(shipStat(type, shipWeaponColumn)) : -1),
+      fireIntervalMs(static_cast<int>(shipStat(type, shipFireIntervalColumn))),
+      reloadMs(fireIntervalMs) {}
 
 bool Ship::update(int dt, WorldState& world, Player* player) {
     if (health <= 0) {
-        standardExplosion(position, world);
+        shipExplosion(position, radius, world);
         world.noteLoss(*this, LossCause::destroyed);
         return false;
     }
+    flashMs = std::max(0, flashMs - dt);
+    sparkWaitMs = std::max(0, sparkWaitMs - dt);
     point target = player->position;
     float distance = pointDistance(target, position);
-    if (distance < ramDistance && !player->destroyed) {
+    if (distance < radius && !player->destroyed) {
         player->takeDamage(ramDamage);
         playSound(SoundEffect::ram);
-        world.noteLoss(*this, LossCause::rammed);
-        return false;
+        // A ship of the default size or smaller is spent in the ram; a bigger
+        // one survives it, so ramming is no way past a boss.
+        if (radius <= defaultRadius) {
+            world.noteLoss(*this, LossCause::rammed);
+            return false;
+        }
+        partFrom(*player);
     }
 
     // Steering pushes are per update, not per millisecond.
@@ -132,12 +174,48 @@ bool Ship::update(int dt, WorldState& world, Player* player) {
     slideAlongBound(position.x, velocity.x, XBOUND);
     slideAlongBound(position.y, velocity.y, YBOUND);
 
+    fireAtPlayer(*this, dt, world, *player);
     trail.update(position, dt);
     return true;
 }
 
-bool Ship::takeDamage(float amount) {
+// After a ram the two are put rim to centre (a landed player stays where it
+// is and the ship moves) and part: the player outward, the ship no longer
+// closing in, so the next ram takes another approach.
+void Ship::partFrom(Player& player) {
+    point out = unitToward(position, player.position);
+    point rim{out.x * (radius + 1), out.y * (radius + 1)};
+    if (player.landed) {
+        position = point{player.position.x - rim.x, player.position.y - rim.y};
+    } else {
+        player.position = point{position.x + rim.x, position.y + rim.y};
+        float parting = along(player.velocity, out) - along(velocity, out);
+        if (parting < ramRebound) {
+            float share = ramRebound - parting;
+            player.addVelocity(point{out.x * share, out.y * share});
+        }
+    }
+    float closing = along(velocity, out);
+    if (closing > 0) {
+        velocity = point{velocity.x - out.x * closing, velocity.y - out.y * closing};
+    }
+}
+
+bool Ship::takeDamage(float amount, point from, WorldState& world) {
     health -= amount;
+    if (campaignFeedback) {
+        flashMs = flashDurationMs;
+        if (sparkWaitMs == 0) {
+            sparkWaitMs = sparkGapMs;
+            point out = unitToward(position, from);
+            point at{position.x + out.x * radius, position.y + out.y * radius};
+            addTimer(std::make_unique<TSpark>(static_cast<int>(ticks()), at,
+                                              point{out.x * sparkSpeed, out.y * sparkSpeed}, sparkScale * radius,
+                                              shipLook(type).colour),
+                     world);
+            playSound(SoundEffect::enemyHit, at);
+        }
+    }
     return health > 0;
 }
 
@@ -147,9 +225,17 @@ void Ship::addVelocity(point v) {
 }
 
 void Ship::addSprite(SpriteBatch& batch) const {
-    if (visibleArea.showsSquare(position, spriteHalfSize)) {
-        batch.add(textures[enemyTexture], position, spriteHalfSize, theta * spriteDegreesPerRadian);
+    float half = spriteScale * radius;
+    if (visibleArea.showsSquare(position, half)) {
+        batch.add(shipSprite(type), position, half, theta * spriteDegreesPerRadian, tint());
     }
+}
+
+// enemy.png takes the colour the ship's trail leaves current, as it always
+// has; a sprite of the type's own is drawn in its own colours.
+SpriteTint Ship::tint() const {
+    if (flashMs > 0) return SpriteTint::bright;
+    return namedImage(shipLook(type).image) != 0 ? SpriteTint::own : SpriteTint::current;
 }
 
 float Ship::getTheta() const { return theta; }

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "combat/Targeting.h"
-#include "core/Constants.h"
 #include "core/Geometry.h"
 
 namespace {
@@ -36,23 +35,24 @@ ShipGrid::ShipGrid(std::list<Ship>& shipList) : ships(shipList) {
         // A ship at no finite place can never be hit.
         if (std::isfinite(p.x) && std::isfinite(p.y)) {
             entries.push_back(Entry{cellKey(cellIndex(p.x), cellIndex(p.y)), order, &ship});
+            reach = std::max(reach, ship.radius);
         }
         ++order;
     }
     std::sort(entries.begin(), entries.end(), before);
 }
 
-// The cells under the path's box grown by the hit radius hold every ship the
-// full test could find; each is then given exactly that test.
+// The cells under the path's box grown by the largest hit radius hold every
+// ship the full test could find; each is then given exactly that test.
 Ship* ShipGrid::nearestOnSegment(point from, point to) const {
     // A path with no finite end has no cells: NaN must not reach cellIndex.
     if (!(std::isfinite(from.x) && std::isfinite(from.y) && std::isfinite(to.x) && std::isfinite(to.y))) {
         return nearestShipOnSegment(from, to, ships);
     }
-    std::int64_t left = cellIndex(std::min(from.x, to.x) - collisionRadius);
-    std::int64_t right = cellIndex(std::max(from.x, to.x) + collisionRadius);
-    std::int64_t bottom = cellIndex(std::min(from.y, to.y) - collisionRadius);
-    std::int64_t top = cellIndex(std::max(from.y, to.y) + collisionRadius);
+    std::int64_t left = cellIndex(std::min(from.x, to.x) - reach);
+    std::int64_t right = cellIndex(std::max(from.x, to.x) + reach);
+    std::int64_t bottom = cellIndex(std::min(from.y, to.y) - reach);
+    std::int64_t top = cellIndex(std::max(from.y, to.y) + reach);
     if ((right - left + 1) * (top - bottom + 1) > mostCellsVisited) {
         return nearestShipOnSegment(from, to, ships);
     }
@@ -63,7 +63,7 @@ Ship* ShipGrid::nearestOnSegment(point from, point to) const {
             Entry first{cellKey(column, row), -1, nullptr};
             for (auto it = std::lower_bound(entries.begin(), entries.end(), first, before);
                  it != entries.end() && it->cell == first.cell; ++it) {
-                if (!segmentHits(from, to, it->ship->position)) {
+                if (!segmentHits(from, to, it->ship->position, it->ship->radius)) {
                     continue;
                 }
                 float distance = pointDistance(from, it->ship->position);

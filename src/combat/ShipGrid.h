@@ -25,4 +25,6 @@ public:
 
     std::list<Ship>& ships;
     std::vector<Entry> entries;  // by cell, then by order
+    // The largest hit radius among them: how far from its cell a ship reaches.
+    float reach = 0;
 };

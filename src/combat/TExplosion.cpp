@@ -19,6 +19,10 @@ void TExplosion::execute(int now, WorldState&) {
         return;
     }
 
+    if (ownColours) {
+        glPushAttrib(GL_CURRENT_BIT);
+        glColor4f(1, 1, 1, 1);
+    }
     glPushMatrix();
     glTranslatef(position.x, position.y, 0);
     glPushMatrix();
@@ -31,4 +35,7 @@ void TExplosion::execute(int now, WorldState&) {
     drawSquare(halfSize);
     glBindTexture(GL_TEXTURE_2D, 0);
     glPopMatrix();
+    if (ownColours) {
+        glPopAttrib();
+    }
 }

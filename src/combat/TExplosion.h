@@ -13,4 +13,6 @@ public:
     int duration;
     point position;
     float size;
+    // Drawn in the image's own colours, not the colour left current before it.
+    bool ownColours = false;
 };

@@ -48,7 +48,7 @@ void TShockwave::execute(int now, WorldState& world) {
     float damage = weaponStat(2, DAMAGE) * elapsed;
     for (Ship& ship : world.ships) {
         if (pointDistance(position, ship.position) < reach) {
-            ship.takeDamage(damage);
+            ship.takeDamage(damage, position, world);
         }
     }
 }

@@ -4,7 +4,6 @@
 #include <cstddef>
 
 #include "assets/Tables.h"
-#include "core/Constants.h"
 #include "core/Geometry.h"
 
 float weaponStat(int weapon, int column) {
@@ -20,19 +19,19 @@ float weaponStat(int weapon, int column) {
 
 // Ships outside the segment's box grown by the hit radius cannot be hit: a
 // cheap test that spares the full one for most of a crowded world.
-bool segmentHits(point from, point to, point centre) {
-    if (centre.x < std::min(from.x, to.x) - collisionRadius || centre.x > std::max(from.x, to.x) + collisionRadius ||
-        centre.y < std::min(from.y, to.y) - collisionRadius || centre.y > std::max(from.y, to.y) + collisionRadius) {
+bool segmentHits(point from, point to, point centre, float radius) {
+    if (centre.x < std::min(from.x, to.x) - radius || centre.x > std::max(from.x, to.x) + radius ||
+        centre.y < std::min(from.y, to.y) - radius || centre.y > std::max(from.y, to.y) + radius) {
         return false;
     }
-    return intersectCircleLine(from, to, centre, collisionRadius);
+    return intersectCircleLine(from, to, centre, radius);
 }
 
 Ship* nearestShipOnSegment(point from, point to, std::list<Ship>& ships) {
     Ship* nearest = nullptr;
     float nearestDistance = 0;
     for (Ship& ship : ships) {
-        if (!segmentHits(from, to, ship.position)) {
+        if (!segmentHits(from, to, ship.position, ship.radius)) {
             continue;
         }
         float distance = pointDistance(from, ship.position);

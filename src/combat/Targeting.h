@@ -9,8 +9,8 @@
 // so a short table disarms a weapon instead of reading past its end.
 float weaponStat(int weapon, int column);
 
-// Whether the segment from-to crosses the hit circle of a ship at `centre`.
-bool segmentHits(point from, point to, point centre);
+// Whether the segment from-to crosses a ship's hit circle.
+bool segmentHits(point from, point to, point centre, float radius);
 
 // The ship whose hit circle the segment from-to crosses with its centre
 // nearest to `from`; the first one listed wins a tie. nullptr when none.

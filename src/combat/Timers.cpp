@@ -1,5 +1,6 @@
 #include "combat/Timers.h"
 
+#include "combat/Ship.h"
 #include "combat/TExplosion.h"
 #include "core/Platform.h"
 #include "sound/Sound.h"
@@ -22,12 +23,23 @@ void standardExplosion(point position, WorldState& world) {
     standardExplosion(position, world, static_cast<int>(ticks()));
 }
 
+void shipExplosion(point position, float shipRadius, WorldState& world) {
+    standardExplosion(position, world);
+    if (campaignFeedback) {
+        auto& explosion = static_cast<TExplosion&>(*world.timers.back());
+        explosion.size = shipRadius;
+        explosion.ownColours = true;
+    }
+}
+
 void largeExplosion(point position, WorldState& world, int now) {
     auto blast = std::make_unique<TExplosion>(now, largeBlastMs, position);
     blast->size = largeBlastSize;
     blast->endTime = now + largeBlastMs;
+    blast->ownColours = true;
     world.timers.push_back(std::move(blast));
     standardExplosion(position, world, now);
+    static_cast<TExplosion&>(*world.timers.back()).ownColours = true;
 }
 
 void addTimer(std::unique_ptr<TimerBase> event, WorldState& world) {

@@ -8,7 +8,6 @@ const float YBOUND = 100000.0f;
 const int DEADZONE = 20;
 const int maxWeapons = 3;
 const float SIZEMULTIPLIER = 1.0f;
-const float collisionRadius = 50.0f;  // enemy ship radius in every hit test
 
 // Column numbers of a weapon row.
 const int COOLDOWN = 0;

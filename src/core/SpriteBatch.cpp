@@ -7,13 +7,46 @@
 
 namespace {
 const double degreesToRadians = 3.14159265358979323846 / 180;
+// What a bright square adds to each colour channel.
+const float brightLift = 0.45f;
+
+void drawSquares(const std::vector<float>& corners) {
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glVertexPointer(2, GL_FLOAT, 4 * sizeof(float), corners.data());
+    glTexCoordPointer(2, GL_FLOAT, 4 * sizeof(float), corners.data() + 2);
+    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(corners.size() / 4));
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+// The tints other than the current colour set a colour of their own, and
+// the bright one adds it to the texture's; both are put back after, as every
+// other sprite expects them.
+void drawTinted(const std::vector<float>& corners, SpriteTint tint) {
+    if (tint == SpriteTint::current) {
+        drawSquares(corners);
+        return;
+    }
+    glPushAttrib(GL_CURRENT_BIT);
+    if (tint == SpriteTint::bright) {
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_ADD);
+        glColor4f(brightLift, brightLift, brightLift, 1);
+    } else {
+        glColor4f(1, 1, 1, 1);
+    }
+    drawSquares(corners);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glPopAttrib();
+}
 }  // namespace
 
-void SpriteBatch::add(GLuint spriteTexture, point centre, float half, float degrees) {
-    if (!corners.empty() && spriteTexture != texture) {
+void SpriteBatch::add(GLuint spriteTexture, point centre, float half, float degrees, SpriteTint spriteTint) {
+    if (!corners.empty() && (spriteTexture != texture || spriteTint != tint)) {
         flush();
     }
     texture = spriteTexture;
+    tint = spriteTint;
     double angle = degrees * degreesToRadians;
     float c = static_cast<float>(std::cos(angle));
     float s = static_cast<float>(std::sin(angle));
@@ -35,13 +68,7 @@ void SpriteBatch::flush() {
         return;
     }
     glBindTexture(GL_TEXTURE_2D, texture);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glVertexPointer(2, GL_FLOAT, 4 * sizeof(float), corners.data());
-    glTexCoordPointer(2, GL_FLOAT, 4 * sizeof(float), corners.data() + 2);
-    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(corners.size() / 4));
-    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
+    drawTinted(corners, tint);
     glBindTexture(GL_TEXTURE_2D, 0);
     corners.clear();
     boxes.clear();

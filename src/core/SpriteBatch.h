@@ -11,15 +11,20 @@
 // texture in a single draw: a crowd of small sprites then costs a draw call
 // a texture rather than one each. Each square is the standard one (texture
 // coordinates 0 to 1 from its bottom-left corner), turned about its centre.
+// How a square's texture is coloured: by the current colour, as it always
+// was; in the texture's own colours; or lit up, a light grey added to them.
+enum class SpriteTint { current, own, bright };
+
 class SpriteBatch {
 public:
-    void add(GLuint texture, point centre, float half, float degrees);
+    void add(GLuint texture, point centre, float half, float degrees, SpriteTint tint = SpriteTint::current);
     // Draws what is waiting, leaving texture 0 bound as a sprite drawn alone does.
     void flush();
     // Whether a box of the world plane touches a square that is still waiting.
     bool overlapsWaiting(const Box& box) const;
 
     GLuint texture = 0;
+    SpriteTint tint = SpriteTint::current;
     // x, y, s, t of each corner, four corners a square.
     std::vector<float> corners;
     // Round each waiting square, turned any way, and round them all.

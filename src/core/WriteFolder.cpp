@@ -1,5 +1,6 @@
 #include "core/WriteFolder.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -12,6 +13,10 @@ std::filesystem::path playerDataHome() {
         return dataHome;
     }
     const char* home = std::getenv("HOME");
+    if (!home || home[0] == '\0') {
+        const passwd* entry = getpwuid(getuid());
+        home = entry ? entry->pw_dir : nullptr;
+    }
     if (home && home[0] != '\0') {
         return std::filesystem::path(home) / ".local" / "share";
     }
@@ -20,7 +25,9 @@ std::filesystem::path playerDataHome() {
 }  // namespace
 
 std::filesystem::path writeFolder() {
-    if (access(".", W_OK) == 0) {
+    // An installed data folder is every player's: even root leaves it alone.
+    bool installed = std::getenv("RERARA_INSTALLED") != nullptr;
+    if (!installed && access(".", W_OK) == 0) {
         return {};
     }
     std::filesystem::path home = playerDataHome();

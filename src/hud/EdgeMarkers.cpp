@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "assets/Font.h"
+#include "assets/ShipLooks.h"
 #include "campaign/Campaign.h"
 #include "combat/Player.h"
 #include "core/Constants.h"
@@ -25,8 +26,6 @@ const float distanceScale = 13;
 // From the arrow to its text.
 const float textGap = 22;
 const Colour objectiveColour{1, 0.4f, 0.32f};
-// A ship's sprite is about this big.
-const float shipReach = 60;
 
 bool inside(point p, const Box& box) {
     return p.x >= box.left && p.x <= box.right && p.y >= box.bottom && p.y <= box.top;
@@ -106,7 +105,8 @@ std::vector<MarkerTarget> markerTargets(const Universe& universe, const Campaign
             "To " + worldTitle(universe, campaign, wormhole.destinationWorld), labelColours::openWormhole);
     }
     if (const Ship* target = objectiveShip(world, campaign, player.position)) {
-        add(target->position, shipReach, campaign ? "Target" : "Enemy", objectiveColour);
+        std::string name = shipLook(target->type).name;
+        add(target->position, target->radius, name.empty() ? "Enemy" : name, objectiveColour);
     }
     if (campaign && campaign->respawn.onPlanet()) {
         size_t star = static_cast<size_t>(campaign->respawn.star);

@@ -62,7 +62,7 @@ void drawShotGlow(const WorldState& world, int dt) {
     SpriteBatch gun;
     SpriteBatch shockwave;
     for (const Projectile& shot : world.projectiles) {
-        if (shot.weapon != gunWeapon && shot.weapon != shockwaveWeapon) continue;
+        if (shot.hostile || (shot.weapon != gunWeapon && shot.weapon != shockwaveWeapon)) continue;
         point next{shot.position.x + shot.velocity.x * dt, shot.position.y + shot.velocity.y * dt};
         if (!visibleArea.showsSquare(next, glowHalf)) continue;
         (shot.weapon == gunWeapon ? gun : shockwave).add(glow, next, glowHalf, 0);

@@ -24,7 +24,9 @@ const SoundFile files[] = {
     {"sounds/victory.wav", false, 1, 0, true},
     {"sounds/menuMove.wav", false, 2, 30, true},
     {"sounds/menuSelect.wav", false, 1, 0, true},
+    {"sounds/enemyShot.wav", false, 3, 60, true},
     {"sounds/playerHit.wav", false, 2, 250, true},
+    {"sounds/enemyHit.wav", false, 3, 40, true},
 };
 static_assert(std::size(files) == soundEffectCount, "one file for each sound");
 }  // namespace

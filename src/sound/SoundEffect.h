@@ -21,7 +21,9 @@ enum class SoundEffect {
     victory,
     menuMove,
     menuSelect,
+    enemyShot,
     playerHit,
+    enemyHit,
     count  // not a sound: how many there are
 };
 const int soundEffectCount = static_cast<int>(SoundEffect::count);

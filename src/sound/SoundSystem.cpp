@@ -1,5 +1,9 @@
 #include "sound/SoundSystem.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <iostream>
 
 #include "core/Platform.h"
@@ -23,6 +27,28 @@ Mix_Chunk* loadSound(const SoundFile& file) {
     WavSound sound;
     return readSoundFile(file, sound) ? mixerChunk(sound) : nullptr;
 }
+
+// Opening the device probes the drivers, and ALSA prints lines of its own
+// when there is no sound card: the game's one line says it instead.
+bool openAudioQuietly() {
+    std::fflush(stderr);
+    int kept = dup(STDERR_FILENO);
+    int nowhere = open("/dev/null", O_WRONLY);
+    if (kept >= 0 && nowhere >= 0) {
+        dup2(nowhere, STDERR_FILENO);
+    }
+    bool opened = Mix_OpenAudio(sampleRate, AUDIO_S16SYS, 2, bufferSamples) == 0;
+    std::fflush(stderr);
+    if (kept >= 0 && nowhere >= 0) {
+        dup2(kept, STDERR_FILENO);
+    }
+    for (int fd : {kept, nowhere}) {
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+    return opened;
+}
 }  // namespace
 
 SoundSystem::SoundSystem(const SoundSettings& settings)
@@ -31,7 +57,7 @@ SoundSystem::SoundSystem(const SoundSettings& settings)
       chunks(soundEffectCount, nullptr),
       firstChannel(soundEffectCount, 0),
       lastStart(soundEffectCount, 0) {
-    if (Mix_OpenAudio(sampleRate, AUDIO_S16SYS, 2, bufferSamples) < 0) {
+    if (!openAudioQuietly()) {
         std::cout << "No audio (" << Mix_GetError() << "), the game runs without sound" << std::endl;
         return;
     }

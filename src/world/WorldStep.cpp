@@ -19,7 +19,7 @@ void stepWorld(Universe& universe, Player& player, int frameTime, int clockTime)
     // where they overlap they glow brighter rather than hide each other.
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     processWormholes(universe, clockTime);
-    processProjectiles(universe.currentWorld(), frameTime, clockTime);
+    processProjectiles(universe.currentWorld(), &player, frameTime, clockTime);
     player.drawTrail(frameTime);
     runTimer(clockTime, universe.currentWorld());
 
@@ -33,11 +33,12 @@ void stepWorld(Universe& universe, Player& player, int frameTime, int clockTime)
 
 // No ship moves or leaves while the shots fly, so one grid serves them all;
 // nothing else draws in this pass, so the shots are drawn together after it.
-void processProjectiles(WorldState& world, int frameTime, int clockTime) {
+// Hostile shots look for the player instead.
+void processProjectiles(WorldState& world, Player* player, int frameTime, int clockTime) {
     ShipGrid ships(world.ships);
     SpriteBatch sprites;
     keepWhere(world.projectiles, [&](Projectile& projectile) {
-        return projectile.update(frameTime, world, clockTime, ships, sprites);
+        return projectile.update(frameTime, world, clockTime, ships, sprites, player);
     });
     sprites.flush();
 }

@@ -11,7 +11,7 @@ class WorldState;
 void stepWorld(Universe& universe, Player& player, int frameTime, int clockTime);
 
 // The passes over the current world.
-void processProjectiles(WorldState& world, int frameTime, int clockTime);
+void processProjectiles(WorldState& world, Player* player, int frameTime, int clockTime);
 void processStars(WorldState& world, Player* player, int frameTime);
 void processShips(WorldState& world, Player* player, int frameTime);
 void processWormholes(Universe& universe, int clockTime);

@@ -4,8 +4,10 @@ import contextlib
 import os
 import shutil
 import subprocess
+import sys
 import tempfile
 import time
+import unittest
 
 import numpy
 from PIL import Image, ImageFont
@@ -13,6 +15,14 @@ from PIL import Image, ImageFont
 BINARY = os.environ.get("RERARA_BINARY", os.path.join(os.path.dirname(__file__), "../../build/rerara"))
 DATA = os.environ.get("RERARA_DATA", os.path.join(os.path.dirname(__file__), "../../data"))
 SHOTS = os.environ.get("RERARA_SHOTS", os.path.join(os.path.dirname(__file__), "../../build/screenshots"))
+BUILD = os.path.dirname(os.path.abspath(BINARY))
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../..")
+
+
+def run(*command):
+    done = subprocess.run(command, capture_output=True, text=True, timeout=600)
+    assert done.returncode == 0, " ".join(command) + " failed:\n" + done.stdout + done.stderr
+    return done.stdout
 
 
 def xdotool(*args):
@@ -55,13 +65,14 @@ class Game:
     def lines(self):
         return self.output().splitlines()
 
-    def wait_for_line(self, text, timeout=60):
+    def wait_for_line(self, text, timeout=60, count=1):
+        """Whether `text` is a whole line of the output (`count` times) by the deadline."""
         deadline = time.time() + timeout
         while time.time() < deadline:
-            if text in self.lines():
+            if self.lines().count(text) >= count:
                 return True
             if self.process.poll() is not None:
-                return text in self.lines()
+                return self.lines().count(text) >= count
             time.sleep(0.1)
         return False
 
@@ -104,17 +115,37 @@ class Game:
         values = dict(line.split("=") for line in shell.splitlines() if "=" in line)
         return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
 
-    def screenshot(self, name, whole_screen=False):
-        """The game window's pixels (or the whole screen's), saved as a PNG under the screenshot folder."""
-        os.makedirs(SHOTS, exist_ok=True)
-        root = os.path.join(self.dir, "root.png")
-        subprocess.run(["import", "-window", "root", root], check=True)
+    def grab(self, whole_screen=False):
+        """The game window's pixels (or the whole screen's), quickly: for polling."""
+        root = os.path.join(self.dir, "root.ppm")
+        subprocess.run(["import", "-depth", "8", "-window", "root", root], check=True)
         image = Image.open(root).convert("RGB")
         if not whole_screen:
             x, y, width, height = self.geometry()
             image = image.crop((x, y, x + width, y + height))
-        path = os.path.join(SHOTS, name + ".png")
-        image.save(path)
+        return image
+
+    def screenshot(self, name, whole_screen=False):
+        """grab(), saved as a PNG under the screenshot folder to look at."""
+        image = self.grab(whole_screen)
+        save(image, name)
+        return image
+
+    def picture(self, name, ready, whole_screen=False, timeout=60):
+        """The first picture for which `ready` holds (at the deadline, the last
+        one tried), saved: on a busy machine a change shows frames later."""
+        going = deadline(timeout)
+        image = self.grab(whole_screen)
+        while not ready(image) and going():
+            image = self.grab(whole_screen)
+        save(image, name)
+        return image
+
+    def first_frame(self, name, ready=lambda image: True):
+        """The first picture with the status lines drawn for which `ready` holds."""
+        image = self.picture(name, lambda image: bright_pixels(image, HEALTH_FIGURE, 200) > 50 and ready(image))
+        if bright_pixels(image, HEALTH_FIGURE, 200) <= 50 or not ready(image):
+            raise AssertionError("the game never drew its first frame:\n" + self.output())
         return image
 
     def wait_exit(self, timeout=20):
@@ -139,6 +170,29 @@ class Game:
         self.out.close()
         self.err.close()
         shutil.rmtree(self.dir, ignore_errors=True)
+
+
+def save(image, name):
+    os.makedirs(SHOTS, exist_ok=True)
+    image.save(os.path.join(SHOTS, name + ".png"))
+
+
+def deadline(seconds):
+    """A function telling whether `seconds` have not yet passed: the limit of a
+    poll, generous, as busy machines are slow."""
+    end = time.time() + seconds
+    return lambda: time.time() < end
+
+
+SKIPPED = 77  # ctest's SKIP_RETURN_CODE for these tests
+
+
+def main():
+    """Runs the file's tests; when every one was skipped, ctest lists the file as skipped."""
+    result = unittest.main(verbosity=2, exit=False).result
+    if result.testsRun and len(result.skipped) == result.testsRun:
+        sys.exit(SKIPPED)
+    sys.exit(0 if result.wasSuccessful() else 1)
 
 
 @contextlib.contextmanager

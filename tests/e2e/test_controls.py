@@ -56,8 +56,22 @@ def x_client():
 
 
 class Keys(unittest.TestCase):
-    def test_thrust_bound_to_another_key_in_settings(self):
-        with Game(replace={"settings.txt": "volume 100\nbind thrust i\n", "shipdata.txt": STILL_ENEMIES}) as game:
+    def test_thrust_bound_to_another_key_in_the_options_moves_the_ship_after_a_restart(self):
+        with Game(free_flight=False) as game:
+            game.start()
+            game.key("Down", "Down", "Return")  # the title's Options
+            game.key(*["Down"] * 11, "Return")  # Controls...
+            game.key("Return")  # thrust, the first action: waits for its new key
+            game.key("i")
+            deadline = time.time() + 20
+            while "bind thrust i" not in self.settings(game) and time.time() < deadline:
+                time.sleep(0.2)
+            self.assertIn("bind thrust i", self.settings(game))
+            help_shown = game.screenshot("controls-key-editor")
+            self.assertGreater(colour_pixels(help_shown, (150, 100, 1130, 930), lambda r, g, b: r + g + b > 450), 3000)
+            saved = self.settings(game)
+
+        with Game(replace={"settings.txt": saved, "shipdata.txt": STILL_ENEMIES}) as game:
             game.start()
             xdotool("keydown", "w")
             time.sleep(1.0)
@@ -67,8 +81,26 @@ class Keys(unittest.TestCase):
             shot = wait_for_picture(game, "controls-i-thrusts", lambda s: flame_pixels(s) > 40)
             xdotool("keyup", "i")
             self.assertGreater(flame_pixels(shot), 40, "i does not thrust")
+            # F1 shows the controls as they are bound now, over the paused game.
+            game.key("F1")
+            self.assertTrue(game.wait_for_line("Paused"))
+            shown = wait_for_picture(game, "controls-help", lambda s: self.text_pixels(s) > 3000)
+            self.assertGreater(self.text_pixels(shown), 3000, "no help on the screen")
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
+
+    @staticmethod
+    def settings(game):
+        try:
+            with open(os.path.join(game.dir, "settings.txt")) as f:
+                return f.read()
+        except OSError:
+            return ""
+
+    @staticmethod
+    def text_pixels(image):
+        """Light text in the middle of the picture, where the help's table stands."""
+        return colour_pixels(image, (150, 100, 1130, 930), lambda r, g, b: r + g + b > 450)
 
     def test_keys_keep_their_place_on_a_french_layout(self):
         with own_screen("1600x1200"), x_client():

@@ -8,7 +8,7 @@ import tempfile
 import time
 import unittest
 
-from rerara import TIMERS_FIGURE, Game, colour_pixels, text_changed, xdotool
+from rerara import TIMERS_FIGURE, Game, colour_pixels, deadline, save, text_changed, xdotool
 
 # Fast, fragile enemies that come to hover near the ship, so the fight starts
 # at once and any hit makes an explosion.
@@ -40,39 +40,44 @@ class Fight(unittest.TestCase):
         env = {"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": record, "SDL_DISKAUDIODELAY": "23"}
         with Game(replace={"shipdata.txt": FAST_ENEMIES}, env=env) as game:
             game.start()
-            calm = game.screenshot("fight-start")  # no timed events yet
+            calm = game.first_frame("fight-start")  # no timed events yet
             game.key("equal", "equal")  # enemies four times as often
             game.wheel(4, 3)  # zoom in to see the sprites
             time.sleep(7)
             game.move_mouse(220, 0)  # aim to the right of the ship
             time.sleep(0.2)
 
+            # The laser, swept up and down beside the ship until its beam and a
+            # ship blowing up have been seen.
             game.key("2")
             xdotool("keydown", "space")
-            explosions = 0
-            for step in range(12):
-                game.move_mouse(0, 35)
-                time.sleep(0.1)
-                if step == 6:
-                    laser = game.screenshot("fight-laser")
-            for _ in range(15):
-                game.move_mouse(0, -20)
-                shot = game.screenshot("fight-explosion")
+            beam = explosions = step = 0
+            going = deadline(90)
+            while (beam <= 150 or explosions <= 50) and going():
+                game.move_mouse(0, 35 if step // 12 % 2 == 0 else -35)
+                step += 1
+                shot = game.grab()
+                pink = colour_pixels(shot, PLAY_AREA, laser_pink)
+                if pink > beam:
+                    beam = pink
+                    save(shot, "fight-laser")
                 # Timed events appear only as ships blow up: the timers figure changes.
                 explosions = max(explosions, text_changed(calm, shot, TIMERS_FIGURE))
-                if explosions > 50:
-                    break
             xdotool("keyup", "space")
-            self.assertGreater(colour_pixels(laser, PLAY_AREA, laser_pink), 150, "no laser beam")
+            self.assertGreater(beam, 150, "no laser beam")
+            self.assertGreater(explosions, 50, "no explosion seen")
 
             game.key("1")
             xdotool("keydown", "space")
-            for _ in range(8):
-                game.move_mouse(-40, 0)
-                time.sleep(0.1)
-            gun = game.screenshot("fight-gun")
+            bullets, going = 0, deadline(60)
+            while bullets <= 3 and going():
+                game.move_mouse(-40 if step // 8 % 2 == 0 else 40, 0)
+                step += 1
+                gun = game.grab()
+                bullets = colour_pixels(gun, PLAY_AREA, bullet_yellow)
+            save(gun, "fight-gun")
             xdotool("keyup", "space")
-            self.assertGreater(colour_pixels(gun, PLAY_AREA, bullet_yellow), 3, "no gun shots")
+            self.assertGreater(bullets, 3, "no gun shots")
 
             game.key("3")
             xdotool("keydown", "space")
@@ -81,7 +86,6 @@ class Fight(unittest.TestCase):
                 time.sleep(0.12)
             game.screenshot("fight-shockwave")
             xdotool("keyup", "space")
-            self.assertGreater(explosions, 50, "no explosion seen")
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
         # Explosions, shots and the loops at once: loud, yet never clipped.

@@ -22,15 +22,22 @@ def cyan(r, g, b):
     return g > 120 and b > 120 and r < 100
 
 
+def sky_difference(a, b, threshold):
+    sky = (300, 250, 980, 450)
+    moved = ImageChops.difference(a.crop(sky), b.crop(sky)).convert("L")
+    return sum(1 for v in moved.getdata() if v > threshold)
+
+
 class Flight(unittest.TestCase):
     def test_holding_w_moves_the_ship_with_its_flame_and_trail(self):
         with Game() as game:
             game.start()
             game.key("minus", "minus", "minus")  # keep enemies out of the picture
-            before = game.screenshot("flight-before")
+            before = game.first_frame("flight-before")
             xdotool("keydown", "w")
-            time.sleep(1.0)
-            during = game.screenshot("flight-thrust")
+            during = game.picture("flight-thrust", lambda image: colour_pixels(image, BEHIND_SHIP, cyan) > 40
+                                  and colour_pixels(image, BEHIND_SHIP, flame_coloured) > 40
+                                  and sky_difference(before, image, 40) > 200)
             xdotool("keyup", "w")
 
             self.assertGreater(colour_pixels(during, BEHIND_SHIP, flame_coloured), 40,
@@ -38,10 +45,7 @@ class Flight(unittest.TestCase):
             self.assertGreater(colour_pixels(during, BEHIND_SHIP, cyan), 40,
                                "no cyan trail behind the ship")
             # The camera follows the ship, so the star field has moved under it.
-            sky = (300, 250, 980, 450)
-            moved = ImageChops.difference(before.crop(sky), during.crop(sky)).convert("L")
-            self.assertGreater(sum(1 for v in moved.getdata() if v > 40), 200,
-                               "the view did not move")
+            self.assertGreater(sky_difference(before, during, 40), 200, "the view did not move")
             # Both panels are drawn: a green radar and a blue map.
             self.assertGreater(colour_pixels(during, RADAR, lambda r, g, b: g > 150 and r < 150), 500)
             self.assertGreater(colour_pixels(during, MAP, lambda r, g, b: b > 150 and r < 180), 500)
@@ -52,59 +56,54 @@ class Flight(unittest.TestCase):
         with Game() as game:
             game.start()
             game.key("minus", "minus", "minus")
-            wide = game.screenshot("zoom-start")
+            wide = game.first_frame("zoom-start")
             game.wheel(4, 6)  # wheel up: zoom in
-            time.sleep(0.5)
-            close = game.screenshot("zoom-in")
             # Zoomed in, the ship fills more of the window's centre.
             ship = (CENTRE[0] - 60, CENTRE[1] - 60, CENTRE[0] + 60, CENTRE[1] + 60)
             bright = lambda r, g, b: r + g + b > 400  # noqa: E731
-            self.assertGreater(colour_pixels(close, ship, bright),
-                               2 * colour_pixels(wide, ship, bright) + 50)
+            enough = 2 * colour_pixels(wide, ship, bright) + 50
+            close = game.picture("zoom-in", lambda image: colour_pixels(image, ship, bright) > enough)
+            self.assertGreater(colour_pixels(close, ship, bright), enough)
             # A free-spinning wheel stops far out, where the gun still fires,
             # and 30 notches back in bring the start's view back.
             xdotool("click", "--repeat", "150", "--delay", "5", "5")
             xdotool("keydown", "space")
-            time.sleep(1.0)
-            far = game.screenshot("zoom-far-out-firing")
+            time.sleep(1.0)  # a second of firing out there
+            world = (CENTRE[0] - 60, CENTRE[1] - 60, CENTRE[0] + 60, CENTRE[1] + 60)
+            drawn = lambda r, g, b: r + g + b > 30  # noqa: E731
+            far = game.picture("zoom-far-out-firing", lambda image: colour_pixels(image, world, drawn) > 2000)
             xdotool("keyup", "space")
             self.assertIsNone(game.process.poll(), game.errors())
-            world = (CENTRE[0] - 60, CENTRE[1] - 60, CENTRE[0] + 60, CENTRE[1] + 60)
-            self.assertGreater(colour_pixels(far, world, lambda r, g, b: r + g + b > 30), 2000,
-                               "the world is no longer drawn")
+            self.assertGreater(colour_pixels(far, world, drawn), 2000, "the world is no longer drawn")
             xdotool("click", "--repeat", "30", "--delay", "5", "4")
-            time.sleep(0.5)
-            back = game.screenshot("zoom-back")
             ship_size = colour_pixels(wide, ship, bright)
+            back = game.picture("zoom-back", lambda image: abs(colour_pixels(image, ship, bright) - ship_size)
+                                < ship_size // 2 + 10)
             self.assertLess(abs(colour_pixels(back, ship, bright) - ship_size), ship_size // 2 + 10)
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
 
     def test_depth_keys_change_the_background_layers(self):
-        def sky_difference(a, b):
-            sky = (300, 250, 980, 450)
-            moved = ImageChops.difference(a.crop(sky), b.crop(sky)).convert("L")
-            return sum(1 for v in moved.getdata() if v > 15)  # the faint nebula counts too
+        def faint(a, b):
+            return sky_difference(a, b, 15)  # the faint nebula counts too
 
         with Game() as game:
             game.start()
             game.key("minus", "minus", "minus")
+            start = game.first_frame("depth-start")
             time.sleep(0.3)
-            start = game.screenshot("depth-start")
-            time.sleep(0.3)
-            self.assertLess(sky_difference(start, game.screenshot("depth-still")), 500)
+            self.assertLess(faint(start, game.screenshot("depth-still")), 500)
             # Pulling the far plane in past the far dust layer hides that layer.
             game.key("c", "c", "c")
-            time.sleep(0.3)
-            shallow = game.screenshot("depth-far-layer-hidden")
-            self.assertGreater(sky_difference(start, shallow), 5000)
+            shallow = game.picture("depth-far-layer-hidden", lambda image: faint(start, image) > 5000)
+            self.assertGreater(faint(start, shallow), 5000)
             game.key("x", "x", "x")
-            time.sleep(0.3)
-            self.assertLess(sky_difference(start, game.screenshot("depth-restored")), 500)
+            restored = game.picture("depth-restored", lambda image: faint(start, image) < 500)
+            self.assertLess(faint(start, restored), 500)
             # Pushing the near plane out moves the far layer past the far plane too.
             game.key("n", "n", "n", "n", "n", "n")
-            time.sleep(0.3)
-            self.assertGreater(sky_difference(start, game.screenshot("depth-near")), 5000)
+            near = game.picture("depth-near", lambda image: faint(start, image) > 5000)
+            self.assertGreater(faint(start, near), 5000)
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
 

@@ -20,6 +20,7 @@
 void GlobalTablesTest::SetUp() {
     weapons = WEAPONDATA;
     ships = SHIPDATA;
+    looks = shipLooks;
     effects = emitters;
     programs = shaders;
     slots.assign(std::begin(textures), std::end(textures));
@@ -28,6 +29,7 @@ void GlobalTablesTest::SetUp() {
 void GlobalTablesTest::TearDown() {
     WEAPONDATA = weapons;
     SHIPDATA = ships;
+    shipLooks = looks;
     emitters = effects;
     shaders = programs;
     std::copy(slots.begin(), slots.end(), std::begin(textures));

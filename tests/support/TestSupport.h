@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "assets/EmitterData.h"
+#include "assets/ShipLooks.h"
 #include "assets/Tables.h"
 
 // Saves every global table before each test and puts it back after: the
-// weapon and ship rows, the effect definitions, the shader programs and the
-// texture slots. Every suite that fills or changes one derives from this, so
+// weapon and ship rows with the ships' looks, the effect definitions, the
+// shader programs and the texture slots. Every suite that fills or changes one derives from this, so
 // no result depends on which test ran before.
 class GlobalTablesTest : public testing::Test {
 protected:
@@ -21,6 +22,7 @@ protected:
 private:
     NumberTable weapons;
     NumberTable ships;
+    std::vector<ShipLook> looks;
     EmitterTable effects;
     std::vector<GLuint> programs;
     std::vector<GLuint> slots;

@@ -61,7 +61,7 @@ protected:
         universe.currentWorld().beginStep();
         player.update(dt);
         processWormholes(universe, now);
-        processProjectiles(universe.currentWorld(), dt, now);
+        processProjectiles(universe.currentWorld(), &player, dt, now);
         runTimer(now, universe.currentWorld());
         processShips(universe.currentWorld(), &player, dt);
         processStars(universe.currentWorld(), &player, dt);

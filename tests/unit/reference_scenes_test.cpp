@@ -296,6 +296,30 @@ TEST_F(ReferenceScenes, ZoomedOutWithAStrongDepthEffect) {
     runAndCompare("zoomed_out_deep", 20);
 }
 
+// The campaign's enemies, each type of the roster with its sprite and size:
+// armed ones firing at the player, gun shots hitting (a flash and a spark in
+// the ship's colour) and a kill exploding as wide as the Dreadnought.
+TEST_F(ReferenceScenes, TheCampaignsEnemiesFlashThrowSparksAndFire) {
+    campaignFeedback = true;
+    const int types[] = {2, 3, 4, 5, 6, 2, 4};
+    for (int i = 0; i < 7; ++i) {
+        float angle = 0.9f * i;
+        world().ships.push_back(Ship(point{1100 * std::cos(angle), 900 * std::sin(angle)}, types[i]));
+        world().ships.back().health = 1e9f;
+        world().ships.back().reloadMs = 0;
+    }
+    world().ships.push_back(Ship(point{-1600, 1200}, 7));
+    world().ships.back().health = 1e9f;
+    for (int i = 0; i < 5; ++i) {
+        Ship& target = *std::next(world().ships.begin(), i);
+        addShot(point{target.position.x - 170, target.position.y}, point{1, 0}, 0);
+    }
+    world().ships.push_back(Ship(point{2000, -1500}, 7));
+    world().ships.back().health = 0;
+    runAndCompare("campaign_enemies", 12);
+    campaignFeedback = false;
+}
+
 // The campaign's HUD in a fight, its world's name just announced: hull,
 // weapons, objective and score, the corner map, labels on the star, the
 // planet and the closed wormhole, markers for the enemy and the planet where

@@ -14,9 +14,11 @@ namespace {
 float between(float low, float high) { return low + (high - low) * (std::rand() / (RAND_MAX + 1.0f)); }
 
 // Ships crowded round cell corners, some sharing a spot so that ties occur,
-// and paths short and long, so every way the grid can differ is tried.
+// big ones reaching into cells beyond their own in every other scene, and
+// paths short and long, so every way the grid can differ is tried.
 TEST_F(WorldTest, TheGridFindsTheSameShipAsTheFullTestOnRandomScenes) {
     std::srand(7);
+    const float radii[] = {50, 10, 160, 1000};
     for (int scene = 0; scene < 40; ++scene) {
         std::list<Ship> ships;
         float spread = scene % 2 ? 3000 : 100000;
@@ -26,6 +28,7 @@ TEST_F(WorldTest, TheGridFindsTheSameShipAsTheFullTestOnRandomScenes) {
                 p = point{1000.0f * static_cast<int>(p.x / 1000), 1000.0f * static_cast<int>(p.y / 1000)};
             }
             ships.push_back(shipAt(p));
+            if (scene % 4 >= 2) ships.back().radius = radii[i % 4];
             if (i % 11 == 0) {
                 ships.push_back(shipAt(p));
             }

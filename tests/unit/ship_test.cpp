@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "combat/Player.h"
 #include "combat/TExplosion.h"
+#include "combat/TSpark.h"
 #include "core/Constants.h"
 #include "core/SpriteBatch.h"
 #include "world/WorldState.h"
@@ -95,7 +96,7 @@ TEST_F(ShipTest, KeepRangePushesByBandAndSettlesFacingThePlayer) {
     EXPECT_NEAR(far.getTheta(), 0, 1e-3);  // heading of the velocity before the push
 }
 
-TEST_F(ShipTest, RamsOnlyInsideFiftyUnitsAndWithoutAnExplosion) {
+TEST_F(ShipTest, RamsOnlyInsideItsRadiusAndWithoutAnExplosion) {
     Ship rammer = ship(1, 0.01f, 0.5f, point{49.9f, 0});
     EXPECT_FALSE(rammer.update(16, world, &player));
     EXPECT_FLOAT_EQ(player.getHealth(), 940);
@@ -103,18 +104,53 @@ TEST_F(ShipTest, RamsOnlyInsideFiftyUnitsAndWithoutAnExplosion) {
     Ship grazer = ship(1, 0.01f, 0.5f, point{50, 0});
     EXPECT_TRUE(grazer.update(16, world, &player));
     EXPECT_FLOAT_EQ(player.getHealth(), 940);
+    // A bigger ship rams within its radius, survives, and the two part.
+    Ship big = ship(1, 0.01f, 0.5f, point{150, 0}, point{-0.5f, 0});
+    big.radius = 160;
+    EXPECT_TRUE(big.update(16, world, &player));
+    EXPECT_FLOAT_EQ(player.getHealth(), 880);
+    EXPECT_LT(player.position.x, big.position.x - 160);
+    EXPECT_LE(player.velocity.x - big.velocity.x, -0.4f + 1e-6f);
+    EXPECT_TRUE(big.update(16, world, &player));
+    EXPECT_FLOAT_EQ(player.getHealth(), 880);
 }
 
 TEST_F(ShipTest, DiesWithAnExplosionAtItsNextUpdate) {
     Ship s = ship(0, 0, 0, point{3000, 4000});
     s.health = 10;
-    s.takeDamage(10);
+    s.takeDamage(10, point{0, 0}, world);
     EXPECT_TRUE(world.timers.empty());
     EXPECT_FALSE(s.update(16, world, &player));
     ASSERT_EQ(world.timers.size(), 1u);
     auto* explosion = dynamic_cast<TExplosion*>(world.timers.front().get());
     ASSERT_NE(explosion, nullptr);
     EXPECT_FLOAT_EQ(explosion->position.y, 4000);
+    EXPECT_FLOAT_EQ(explosion->size, 50);
+    EXPECT_FALSE(explosion->ownColours);
+}
+
+// In the campaign a hit lights the ship up and throws a spark from the side
+// it came from, at most one a spark gap; the kill explodes as wide as the ship.
+TEST_F(ShipTest, CampaignFeedbackFlashesSparksAndSizesTheExplosion) {
+    Ship s = ship(0, 0, 0, point{0, 1000});
+    s.radius = 120;
+    campaignFeedback = true;
+    s.takeDamage(10, point{0, 0}, world);
+    s.takeDamage(10, point{0, 0}, world);
+    EXPECT_EQ(s.flashMs, Ship::flashDurationMs);
+    ASSERT_EQ(world.timers.size(), 1u);
+    auto* spark = dynamic_cast<TSpark*>(world.timers.front().get());
+    ASSERT_NE(spark, nullptr);
+    EXPECT_FLOAT_EQ(spark->position.y, 1000 - 120);
+    s.update(Ship::sparkGapMs, world, &player);
+    EXPECT_EQ(s.flashMs, 0);
+    s.takeDamage(100, point{0, 0}, world);
+    EXPECT_EQ(world.timers.size(), 2u);
+    EXPECT_FALSE(s.update(16, world, &player));
+    auto* explosion = dynamic_cast<TExplosion*>(world.timers.back().get());
+    ASSERT_NE(explosion, nullptr);
+    EXPECT_FLOAT_EQ(explosion->size, 120);
+    campaignFeedback = false;
 }
 
 TEST_F(ShipTest, SlidesAlongTheEdgeAndLeavesItWhenPushedBack) {

@@ -195,3 +195,50 @@ TEST_F(GlobalTables, AFolderIsAMissingFile) {
     EXPECT_FALSE(initializeWeaponArray());
     EXPECT_EQ(problemLines(testing::internal::GetCapturedStdout()), "Error opening file\n");
 }
+
+// A file whose every number line holds 5, 7 or 8 numbers is read a row a
+// line, with the arming columns and the names; any other keeps the old
+// grammar, rows of 5 wherever the lines break.
+TEST_F(GlobalTables, ShipRowsAreLinesOnlyWhenEveryLineHoldsFiveSevenOrEight) {
+    WEAPONDATA.assign(5, Row{0, 1, 1000, 10});
+    writeFile("shipdata.txt",
+              "# ai thrust top hp ram weapon interval radius\n"
+              "1 0.01 1 50 20\n"
+              "3 0.02 1 120 40 3 1500 @Lancer_Mk_2 @ships/lancer_2.png\n"
+              "3 0.01 1 6000 400 4 900 160 @Boss\n");
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(initializeShipArray());
+    EXPECT_EQ(problemLines(testing::internal::GetCapturedStdout()), "");
+    EXPECT_EQ(SHIPDATA, (NumberTable{Row{1, 0.01f, 1, 50, 20}, Row{3, 0.02f, 1, 120, 40, 3, 1500},
+                                     Row{3, 0.01f, 1, 6000, 400, 4, 900, 160}}));
+    ASSERT_EQ(shipLooks.size(), 3u);
+    EXPECT_EQ(shipLooks[1].name, "Lancer Mk 2");
+    EXPECT_EQ(shipLooks[1].spriteFile, "ships/lancer_2.png");
+    EXPECT_EQ(shipLooks[2].spriteFile, "");
+    EXPECT_EQ(shipLooks[2].line, 4);
+
+    // One line of 10 and one of 3 numbers: the old grammar, as before.
+    SHIPDATA.clear();
+    writeFile("shipdata.txt", "1 0.01 1 50 20 3 0.02 1 120 40\n1 2 3\n4 5\n");
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(initializeShipArray());
+    EXPECT_EQ(problemLines(testing::internal::GetCapturedStdout()), "");
+    EXPECT_EQ(SHIPDATA, (NumberTable{Row{1, 0.01f, 1, 50, 20}, Row{3, 0.02f, 1, 120, 40}, Row{1, 2, 3, 4, 5}}));
+}
+
+TEST_F(GlobalTables, ArmingValuesAreCheckedAgainstTheWeaponRows) {
+    WEAPONDATA.assign(4, Row{0, 1, 1000, 10});
+    writeFile("shipdata.txt",
+              "1 0.01 1 50 20\n"
+              "3 0.02 1 120 40 4 1500\n"
+              "3 0.02 1 120 40 2.5 49 1001\n"
+              "3 0.02 1 120 40 -1 50 10\n");
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(initializeShipArray());
+    EXPECT_EQ(problemLines(testing::internal::GetCapturedStdout()),
+              "shipdata.txt line 2: weapon row 4 is not a row of weapondata.txt (it has rows 0 to 3)\n"
+              "shipdata.txt line 3: weapon row 2.5 is not a row of weapondata.txt (it has rows 0 to 3)\n"
+              "shipdata.txt line 3: fire interval 49 is not between 50 and 1e+06\n"
+              "shipdata.txt line 3: radius 1001 is not between 10 and 1000\n"
+              "shipdata.txt line 4: weapon row -1 is not a row of weapondata.txt (it has rows 0 to 3)\n");
+}

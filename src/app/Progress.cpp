@@ -1,0 +1,12 @@
+#include "app/Progress.h"
+
+#include <iostream>
+
+#include "campaign/Campaign.h"
+#include "campaign/SaveFile.h"
+
+void saveProgress(const Campaign& campaign) {
+    if (writeSave(campaign.progress())) {
+        std::cout << "Progress saved" << std::endl;
+    }
+}
