@@ -20,12 +20,14 @@ const unsigned imageFlags = SOIL_FLAG_POWER_OF_TWO | SOIL_FLAG_MIPMAPS | SOIL_FL
 
 void load(NamedImage& image) {
     image.tried = true;
-    image.texture = isDataFile(image.file)
-                        ? SOIL_load_OGL_texture(image.file.c_str(), SOIL_LOAD_AUTO, SOIL_CREATE_NEW_ID, imageFlags)
-                        : 0;
+    bool present = isDataFile(image.file);
+    image.texture =
+        present ? SOIL_load_OGL_texture(image.file.c_str(), SOIL_LOAD_AUTO, SOIL_CREATE_NEW_ID, imageFlags) : 0;
     if (image.texture == 0) {
-        std::cout << "Image " << image.file << " could not be read (" << SOIL_last_result()
-                  << "); what it shows is drawn as before" << std::endl;
+        // SOIL's last result would be about another file when this one was not tried.
+        std::cout << "Image " << image.file << " could not be read ("
+                  << (present ? SOIL_last_result() : "missing or not a file") << "); what it shows is drawn as before"
+                  << std::endl;
         DataReport::noteProblem();
     }
 }
@@ -58,4 +60,9 @@ void reloadNamedImages() {
 GLuint namedImage(int index) {
     if (index < 0 || static_cast<size_t>(index) >= images.size()) return 0;
     return images[static_cast<size_t>(index)].texture;
+}
+
+GLuint namedImageOr(int index, GLuint fallback) {
+    GLuint texture = namedImage(index);
+    return texture != 0 ? texture : fallback;
 }
