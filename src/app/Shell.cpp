@@ -65,9 +65,10 @@ void Shell::menuFrame(Handle handle) {
         if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
             SDLKey key = noteKeyEvent(event.key);
             if (event.type == SDL_KEYDOWN && key != SDLK_ESCAPE) {
-                // The menus mute too; muting is not a desktop action, as a paused game takes those.
+                // The menus mute too (muting is no desktop action: a paused game
+                // takes those), but not with the key the options are binding.
                 for (Action action : actionsOfKey(KeyInput::key(key))) {
-                    if (action == Action::mute) toggleMute();
+                    if (action == Action::mute && !bindingAKey()) toggleMute();
                     if (action == Action::fullScreen || action == Action::screenshot) applyDesktopAction(action, state);
                 }
             }
@@ -85,6 +86,10 @@ void Shell::menuFrame(Handle handle) {
     finishSoundFrame(scenery.centre, 0);
     cueMusic(state, scenery.universe);
     presentFrame(state, scenery.universe, *startup.font);
+}
+
+bool Shell::bindingAKey() const {
+    return screen == Screen::title && title.showingOptions && title.options.table.waiting;
 }
 
 void Shell::titleFrame() {
