@@ -82,7 +82,7 @@ class Sound(unittest.TestCase):
             self.assertIsNotNone(second_until(lambda level: level < 5), "music while muted")
             game.key("v")
             self.assertIsNotNone(second_until(lambda level: level > 200), "no music after unmuting")
-            game.key("Down", "Down", "Return")  # Quit
+            game.key("Up", "Return")  # Quit, the last item
             self.assertEqual(game.wait_exit(), 0)
 
     def test_runs_on_without_a_sound_file_or_without_audio(self):
