@@ -64,11 +64,11 @@ void Shell::menuFrame(Handle handle) {
         if (event.type == SDL_QUIT) quitGame(state);
         if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
             SDLKey key = noteKeyEvent(event.key);
-            if (event.type == SDL_KEYDOWN && key != SDLK_ESCAPE) {
-                // The menus mute too (muting is no desktop action: a paused game
-                // takes those), but not with the key the options are binding.
+            // The menus mute, switch the window and take pictures too, but
+            // not with the key the options are binding.
+            if (event.type == SDL_KEYDOWN && key != SDLK_ESCAPE && !bindingAKey()) {
                 for (Action action : actionsOfKey(KeyInput::key(key))) {
-                    if (action == Action::mute && !bindingAKey()) toggleMute();
+                    if (action == Action::mute) toggleMute();
                     if (action == Action::fullScreen || action == Action::screenshot) applyDesktopAction(action, state);
                 }
             }
