@@ -7,6 +7,7 @@
 void applySettings(FrameState& state) {
     const Settings& settings = state.settings;
     setSoundVolume(settings.volume);
+    setMusicVolume(settings.musicVolume);
     state.cursorSensitivity = standardCursorSensitivity * (settings.mouseSensitivity / 100.0f);
     controls.bindings = settings.bindings;
     controls.padDeadZone = settings.padDeadZone / 100.0f;

@@ -8,6 +8,7 @@
 #include "app/GraphicsSetup.h"
 #include "app/Hud.h"
 #include "app/Input.h"
+#include "app/MusicCue.h"
 #include "app/PausedFrame.h"
 #include "app/Screenshot.h"
 #include "assets/Font.h"
@@ -179,6 +180,7 @@ void runFrame(FrameState& state, Universe& universe, Font& font) {
     }
     drawFrame(state, universe, font);
     finishSoundFrame(universe.player->position, universe.player->thrustLevel);
+    cueMusic(state, universe);
     state.pause.enterIfWanted(state.window.area);
     if (state.pause.paused) {
         state.pauseMenu.open(state.titleAvailable);

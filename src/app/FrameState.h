@@ -11,6 +11,7 @@
 #include "core/point.h"
 #include "hud/HudState.h"
 #include "settings/Settings.h"
+#include "sound/MusicMood.h"
 
 // Percent of the view the cursor moves per mouse pixel at 100 % sensitivity.
 const float standardCursorSensitivity = 0.15f;
@@ -92,4 +93,7 @@ public:
     bool quitToTitleWanted = false;
     // A screen of menus (the title, the closing screen) has the pointer.
     bool menuShown = false;
+    // Time in play since an enemy was last near the ship, for the music's
+    // mood; it stops counting at the fight loop's hold.
+    int msSinceEnemyNear = fightHoldMs;
 };

@@ -9,6 +9,7 @@
 #include "app/FrameState.h"
 #include "app/GraphicsSetup.h"
 #include "app/Input.h"
+#include "app/MusicCue.h"
 #include "app/Quit.h"
 #include "app/Startup.h"
 #include "app/Progress.h"
@@ -22,7 +23,8 @@ namespace {
 // The last world's message stays on screen this long before the closing screen.
 const int victoryDelayMs = 5000;
 
-// A fresh start of the view, the cursor and the enemies' clock, as at start-up.
+// A fresh start of the view, the cursor, the enemies' clock and the music's
+// memory of them, as at start-up.
 void resetView(FrameState& state) {
     FrameState fresh;
     state.viewHeight = fresh.viewHeight;
@@ -31,6 +33,7 @@ void resetView(FrameState& state) {
     state.cursor = fresh.cursor;
     state.spawnIntervalMs = fresh.spawnIntervalMs;
     state.spawnTicks = state.clockTime;
+    state.msSinceEnemyNear = fresh.msSinceEnemyNear;
     SDL_GetRelativeMouseState(nullptr, nullptr);
 }
 }  // namespace
@@ -61,11 +64,12 @@ void Shell::menuFrame(Handle handle) {
         if (event.type == SDL_QUIT) quitGame(state);
         if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
             SDLKey key = noteKeyEvent(event.key);
-            if (event.type == SDL_KEYDOWN && key != SDLK_ESCAPE) {
+            // The menus mute, switch the window and take pictures too, but
+            // not with the key the options are binding.
+            if (event.type == SDL_KEYDOWN && key != SDLK_ESCAPE && !bindingAKey()) {
                 for (Action action : actionsOfKey(KeyInput::key(key))) {
-                    if (action == Action::fullScreen || action == Action::screenshot || action == Action::mute) {
-                        applyDesktopAction(action, state);
-                    }
+                    if (action == Action::mute) toggleMute();
+                    if (action == Action::fullScreen || action == Action::screenshot) applyDesktopAction(action, state);
                 }
             }
         }
@@ -80,7 +84,12 @@ void Shell::menuFrame(Handle handle) {
     }
     // No ship is heard here: the loops fade out.
     finishSoundFrame(scenery.centre, 0);
+    cueMusic(state, scenery.universe);
     presentFrame(state, scenery.universe, *startup.font);
+}
+
+bool Shell::bindingAKey() const {
+    return screen == Screen::title && title.showingOptions && title.options.table.waiting;
 }
 
 void Shell::titleFrame() {

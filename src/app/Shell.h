@@ -36,6 +36,8 @@ private:
     void showTitle();
     void showVictory();
     void givePointerToMenus(bool menus);
+    // The title's options wait for the key to bind to an action.
+    bool bindingAKey() const;
 
     FrameState& state;
     Startup& startup;

@@ -49,7 +49,7 @@ bool readSounds(Startup& startup) {
         checkSoundFiles();
         return true;
     }
-    startup.sound = std::make_unique<SoundSystem>(SoundSettings{startup.settings.volume});
+    startup.sound = std::make_unique<SoundSystem>(SoundSettings{startup.settings.volume, startup.settings.musicVolume});
     useSoundSystem(startup.sound.get());
     return true;
 }

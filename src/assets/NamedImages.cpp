@@ -61,3 +61,8 @@ GLuint namedImage(int index) {
     if (index < 0 || static_cast<size_t>(index) >= images.size()) return 0;
     return images[static_cast<size_t>(index)].texture;
 }
+
+GLuint namedImageOr(int index, GLuint fallback) {
+    GLuint texture = namedImage(index);
+    return texture != 0 ? texture : fallback;
+}

@@ -18,3 +18,5 @@ void loadNamedImages();
 void reloadNamedImages();
 // The texture of a registered image; 0 when it failed to load or `index` is -1.
 GLuint namedImage(int index);
+// The texture of a registered image, or `fallback` when it has none.
+GLuint namedImageOr(int index, GLuint fallback);

@@ -38,9 +38,21 @@ void toggleMute() {
     }
 }
 
+void playMusic(MusicMood mood) {
+    if (active) {
+        active->playMusic(mood);
+    }
+}
+
 void setSoundVolume(int percent) {
     if (active) {
-        active->masterVolume = percent / 100.0f;
+        active->setVolume(percent / 100.0f);
+    }
+}
+
+void setMusicVolume(int percent) {
+    if (active) {
+        active->setMusicVolume(percent / 100.0f);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/point.h"
+#include "sound/MusicMood.h"
 #include "sound/SoundEffect.h"
 
 class SoundSystem;
@@ -17,8 +18,12 @@ void playSound(SoundEffect effect);
 void finishSoundFrame(point listener, float thrustLevel);
 // A sound of the interface (menus), started at once.
 void playInterfaceSound(SoundEffect effect);
+// Once a frame, in play and on the menus: the music's mood.
+void playMusic(MusicMood mood);
 void toggleMute();
 // The loudness of every sound from now on, 0 (silent) to 100 (full).
 void setSoundVolume(int percent);
+// The music's, 0 to 100, under the loudness of every sound.
+void setMusicVolume(int percent);
 // Holds every sound where it is while the game is paused, and lets it go on after.
 void pauseSounds(bool paused);

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "assets/DataReport.h"
+#include "sound/Music.h"
 #include "sound/SoundEffect.h"
 
 namespace {
@@ -45,6 +46,10 @@ void checkSoundFiles() {
     for (int i = 0; i < soundEffectCount; ++i) {
         WavSound sound;
         readSoundFile(soundFile(static_cast<SoundEffect>(i)), sound);
+    }
+    for (MusicMood mood : {MusicMood::title, MusicMood::calm, MusicMood::fight}) {
+        WavSound sound;
+        readSoundFile(musicFile(mood), sound);
     }
 }
 

@@ -11,7 +11,8 @@ bool readSoundFile(const char* fileName, WavSound& sound);
 // The same for one of the game's sounds; an optional one that is not there
 // is left silent without a line.
 bool readSoundFile(const SoundFile& file, WavSound& sound);
-// Reads and checks every sound file without an audio device, as a data check does.
+// Reads and checks every sound and music file without an audio device, as a
+// data check does.
 void checkSoundFiles();
 // The sound converted to what the open mixer plays, for Mix_FreeChunk to free.
 Mix_Chunk* mixerChunk(const WavSound& sound);

@@ -53,6 +53,7 @@ bool openAudioQuietly() {
 
 SoundSystem::SoundSystem(const SoundSettings& settings)
     : masterVolume(settings.volume / 100.0f),
+      musicVolume(settings.musicVolume / 100.0f),
       channelGain(masterVolume),
       chunks(soundEffectCount, nullptr),
       firstChannel(soundEffectCount, 0),
@@ -80,6 +81,7 @@ SoundSystem::~SoundSystem() {
         return;
     }
     Mix_HaltChannel(-1);
+    music.reset();
     Mix_SetPostMix(nullptr, nullptr);
     for (Mix_Chunk* chunk : chunks) {
         Mix_FreeChunk(chunk);
@@ -94,12 +96,13 @@ void SoundSystem::loadSounds() {
         firstChannel[i] = channels;
         channels += file.atOnce;
     }
-    Mix_AllocateChannels(channels);
+    Mix_AllocateChannels(channels + musicChannels);
     for (int i = 0; i < soundEffectCount; ++i) {
         const SoundFile& file = soundFile(static_cast<SoundEffect>(i));
         Mix_GroupChannels(firstChannel[i], firstChannel[i] + file.atOnce - 1, i);
         chunks[i] = loadSound(file);
     }
+    music = std::make_unique<Music>(channels);
 }
 
 void SoundSystem::request(const SoundRequest& request) {
@@ -165,6 +168,12 @@ void SoundSystem::playNow(SoundEffect effect) {
     }
 }
 
+void SoundSystem::playMusic(MusicMood mood) {
+    if (open && !muted) {
+        music->play(mood, mixVolume(musicVolume));
+    }
+}
+
 void SoundSystem::toggleMute() {
     muted = !muted;
     if (muted && open) {
@@ -188,6 +197,20 @@ void SoundSystem::pause(bool paused) {
         Mix_Resume(-1);
     }
 }
+
+// The limiter applies the master volume to the sum; without it each channel does.
+void SoundSystem::setVolume(float volume) {
+    masterVolume = volume;
+    if (limiter) {
+        SDL_LockAudio();
+        limiter->makeUp = masterVolume / channelShare;
+        SDL_UnlockAudio();
+    } else {
+        channelGain = masterVolume;
+    }
+}
+
+void SoundSystem::setMusicVolume(float volume) { musicVolume = volume; }
 
 int SoundSystem::playing(SoundEffect effect) const {
     if (!open) {

@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "sound/Limiter.h"
+#include "sound/Music.h"
 #include "sound/SoundEffect.h"
 #include "sound/SoundRules.h"
 #include "sound/SoundSettings.h"
 
 // The game's audio: opens the device, owns the loaded sounds and gives each
-// its own group of mixer channels, so one sound cannot crowd out the others.
+// its own group of mixer channels, so one sound cannot crowd out the others;
+// the music has channels of its own after them.
 // Requests gather during a frame and start together at its end; nothing here
 // waits for a sound.
 class SoundSystem {
@@ -31,18 +33,25 @@ public:
     // Starts a sound of the interface at once, centred, even while the game
     // is paused: menus answer between frames of the world.
     void playNow(SoundEffect effect);
+    // Once a frame, and on the menus: the music for this mood.
+    void playMusic(MusicMood mood);
     void toggleMute();
     void pause(bool paused);
+    // 0 (silent) to 1 (full): every sound, then the music under it.
+    void setVolume(float volume);
+    void setMusicVolume(float volume);
     // Instances of a sound sounding now.
     int playing(SoundEffect effect) const;
 
     bool open = false;
     bool muted = false;
     float masterVolume;
+    float musicVolume;
     // What a channel's volume is multiplied by: the master volume, or its
     // share when the limiter applies the master volume to the sum.
     float channelGain;
     std::unique_ptr<Limiter> limiter;
+    std::unique_ptr<Music> music;
     std::vector<Mix_Chunk*> chunks;
     std::vector<int> firstChannel;
     std::vector<Uint32> lastStart;

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <utility>
 
+#include "assets/NamedImages.h"
 #include "assets/Textures.h"
 #include "combat/Player.h"
 #include "combat/Timers.h"
@@ -127,7 +128,7 @@ void Planet::draw() {
     glPushMatrix();
     glTranslatef(position.x, position.y, 0);
     glRotatef(spinAngle, 0, 0, 1);
-    glBindTexture(GL_TEXTURE_2D, textures[texture]);
+    glBindTexture(GL_TEXTURE_2D, namedImageOr(look, textures[texture]));
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     drawSquare(radius);
     reportError();

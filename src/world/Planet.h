@@ -31,6 +31,9 @@ public:
     float spinRate;
     float spinAngle;
     int texture;
+    // The surface's picture named by the row (assets/NamedImages.h), -1 for
+    // none: without one, or when it fails to load, the planet draws its slot.
+    int look = -1;
     point velocity;
     std::string name;
 

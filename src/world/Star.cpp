@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "assets/NamedImages.h"
 #include "assets/Textures.h"
 #include "combat/Player.h"
 #include "combat/Timers.h"
@@ -57,7 +58,7 @@ void Star::burnAndPullPlayer(WorldState& world, Player& player, int frameTime) {
 void Star::draw() {
     glPushMatrix();
     glTranslatef(position.x, position.y, 0);
-    glBindTexture(GL_TEXTURE_2D, textures[texture]);
+    glBindTexture(GL_TEXTURE_2D, namedImageOr(look, textures[texture]));
     drawSquare(radius);
     reportError();
     glBindTexture(GL_TEXTURE_2D, 0);

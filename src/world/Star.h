@@ -27,6 +27,9 @@ public:
     float density;
     float spare;
     int texture;
+    // The glow's picture named by the row (assets/NamedImages.h), -1 for none:
+    // without one, or when it fails to load, the star draws its texture slot.
+    int look = -1;
     std::string name;
 
 private:

@@ -8,6 +8,7 @@
 
 #include "assets/DataReport.h"
 #include "assets/EmitterData.h"
+#include "assets/NamedImages.h"
 #include "assets/Tables.h"
 #include "assets/Textures.h"
 #include "core/Constants.h"
@@ -58,6 +59,16 @@ long starRowOf(const std::vector<float>& planet, size_t starCount) {
         }
     }
     return -1;
+}
+
+// The picture a row's second name item names, registered to be loaded, or
+// -1 for a row without one. A name item cannot hold a space, so every space
+// in it was an underscore of the file's name.
+int lookOf(const NameTable& names, size_t row) {
+    if (row >= names.size() || names[row].size() < 2) return -1;
+    std::string file = names[row][1];
+    std::replace(file.begin(), file.end(), ' ', '_');
+    return registerImage(file);
 }
 
 void checkName(const WorldTable& table, size_t row, DataReport& report) {
@@ -168,6 +179,7 @@ void buildStars(Universe& universe, const WorldTables& tables) {
         const auto& row = stars.rows[i];
         Star star(point{row[1], row[2]}, row[3], row[4], row[5], static_cast<int>(row[6]),
                   stars.names[i][0]);
+        star.look = lookOf(stars.names, i);
         for (size_t j = 0; j < planets.rows.size(); ++j) {
             const auto& p = planets.rows[j];
             if (starRowOf(p, stars.rows.size()) != static_cast<long>(i)) {
@@ -175,6 +187,7 @@ void buildStars(Universe& universe, const WorldTables& tables) {
             }
             Planet planet(p[1], p[2], p[3], p[4], p[5], p[6], p[7], static_cast<int>(p[8]),
                           planets.names[j][0]);
+            planet.look = lookOf(planets.names, j);
             star.addPlanet(planet);
             std::cout << "Adding " << planet.getName() << " to " << star.getName() << std::endl;
         }

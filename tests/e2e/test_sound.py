@@ -1,5 +1,6 @@
-"""What the game plays, recorded through SDL's disk audio driver, and the game
-running on when sound cannot be had."""
+"""What the game plays, recorded through SDL's disk audio driver (the effects,
+and the music of the title screen), and the game running on when sound cannot
+be had."""
 
 import array
 import math
@@ -56,6 +57,33 @@ class Sound(unittest.TestCase):
                 self.assertEqual(game.wait_exit(), 0)
         finally:
             os.remove(record)
+
+    def test_title_plays_its_music_until_muted(self):
+        record = tempfile.NamedTemporaryFile(suffix=".raw", delete=False).name
+        self.addCleanup(os.remove, record)
+        env = {"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": record, "SDL_DISKAUDIODELAY": "23"}
+        with Game(free_flight=False, env=env) as game:
+            game.start()
+
+            def second_until(test):
+                """The loudness of each next second until one passes the test; None if none does."""
+                deadline = time.time() + 30
+                while time.time() < deadline:
+                    before = os.path.getsize(record)
+                    time.sleep(1)
+                    level = loudness(record, before, os.path.getsize(record))
+                    if test(level):
+                        return level
+                return None
+
+            # The loop fades in, quiet under the effects but plainly there.
+            self.assertIsNotNone(second_until(lambda level: level > 200), "no music on the title")
+            game.key("v")
+            self.assertIsNotNone(second_until(lambda level: level < 5), "music while muted")
+            game.key("v")
+            self.assertIsNotNone(second_until(lambda level: level > 200), "no music after unmuting")
+            game.key("Up", "Return")  # Quit, the last item
+            self.assertEqual(game.wait_exit(), 0)
 
     def test_runs_on_without_a_sound_file_or_without_audio(self):
         with Game(remove=["sounds/gunShot.wav"]) as game:

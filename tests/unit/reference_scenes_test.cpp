@@ -18,6 +18,7 @@
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
 #include "app/Startup.h"
+#include "assets/NamedImages.h"
 #include "campaign/Campaign.h"
 #include "combat/TExplosion.h"
 #include "combat/TShockwave.h"
@@ -318,6 +319,26 @@ TEST_F(ReferenceScenes, TheCampaignsEnemiesFlashThrowSparksAndFire) {
     world().ships.back().health = 0;
     runAndCompare("campaign_enemies", 12);
     campaignFeedback = false;
+}
+
+// A star and a planet that name their looks draw those pictures, with the
+// blending, texture mode and sizes of their slots; a second planet naming a
+// picture that is not there draws its slot.
+TEST_F(ReferenceScenes, StarAndPlanetsWithLooks) {
+    Star star(point{-1200, 300}, 600, 0.01f, 0, 14, "Helia");
+    star.look = registerImage("stars/yellow.png");
+    Planet icy(350, 0.01f, 1900, 0, 10, 0.02f, 30, 10, "Tarn");
+    icy.look = registerImage("planets/icy.png");
+    Planet missing(200, 0.01f, 2900, 0, -30, 0.02f, 0, 10, "Nowhere");
+    missing.look = registerImage("planets/nosuchlook.png");
+    star.addPlanet(icy);
+    star.addPlanet(missing);
+    world().stars.push_back(star);
+    testing::internal::CaptureStdout();
+    loadNamedImages();
+    std::string said = testing::internal::GetCapturedStdout();
+    EXPECT_NE(said.find("Image planets/nosuchlook.png could not be read"), std::string::npos) << said;
+    runAndCompare("looks", 10);
 }
 
 // The campaign's HUD in a fight, its world's name just announced: hull,

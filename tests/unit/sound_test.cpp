@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "core/Platform.h"
 #include "sound/Limiter.h"
+#include "sound/MusicMood.h"
 #include "sound/SoundRules.h"
 #include "sound/SoundSystem.h"
 #include "sound/WavFile.h"
@@ -53,6 +54,19 @@ TEST(SoundRules, OneStartPerSoundPerFrameTheLoudestHeard) {
     EXPECT_TRUE(mayStart(explosion, explosion.atOnce - 1, explosion.minGapMs));
     EXPECT_FALSE(mayStart(explosion, explosion.atOnce, 5000));
     EXPECT_FALSE(mayStart(explosion, 0, explosion.minGapMs - 1));
+}
+
+TEST(MusicMood, TitleOnTheMenusFightWhileEnemiesAreNearFreeFlightOnlyWhenAsked) {
+    for (bool freeFlightMusic : {false, true}) {
+        EXPECT_EQ(musicMood(MusicScene::menus, freeFlightMusic, 0), MusicMood::title);
+        EXPECT_EQ(musicMood(MusicScene::campaign, freeFlightMusic, 0), MusicMood::fight);
+        EXPECT_EQ(musicMood(MusicScene::campaign, freeFlightMusic, fightHoldMs - 1), MusicMood::fight);
+        EXPECT_EQ(musicMood(MusicScene::campaign, freeFlightMusic, fightHoldMs), MusicMood::calm);
+    }
+    EXPECT_EQ(musicMood(MusicScene::freeFlight, false, 0), MusicMood::silent);
+    EXPECT_EQ(musicMood(MusicScene::freeFlight, false, fightHoldMs), MusicMood::silent);
+    EXPECT_EQ(musicMood(MusicScene::freeFlight, true, 0), MusicMood::fight);
+    EXPECT_EQ(musicMood(MusicScene::freeFlight, true, fightHoldMs), MusicMood::calm);
 }
 
 namespace {
@@ -168,15 +182,17 @@ TEST(Limiter, BringsTheMixBackUpAndHoldsItUnderTheCeiling) {
 }
 
 // Runs on SDL's dummy audio driver, which plays in real time into nothing.
-TEST(SoundSystem, LimitsInstancesMutesAndSilencesAMissingFile) {
+TEST(SoundSystem, LimitsInstancesCrossFadesMusicMutesAndSilencesAMissingFile) {
     ScratchDir dir;
     std::filesystem::copy(dataDir() + "/sounds", "sounds");
+    std::filesystem::copy(dataDir() + "/music", "music");
     std::filesystem::remove("sounds/ram.wav");
     testing::internal::CaptureStdout();
     SoundSystem sound{SoundSettings{}};
     std::string said = testing::internal::GetCapturedStdout();
     ASSERT_TRUE(sound.open) << said;
     EXPECT_NE(said.find("sounds/ram.wav"), std::string::npos) << said;
+    EXPECT_EQ(said.find("music/"), std::string::npos) << said;  // the shipped loops pass every check
 
     Uint32 now = 1000;
     setTicksForTesting(&now);
@@ -202,10 +218,19 @@ TEST(SoundSystem, LimitsInstancesMutesAndSilencesAMissingFile) {
     EXPECT_EQ(sound.playing(SoundEffect::laser), 0);
     EXPECT_EQ(sound.playing(SoundEffect::gunShot), soundFile(SoundEffect::gunShot).atOnce);
 
+    // The music gives way to a new mood, and stays away while muted.
+    sound.playMusic(MusicMood::calm);
+    EXPECT_EQ(sound.music->playing(MusicMood::calm), 1);
+    sound.playMusic(MusicMood::fight);
+    EXPECT_EQ(sound.music->playing(MusicMood::calm), 0);
+    EXPECT_EQ(sound.music->playing(MusicMood::fight), 1);
+
     sound.toggleMute();
     sound.request(SoundRequest{SoundEffect::gunShot, point{0, 0}, true});
     sound.finishFrame(point{0, 0}, 1.0f);
+    sound.playMusic(MusicMood::fight);
     for (int i = 0; i < soundEffectCount; ++i) {
         EXPECT_EQ(sound.playing(static_cast<SoundEffect>(i)), 0);
     }
+    EXPECT_EQ(sound.music->playing(MusicMood::fight), 0);
 }
