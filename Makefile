@@ -40,7 +40,7 @@ DIFFICULTY ?= normal
 playthrough: build
 	cd data && RERARA_INSTALLED=1 XDG_DATA_HOME=$(CURDIR)/$(BUILD)/playthrough \
 	  $(XVFB) ../$(BUILD)/bench/playthrough $(DIFFICULTY) $(CURDIR)/$(BUILD)/playthrough | \
-	  grep -e "^ *[0-9]*:[0-9]" -e "^Won" -e "^Not won" -e "^Playing"
+	  grep --line-buffered -e "^ *[0-9]*:[0-9]" -e "^Won" -e "^Not won" -e "^Playing"
 
 images: deps
 	/usr/bin/python3 tools/make_images.py data

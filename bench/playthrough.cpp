@@ -2,9 +2,10 @@
 // at a fixed frame time, and prints when each world was entered and cleared,
 // the deaths and the score: proof that the campaign can be won, and a
 // measure of how long it takes. A plain pilot: it shoots the nearest enemy
-// (the laser close by, the gun farther out), backs away from rammers, lands
+// in view (the laser close by, the gun farther out), backs away from rammers, lands
 // to repair when its hull is low, and flies to the next open wormhole once a
-// world is cleared. A player who dodges does better.
+// world is cleared. Its aim trails a moving target by a human reaction
+// time; a player who dodges does better.
 //
 // Usage, inside data/: playthrough [easy|normal|hard] [picture folder]
 // With a folder, it saves a picture of the first wave, the first
@@ -16,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -36,10 +38,13 @@
 namespace {
 const Uint32 frameMs = 33;             // what this machine's software GL gives
 const long long giveUpMs = 90 * 60000;  // a campaign still running then is lost
+const long long statusEveryMs = 60000;
 const int pictureWidth = 640;
 const int pictureHeight = 512;
 const float laserReach = 2200;
 const float fleeDistance = 1100;
+const float chaseBeyond = 3000;
+const float reactionMs = 150;  // a human's aim trails a moving target
 const float cruiseSpeed = 0.9f;
 const float repairBelow = 0.35f;
 const float pi = 3.14159265f;
@@ -51,8 +56,6 @@ bool openWindow() {
     prepareDrawing(PictureArea{0, 0, pictureWidth, pictureHeight});
     return true;
 }
-
-float angleTo(point from, point to) { return std::atan2(to.y - from.y, to.x - from.x); }
 
 // The turn from `heading` to `wanted`, from -pi to pi.
 float turnBetween(float heading, float wanted) {
@@ -82,24 +85,28 @@ public:
         Presses c;
         WorldState& world = universe.currentWorld();
         const Ship* target = nearestShip(world);
-        float speed = speedOf(player.velocity);
         if (target) {
             float d = pointDistance(target->position, player.position);
-            aim = lead(*target, d);
             player.weapon = d < laserReach ? 1 : 0;
-            c.fire = d < 6000;
+            aim = player.weapon == 1 ? seen(*target) : lead(*target, d);
+            c.fire = onScreen(target->position);
             if (d < fleeDistance && target->ai != 3) {
-                steer(c, angleTo(target->position, player.position), speed);
+                steer(c, towards(target->position, player.position, cruiseSpeed));
                 return c;
             }
         }
         if (repairing || player.health < campaign.fullHealth * repairBelow) return land(c);
-        if (!target && campaign.cleared[static_cast<size_t>(campaign.world)]) {
-            const Wormhole* next = nextWormhole(world);
-            if (next) steer(c, angleTo(player.position, next->position), speed);
+        if (target && !campaign.cleared[static_cast<size_t>(campaign.world)] &&
+            pointDistance(target->position, player.position) > chaseBeyond) {
+            steer(c, towards(player.position, target->position, cruiseSpeed));
             return c;
         }
-        c.brake = speed > 0.15f;
+        if (campaign.cleared[static_cast<size_t>(campaign.world)]) {
+            const Wormhole* next = nextWormhole(world);
+            if (next) steer(c, towards(player.position, next->position, cruiseSpeed));
+            return c;
+        }
+        steer(c, point{0, 0});
         return c;
     }
 
@@ -117,22 +124,49 @@ private:
         return best;
     }
 
-    // Where a gun shot meets the ship, as shots carry the ship's velocity.
-    point lead(const Ship& ship, float distance) const {
-        float t = distance / weaponStat(0, GUNSPEED);
-        return point{ship.position.x + (ship.velocity.x - player.velocity.x) * t,
-                     ship.position.y + (ship.velocity.y - player.velocity.y) * t};
+    // Whether a player at the default zoom sees `at`.
+    bool onScreen(point at) const {
+        float halfHeight = FrameState().viewHeight / 2;
+        return std::fabs(at.x - player.position.x) < halfHeight * 1.25f &&
+               std::fabs(at.y - player.position.y) < halfHeight;
     }
 
-    // Turns toward `heading` and thrusts when facing it, braking past cruise speed.
-    void steer(Presses& c, float heading, float speed) {
-        float turn = turnBetween(player.angle, heading);
-        c.left = turn > 0.05f;
-        c.right = turn < -0.05f;
-        bool facing = std::fabs(turn) < 0.35f;
-        c.thrust = facing && speed < cruiseSpeed;
-        c.brake = !c.thrust && speed > cruiseSpeed * 1.3f;
-        if (player.landed && !c.thrust) c.thrust = facing;
+    // Where a player sees the ship: where it was a reaction time ago, a
+    // time that varies, so the aim wobbles about the target as a hand does.
+    point seen(const Ship& ship) {
+        float late = std::uniform_real_distribution<float>(0, 2 * reactionMs)(hand);
+        return point{ship.position.x - (ship.velocity.x - player.velocity.x) * late,
+                     ship.position.y - (ship.velocity.y - player.velocity.y) * late};
+    }
+
+    // Where a gun shot meets the ship, as shots carry the ship's velocity,
+    // aimed from where the player sees it.
+    point lead(const Ship& ship, float distance) {
+        point at = seen(ship);
+        float t = distance / weaponStat(0, GUNSPEED);
+        return point{at.x + (ship.velocity.x - player.velocity.x) * t, at.y + (ship.velocity.y - player.velocity.y) * t};
+    }
+
+    // A velocity of `speed` from `from` toward `to`.
+    static point towards(point from, point to, float speed) {
+        float d = std::max(pointDistance(from, to), 1.0f);
+        return point{(to.x - from.x) / d * speed, (to.y - from.y) / d * speed};
+    }
+
+    // Pushes the ship's velocity toward `wanted`: turns to face what is
+    // missing and thrusts, or brakes when it faces away from it.
+    void steer(Presses& c, point wanted) {
+        point missing{wanted.x - player.velocity.x, wanted.y - player.velocity.y};
+        if (player.landed) {
+            c.thrust = speedOf(missing) > 0.2f;
+            return;
+        }
+        if (speedOf(missing) < 0.03f) return;
+        float turn = turnBetween(player.angle, std::atan2(missing.y, missing.x));
+        c.left = turn > 0.05f && turn < 2.8f;
+        c.right = turn < -0.05f && turn > -2.8f;
+        c.thrust = std::fabs(turn) < 0.35f;
+        c.brake = std::fabs(turn) > 2.8f;
     }
 
     // The wormhole to a world not yet cleared, else any open one.
@@ -162,14 +196,9 @@ private:
             }
         }
         if (!nearest) return c;
-        float heading = angleTo(player.position, nearest->position);
-        float turn = turnBetween(player.angle, heading);
-        c.left = turn > 0.05f;
-        c.right = turn < -0.05f;
         float wanted = best > 1500 ? cruiseSpeed : 0.35f;
-        float closing = speedOf(point{player.velocity.x - nearest->velocity.x, player.velocity.y - nearest->velocity.y});
-        c.thrust = std::fabs(turn) < 0.3f && closing < wanted;
-        c.brake = closing > wanted + 0.1f;
+        point approach = towards(player.position, nearest->position, wanted);
+        steer(c, point{nearest->velocity.x + approach.x, nearest->velocity.y + approach.y});
         return c;
     }
 
@@ -177,6 +206,7 @@ private:
     Player& player;
     Campaign& campaign;
     bool repairing = false;
+    std::mt19937 hand{7};
 };
 
 void press(Uint8* keys, const Presses& c) {
@@ -215,6 +245,7 @@ struct Watch {
     size_t cleared = 0;
     bool waveSeen = false;
     bool bossSeen = false;
+    long long lastStatus = 0;
 };
 
 size_t clearedCount(const Campaign& campaign) {
@@ -241,6 +272,13 @@ void report(Watch& watch, const Campaign& campaign, const std::string& folder, l
         if (watch.deaths == 1) savePicture(folder, "destroyed");
     }
     const WorldState& world = campaign.universe.worlds[static_cast<size_t>(campaign.world)];
+    if (ms / statusEveryMs != watch.lastStatus) {
+        watch.lastStatus = ms / statusEveryMs;
+        std::printf("%7s  in %s: %d kills, %zu enemies, hull %.0f, at %.0f %.0f\n", at.c_str(),
+                    campaign.worldName(campaign.world).c_str(), campaign.run.kills, world.ships.size(),
+                    campaign.player.health, campaign.player.position.x, campaign.player.position.y);
+        savePicture(folder, "status-" + std::to_string(watch.lastStatus));
+    }
     for (const Ship& ship : world.ships) {
         float d = pointDistance(ship.position, campaign.player.position);
         if (!watch.waveSeen && d < 2500) {
@@ -256,6 +294,7 @@ void report(Watch& watch, const Campaign& campaign, const std::string& folder, l
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     std::string difficultyName = argc > 1 ? argv[1] : "normal";
     std::string folder = argc > 2 ? argv[2] : "";
     if (!openWindow()) return 1;
@@ -284,7 +323,6 @@ int main(int argc, char** argv) {
     state.clockTime = now;
     state.statusLinesShown = false;
     state.hudShown = true;
-    state.viewHeight = 8000;
     Campaign campaign(startup.campaignScript, universe, *difficulty, static_cast<int>(now));
     state.campaign = &campaign;
 

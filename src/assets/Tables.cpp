@@ -234,6 +234,8 @@ bool initializeWeaponArray() {
     const char* file = "weapondata.txt";
     DataReport report(file);
     RowLines lines;
+    // The row checks pair each row with its line: a second load starts empty.
+    WEAPONDATA.clear();
     if (!readChecked(file, 4, WEAPONDATA, report, lines)) return false;
     bool valuesFit = checkColumns(WEAPONDATA, lines, report,
                                   {{COOLDOWN, "cooldown", 0, 1e6f},
@@ -285,6 +287,7 @@ bool initializeShipArray() {
     DataReport report(file);
     RowLines lines;
     NameTable names;
+    SHIPDATA.clear();
     if (!readLineRows(file, {5, armedShipColumns, armedShipColumns + 1}, SHIPDATA, names, lines, report)) {
         return false;
     }
