@@ -144,6 +144,14 @@ TEST_F(GlobalTables, WeaponAndShipTablesLoadTheirColumns) {
     EXPECT_EQ(WEAPONDATA[1], (Row{0, 0, 0, 0.05f}));
     ASSERT_EQ(SHIPDATA.size(), 2u);
     EXPECT_EQ(SHIPDATA[1], (Row{1, 0.02f, -1, 50, 10}));
+
+    // A second load (the start-up of another scene) replaces the rows.
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(initializeWeaponArray());
+    EXPECT_TRUE(initializeShipArray());
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(WEAPONDATA.size(), 3u);
+    EXPECT_EQ(SHIPDATA.size(), 2u);
 }
 
 TEST_F(GlobalTables, TooFewRowsFailWithAMessage) {
