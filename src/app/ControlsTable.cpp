@@ -18,9 +18,9 @@ void drawRowBack(int row) {
     drawPanel(actionX - 20, rowY(row) - 7, padX + 220 - actionX, controlsRowHeight, Colour{1, 0.82f, 0.3f, 0.16f});
 }
 
-std::string keyText(KeyInput key) { return key.bound() ? keyLabel(key) : "-"; }
+std::string keyText(KeyInput key) { return key.bound() ? keyLabel(key) : "none"; }
 
-std::string padText(PadInput pad) { return pad.bound() ? padName(pad) : "-"; }
+std::string padText(PadInput pad) { return pad.bound() ? padName(pad) : "none"; }
 }  // namespace
 
 void drawControlsTable(Font& font, const Bindings& bindings, const ControlsTable& table) {
@@ -38,10 +38,12 @@ void drawControlsTable(Font& font, const Bindings& bindings, const ControlsTable
             drawText(font, "press a key, button or pad control", keyX, rowY(i), textScale, colours::white);
             continue;
         }
+        Colour keyColour = binding.key.bound() ? text : colours::dim;
+        Colour padColour = binding.pad.bound() ? text : colours::dim;
         drawText(font, keyText(binding.key), keyX, rowY(i), textScale,
-                 keyClashes(bindings, action) ? colours::warning : text);
+                 keyClashes(bindings, action) ? colours::warning : keyColour);
         drawText(font, padText(binding.pad), padX, rowY(i), textScale,
-                 padClashes(bindings, action) ? colours::warning : text);
+                 padClashes(bindings, action) ? colours::warning : padColour);
     }
     for (int extra = 0; extra < table.extraRows; ++extra) {
         int row = actionCount + extra;
