@@ -32,3 +32,4 @@ int fuzzWorld(const uint8_t* data, size_t size);
 int fuzzEmitters(const uint8_t* data, size_t size);
 int fuzzShaders(const uint8_t* data, size_t size);
 int fuzzSounds(const uint8_t* data, size_t size);
+int fuzzCampaign(const uint8_t* data, size_t size);

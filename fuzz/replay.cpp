@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
                                                    {"world", fuzzWorld},
                                                    {"emitters", fuzzEmitters},
                                                    {"shaders", fuzzShaders},
-                                                   {"sounds", fuzzSounds}};
+                                                   {"sounds", fuzzSounds},
+                                                   {"campaign", fuzzCampaign}};
     // The loaders talk on standard output; only the replay's own lines matter here.
     std::freopen("/dev/null", "w", stdout);
     // The targets work in a scratch folder of their own.

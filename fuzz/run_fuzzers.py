@@ -17,6 +17,9 @@ import wave
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "..", "data")
 SEPARATOR = b"\n====\n"
+# A save in the middle of the shipped campaign, landed on a planet of world 1.
+SAVE = (b"version 1\ndifficulty normal\nworld 1\ncleared 0\nscore 2900\nkills 24\ndeaths 1\n"
+        b"time 95000\nrespawn planet 0 1\nhealth 640\n")
 
 
 def data(*names):
@@ -60,6 +63,9 @@ def seeds(target):
     if target == "sounds":
         return [short_wav(name, width, channels) for name in sorted(os.listdir(os.path.join(DATA, "sounds")))
                 for width, channels in ((2, 1), (1, 2))]
+    if target == "campaign":
+        return [data("campaign/campaign.txt", "campaign/stardata.txt", "campaign/planetdata.txt",
+                     "campaign/wormholedata.txt", "settings.txt") + SEPARATOR + SAVE]
     raise SystemExit("unknown target " + target)
 
 
@@ -96,7 +102,7 @@ def run(build, seconds, target):
 
 def main():
     build, seconds = sys.argv[1], int(sys.argv[2])
-    targets = sys.argv[3:] or ["tables", "player", "world", "emitters", "shaders", "sounds"]
+    targets = sys.argv[3:] or ["tables", "player", "world", "emitters", "shaders", "sounds", "campaign"]
     results = [run(build, seconds, target) for target in targets]
     sys.exit(0 if all(results) else 1)
 
