@@ -80,8 +80,14 @@ void writeDataFile(const char* name, const std::string& text) {
 
 void restoreShippedData(std::initializer_list<const char*> files) {
     for (const char* name : files) {
-        std::filesystem::copy_file(dataDir + "/" + name, name,
-                                   std::filesystem::copy_options::overwrite_existing);
+        // A timer signal may interrupt the copy: try again then.
+        std::error_code error;
+        do {
+            error.clear();
+            std::filesystem::copy_file(dataDir + "/" + name, name, std::filesystem::copy_options::overwrite_existing,
+                                       error);
+        } while (error == std::errc::interrupted);
+        if (error) throw std::filesystem::filesystem_error("cannot restore a shipped file", name, error);
     }
     shaders = shippedShaders;
     emitters = shippedEmitters;
