@@ -158,7 +158,7 @@ void drawOverWorld(FrameState& state, Universe& universe, Font& font, point came
         }
     }
     drawOverlays(state, universe, font, camera, now);
-    if (state.campaign) {
+    if (state.campaign && !state.largeMapShown) {
         state.hints.draw(font, now);
     }
 }
