@@ -75,11 +75,12 @@ MANIFEST := $(BUILD)/install_manifest.txt
 # scratch folder tells which folders the real one needs; a reinstall keeps the
 # list of the install it replaces.
 FOLDERS := $(BUILD)/install_folders.txt
-TRIAL := $(BUILD)/install-trial
+# Absolute, so that DESTDIR and the clean-up name the same folder for any BUILD.
+TRIAL := $(abspath $(BUILD)/install-trial)
 
 install:
 	@test -x $(BUILD)/rerara || $(MAKE) --no-print-directory build
-	@rm -rf $(TRIAL) && DESTDIR="$(CURDIR)/$(TRIAL)" cmake --install $(BUILD) --prefix "$(PREFIX)" > /dev/null && rm -rf $(TRIAL)
+	@rm -rf $(TRIAL) && DESTDIR="$(TRIAL)" cmake --install $(BUILD) --prefix "$(PREFIX)" > /dev/null && rm -rf $(TRIAL)
 	@{ if [ -f $(FOLDERS) ]; then awk -v p="$(PREFIX)/" 'index($$0, p) == 1' $(FOLDERS); fi; \
 	  awk '{ while (sub("/[^/]*$$", "") && $$0 != "") print }' $(MANIFEST) | \
 	  while read -r folder; do if [ ! -d "$(DESTDIR)$$folder" ]; then echo "$$folder"; fi; done; } | sort -u > $(FOLDERS).new

@@ -9,13 +9,13 @@
 #include "sound/SoundFiles.h"
 
 namespace {
-struct MixerSpec {
+struct DeviceFormat {
     int rate;
     Uint16 format;
     int channels;
 };
 
-const MixerSpec otherSpecs[] = {{44100, AUDIO_U8, 1}, {8000, AUDIO_S16MSB, 2}, {48000, AUDIO_U16LSB, 2}};
+const DeviceFormat otherDevices[] = {{44100, AUDIO_U8, 1}, {8000, AUDIO_S16MSB, 2}, {48000, AUDIO_U16LSB, 2}};
 
 // SDL's dummy driver, opened once as the game opens its device.
 bool openMixer() {
@@ -33,8 +33,8 @@ int fuzzSounds(const uint8_t* data, size_t size) {
     writeDataFile(name, std::string(reinterpret_cast<const char*>(data), size));
     WavSound sound;
     if (readSoundFile(name, sound)) {
-        for (const MixerSpec& spec : otherSpecs) {
-            if (convertWav(sound, spec.rate, spec.format, spec.channels).empty()) std::abort();
+        for (const DeviceFormat& device : otherDevices) {
+            if (convertWav(sound, device.rate, device.format, device.channels).empty()) std::abort();
         }
         if (openMixer()) {
             Mix_Chunk* chunk = mixerChunk(sound);
