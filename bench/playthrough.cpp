@@ -26,7 +26,6 @@
 #include "app/GraphicsSetup.h"
 #include "app/Screenshot.h"
 #include "app/Startup.h"
-#include "app/VictoryScreen.h"
 #include "campaign/Campaign.h"
 #include "combat/Player.h"
 #include "combat/Targeting.h"

@@ -2,6 +2,7 @@
 
 #include "app/FrameState.h"
 #include "input/Controls.h"
+#include "settings/SettingsFile.h"
 #include "sound/Sound.h"
 
 void applySettings(FrameState& state) {
@@ -11,6 +12,11 @@ void applySettings(FrameState& state) {
     state.cursorSensitivity = standardCursorSensitivity * (settings.mouseSensitivity / 100.0f);
     controls.bindings = settings.bindings;
     controls.padDeadZone = settings.padDeadZone / 100.0f;
+}
+
+void applyAndSaveSettings(FrameState& state) {
+    applySettings(state);
+    saveSettings(state.settings);
 }
 
 void startFreeFlightOverlays(FrameState& state) {

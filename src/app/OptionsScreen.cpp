@@ -168,8 +168,7 @@ void OptionsScreen::change(int option, int step, FrameState& state) {
         case hints: settings.hints = !settings.hints; break;
         default: return;
     }
-    applySettings(state);
-    saveSettings(settings);
+    applyAndSaveSettings(state);
     refresh(state);
 }
 
@@ -187,8 +186,7 @@ bool OptionsScreen::handleControls(const SDL_Event& event, FrameState& state) {
             case SDLK_DELETE:
                 if (table.selected < actionCount) {
                     state.settings.bindings[static_cast<Action>(table.selected)] = Binding{};
-                    applySettings(state);
-                    saveSettings(state.settings);
+                    applyAndSaveSettings(state);
                 }
                 return true;
             default: return true;
@@ -221,8 +219,7 @@ void OptionsScreen::chooseControlsRow(FrameState& state) {
         page = Page::settings;
     } else if (table.selected == resetRow) {
         state.settings.bindings = defaultBindings();
-        applySettings(state);
-        saveSettings(state.settings);
+        applyAndSaveSettings(state);
     } else {
         table.waiting = true;
     }
@@ -242,8 +239,7 @@ bool OptionsScreen::bindWaitingRow(const SDL_Event& event, FrameState& state) {
         binding.pad = pressed.front();
     }
     table.waiting = false;
-    applySettings(state);
-    saveSettings(state.settings);
+    applyAndSaveSettings(state);
     return true;
 }
 

@@ -155,23 +155,23 @@ void Shell::play(const Universe& loaded) {
 void Shell::startCampaign(const SavedCampaign* from) {
     play(startup.campaignUniverse);
     int now = static_cast<int>(state.clockTime);
+    bool settingsChanged = false;
     if (from) {
         campaign = std::make_unique<Campaign>(startup.campaignScript, universe, *from, now);
         std::cout << "Continuing the campaign in " << campaign->worldName(from->world) << " with score "
                   << from->run.score << std::endl;
     } else {
-        if (state.settings.difficulty != title.difficulty().name) {
-            state.settings.difficulty = title.difficulty().name;
-            saveSettings(state.settings);
-        }
+        settingsChanged = state.settings.difficulty != title.difficulty().name;
+        state.settings.difficulty = title.difficulty().name;
         campaign = std::make_unique<Campaign>(startup.campaignScript, universe, title.difficulty(), now);
     }
     state.campaign = campaign.get();
     if (state.settings.hints) {
         state.hints.start(state.settings.bindings, campaign->objectiveText(), now);
         state.settings.hints = false;
-        saveSettings(state.settings);
+        settingsChanged = true;
     }
+    if (settingsChanged) saveSettings(state.settings);
     state.statusLinesShown = false;
     state.hudShown = true;
 }
@@ -179,8 +179,7 @@ void Shell::startCampaign(const SavedCampaign* from) {
 void Shell::showTitle() {
     campaign.reset();
     state.campaign = nullptr;
-    saved = readSave(startup.campaignScript, startup.campaignUniverse, save);
-    title.open(saved, state.settings.difficulty);
+    title.open(readSave(startup.campaignScript, startup.campaignUniverse, save), state.settings.difficulty);
     screen = Screen::title;
     givePointerToMenus(true);
     relinkEmitters(scenery.universe);
@@ -188,9 +187,10 @@ void Shell::showTitle() {
 
 void Shell::showVictory() {
     RunResult run = campaign->run;
-    size_t place = recordBestResult(run);
+    std::vector<RunResult> best;
+    size_t place = recordBestResult(run, best);
     removeSave();
-    victory.open(run, readBestResults(), place);
+    victory.open(run, best, place);
     campaign.reset();
     state.campaign = nullptr;
     screen = Screen::victory;

@@ -50,5 +50,4 @@ private:
     std::unique_ptr<Player> player;
     std::unique_ptr<Campaign> campaign;
     SavedCampaign save;
-    bool saved = false;
 };

@@ -18,13 +18,6 @@ std::string resultLine(size_t place, const RunResult& result) {
 }
 }  // namespace
 
-std::string playTime(long long ms) {
-    long long seconds = ms / 1000;
-    char text[32];
-    std::snprintf(text, sizeof text, "%lld:%02lld", seconds / 60, seconds % 60);
-    return text;
-}
-
 void VictoryScreen::open(const RunResult& finished, std::vector<RunResult> bestRuns, size_t runPlace) {
     run = finished;
     best = std::move(bestRuns);

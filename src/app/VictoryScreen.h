@@ -27,5 +27,3 @@ public:
     Menu menu;
 };
 
-// "27:13": minutes and seconds.
-std::string playTime(long long ms);

@@ -47,8 +47,7 @@ const ShipLook& shipLook(int type) {
 }
 
 GLuint shipSprite(int type) {
-    GLuint sprite = namedImage(shipLook(type).image);
-    return sprite != 0 ? sprite : textures[enemyTexture];
+    return namedImageOr(shipLook(type).image, textures[enemyTexture]);
 }
 
 GLuint enemyShotSprite() { return namedImage(enemyShotImage); }

@@ -24,11 +24,6 @@ std::string nameFromToken(const std::string& token) {
     return name;
 }
 
-std::string underscoresBack(std::string name) {
-    std::replace(name.begin(), name.end(), ' ', '_');
-    return name;
-}
-
 // A name belongs to the most recently completed number row.
 void storeName(const char* fileName, const std::string& token, size_t completeRows, NameTable& names) {
     if (completeRows == 0) {
@@ -197,6 +192,11 @@ bool readChecked(const char* fileName, int columns, NumberTable& table, DataRepo
 }
 
 }  // namespace
+
+std::string underscoresBack(std::string name) {
+    std::replace(name.begin(), name.end(), ' ', '_');
+    return name;
+}
 
 bool readData(const char* fileName, int columns, NumberTable& table, NameTable& names, RowLines& lines,
               DataReport& report) {

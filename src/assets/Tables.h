@@ -7,6 +7,10 @@
 // Rows of floats and the names attached to them, as read from a table file.
 using NumberTable = std::vector<std::vector<float>>;
 using NameTable = std::vector<std::vector<std::string>>;
+
+// A name item read back into the file name it spells: the reader turns each
+// underscore into a space, as a name item cannot hold one.
+std::string underscoresBack(std::string name);
 // The 1-based line on which each row of a table starts.
 using RowLines = std::vector<int>;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <limits>
@@ -35,18 +36,19 @@ std::string listed(const std::vector<std::string>& names) {
     return text;
 }
 
-std::string minutesAndSeconds(long long ms) {
-    long long seconds = ms / 1000;
-    std::string tens = seconds % 60 < 10 ? "0" : "";
-    return std::to_string(seconds / 60) + ":" + tens + std::to_string(seconds % 60);
-}
-
 point orbitPosition(const Star& star, const Planet& planet) {
     return point{star.position.x + planet.orbitRadius * std::cos(planet.orbitAngle),
                  star.position.y + planet.orbitRadius * std::sin(planet.orbitAngle)};
 }
 
 }  // namespace
+
+std::string playTime(long long ms) {
+    long long seconds = ms / 1000;
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld:%02lld", seconds / 60, seconds % 60);
+    return text;
+}
 
 Campaign::Campaign(const CampaignScript& script, Universe& universe, const Difficulty& difficulty, int now)
     : script(script),
@@ -322,7 +324,7 @@ std::string Campaign::goalText() const {
 
 std::string Campaign::scoreText() const {
     return "Score " + std::to_string(run.score) + "   Kills " + std::to_string(run.kills) + "   Deaths " +
-           std::to_string(run.deaths) + "   Time " + minutesAndSeconds(run.timeMs);
+           std::to_string(run.deaths) + "   Time " + playTime(run.timeMs);
 }
 
 bool Campaign::takeSaveRequest() {

@@ -14,6 +14,9 @@ struct RunResult {
     std::string difficulty;
 };
 
+// "27:13": time played, in minutes and seconds.
+std::string playTime(long long ms);
+
 // Where a new ship appears: on a planet of the current world (its star's row
 // in that world and its place among the star's planets), or at a point.
 struct RespawnPoint {

@@ -301,8 +301,8 @@ std::vector<RunResult> readBestResults() {
     return results;
 }
 
-size_t recordBestResult(const RunResult& result) {
-    std::vector<RunResult> results = readBestResults();
+size_t recordBestResult(const RunResult& result, std::vector<RunResult>& results) {
+    results = readBestResults();
     auto place = std::upper_bound(results.begin(), results.end(), result, betterThan);
     size_t index = static_cast<size_t>(place - results.begin());
     if (index >= bestResultsKept) return 0;

@@ -27,5 +27,6 @@ void removeSave();
 // with one line naming the first of them.
 std::vector<RunResult> readBestResults();
 // Adds a finished run, keeps the best ones and writes them; the run's place
-// among them (1 is the best), or 0 when it did not make the list.
-size_t recordBestResult(const RunResult& result);
+// among them (1 is the best), or 0 when it did not make the list. `results`
+// gets the best runs as they now stand.
+size_t recordBestResult(const RunResult& result, std::vector<RunResult>& results);

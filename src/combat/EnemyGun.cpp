@@ -20,8 +20,6 @@ const float spread = 0.05f;
 // A default ship's shot is drawn at this half-size; bigger ships' bigger.
 const float shotSize = 40;
 
-float dot(point a, point b) { return a.x * b.x + a.y * b.y; }
-
 // Reach of a shot of that weapon row; a shot that never expires reaches anywhere.
 bool withinReach(int weapon, float distance) {
     float lifetime = weaponStat(weapon, LIFETIME);

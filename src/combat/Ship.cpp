@@ -63,8 +63,6 @@ point unitToward(point from, point to) {
     return length > 0 ? point{d.x / length, d.y / length} : point{0, 1};
 }
 
-float along(point v, point direction) { return v.x * direction.x + v.y * direction.y; }
-
 void limitSpeed(point& velocity, float topSpeed) {
     if (topSpeed < 0) {
         return;
@@ -189,13 +187,13 @@ void Ship::partFrom(Player& player) {
         position = point{player.position.x - rim.x, player.position.y - rim.y};
     } else {
         player.position = point{position.x + rim.x, position.y + rim.y};
-        float parting = along(player.velocity, out) - along(velocity, out);
+        float parting = dot(player.velocity, out) - dot(velocity, out);
         if (parting < ramRebound) {
             float share = ramRebound - parting;
             player.addVelocity(point{out.x * share, out.y * share});
         }
     }
-    float closing = along(velocity, out);
+    float closing = dot(velocity, out);
     if (closing > 0) {
         velocity = point{velocity.x - out.x * closing, velocity.y - out.y * closing};
     }

@@ -27,6 +27,8 @@ bool intersectCircleLine(point a, point b, point c, float r) {
     return r * r > px * px + py * py;
 }
 
+float dot(point a, point b) { return a.x * b.x + a.y * b.y; }
+
 point normalize(point v) {
     float length = std::sqrt(v.x * v.x + v.y * v.y);
     return point{v.x / length, v.y / length};

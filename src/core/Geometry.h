@@ -10,6 +10,7 @@ std::string toString(float v);
 // True when segment a-b comes strictly closer than r to c.
 bool intersectCircleLine(point a, point b, point c, float r);
 point normalize(point v);
+float dot(point a, point b);
 float pointDistance(point a, point b);
 // A random world coordinate from -100000 to 99997.
 float randLoc();

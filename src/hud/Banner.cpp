@@ -1,4 +1,3 @@
-#include "hud/HudCanvas.h"
 #include "hud/Banner.h"
 
 #include <algorithm>
@@ -7,6 +6,7 @@
 #include "assets/Font.h"
 #include "campaign/Campaign.h"
 #include "core/Constants.h"
+#include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
 #include "hud/HudState.h"
 #include "hud/WorldNames.h"

@@ -1,9 +1,9 @@
-#include "hud/HudCanvas.h"
 #include "hud/CornerMap.h"
 
 #include "combat/Player.h"
 #include "core/Constants.h"
 #include "hud/ChartView.h"
+#include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
 #include "hud/WorldChart.h"
 #include "hud/WorldNames.h"
@@ -19,7 +19,7 @@ const Colour edgeColour{0.4f, 0.6f, 0.8f, 0.6f};
 
 void drawCornerMap(const Universe& universe, const Campaign* campaign, HudCanvas& canvas) {
     const Player& player = *universe.player;
-    const WorldState& world = universe.worlds[static_cast<size_t>(player.getWorld())];
+    const WorldState& world = universe.currentWorld();
     Box frame{w - margin - size, w - margin, h - margin - size, h - margin};
     canvas.panel(frame.left, frame.bottom, size, size, backColour);
     canvas.outline(frame.left, frame.bottom, size, size, edgeColour);

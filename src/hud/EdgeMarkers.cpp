@@ -1,4 +1,3 @@
-#include "hud/HudCanvas.h"
 #include "hud/EdgeMarkers.h"
 
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include "core/Constants.h"
 #include "core/Geometry.h"
 #include "hud/HudArt.h"
+#include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
 #include "hud/Labels.h"
 #include "hud/ScreenMap.h"
@@ -94,7 +94,7 @@ EdgeSpot edgeSpot(point target, const Box& area, const std::vector<Box>& keepOut
 
 std::vector<MarkerTarget> markerTargets(const Universe& universe, const Campaign* campaign, const ScreenMap& screen) {
     const Player& player = *universe.player;
-    const WorldState& world = universe.worlds[static_cast<size_t>(player.getWorld())];
+    const WorldState& world = universe.currentWorld();
     std::vector<MarkerTarget> targets;
     auto add = [&](point where, float radius, const std::string& name, Colour colour) {
         if (!screen.shows(where, radius)) targets.push_back(MarkerTarget{where, radius, name, colour});

@@ -1,4 +1,3 @@
-#include "hud/HudCanvas.h"
 #include "hud/Feedback.h"
 
 #include <GL/glew.h>
@@ -14,6 +13,8 @@
 #include "core/SpriteBatch.h"
 #include "core/VisibleArea.h"
 #include "hud/HudArt.h"
+#include "hud/HudCanvas.h"
+#include "hud/HudDraw.h"
 #include "hud/HudState.h"
 #include "hud/ScreenMap.h"
 #include "sound/Sound.h"
@@ -126,10 +127,8 @@ void drawFloatingPoints(HudState& hud, const ScreenMap& screen, HudCanvas& canva
         int age = std::max(0, now - points.bornAt);
         float fade = std::min(1.0f, static_cast<float>(pointsRiseMs - age) / pointsFadeMs);
         point at = screen.toLayout(points.where);
-        Colour colour = colours::highlight;
-        colour.a = fade;
         canvas.text("+" + std::to_string(points.points), at.x, at.y + pointsRise * age / pointsRiseMs,
-                 pointsScale, colour, Align::centre);
+                    pointsScale, faded(colours::highlight, fade), Align::centre);
     }
 }
 

@@ -1,4 +1,3 @@
-#include "hud/HudCanvas.h"
 #include "hud/Labels.h"
 
 #include <algorithm>
@@ -8,6 +7,7 @@
 #include "combat/Player.h"
 #include "core/Constants.h"
 #include "hud/EdgeMarkers.h"
+#include "hud/HudCanvas.h"
 #include "hud/ScreenMap.h"
 #include "hud/WorldNames.h"
 #include "world/Universe.h"
@@ -69,7 +69,7 @@ std::string wormholeLabel(const Universe& universe, const Campaign* campaign, co
 }
 
 std::vector<NamedBody> namedBodies(const Universe& universe, const Campaign* campaign) {
-    const WorldState& world = universe.worlds[static_cast<size_t>(universe.player->getWorld())];
+    const WorldState& world = universe.currentWorld();
     std::vector<NamedBody> bodies;
     for (const Wormhole& wormhole : world.wormholes) {
         Colour colour = wormholeOpen(wormhole, campaign) ? labelColours::openWormhole : labelColours::closedWormhole;

@@ -1,4 +1,3 @@
-#include "hud/HudCanvas.h"
 #include "hud/LargeMap.h"
 
 #include <GL/glew.h>
@@ -14,6 +13,7 @@
 #include "core/Constants.h"
 #include "hud/ChartView.h"
 #include "hud/HudArt.h"
+#include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
 #include "hud/Labels.h"
 #include "hud/WorldChart.h"
@@ -133,10 +133,9 @@ std::vector<Node> layOutWorlds(const Universe& universe, const Campaign* campaig
 }
 
 WorldStatus statusOf(int world, const Universe& universe, const Campaign* campaign, const std::vector<int>& reach) {
-    size_t n = static_cast<size_t>(world);
-    if (campaign && n < campaign->cleared.size() && campaign->cleared[n]) return WorldStatus::cleared;
+    if (worldCleared(campaign, world)) return WorldStatus::cleared;
     if (world == universe.player->getWorld()) return WorldStatus::here;
-    return reach[n] >= 0 ? WorldStatus::open : WorldStatus::closed;
+    return reach[static_cast<size_t>(world)] >= 0 ? WorldStatus::open : WorldStatus::closed;
 }
 
 Colour statusColour(WorldStatus status) {
@@ -211,7 +210,7 @@ void drawWorldGraph(const Universe& universe, const Campaign* campaign, HudCanva
 
 void drawChart(const Universe& universe, const Campaign* campaign, HudCanvas& canvas) {
     const Player& player = *universe.player;
-    const WorldState& world = universe.worlds[static_cast<size_t>(player.getWorld())];
+    const WorldState& world = universe.currentWorld();
     float size = chartFrame.right - chartFrame.left;
     canvas.outline(chartFrame.left, chartFrame.bottom, size, size, edgeColour);
     float inset = 2 * chartSymbol;

@@ -1,4 +1,3 @@
-#include "hud/HudCanvas.h"
 #include "hud/Notices.h"
 
 #include <algorithm>
@@ -6,6 +5,7 @@
 #include "app/FrameState.h"
 #include "core/Constants.h"
 #include "core/Geometry.h"
+#include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
 #include "hud/HudState.h"
 

@@ -1,4 +1,3 @@
-#include "hud/HudCanvas.h"
 #include "hud/StatusPanels.h"
 
 #include <algorithm>
@@ -10,6 +9,7 @@
 #include "combat/Targeting.h"
 #include "core/Constants.h"
 #include "hud/HudArt.h"
+#include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
 #include "hud/HudState.h"
 

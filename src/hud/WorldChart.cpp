@@ -1,4 +1,3 @@
-#include "hud/HudCanvas.h"
 #include "hud/WorldChart.h"
 
 #include <algorithm>

@@ -7,10 +7,13 @@ std::string worldTitle(const Universe& universe, const Campaign* campaign, int w
     return campaign ? campaign->worldName(world) : starName(universe, world);
 }
 
+bool worldCleared(const Campaign* campaign, int world) {
+    size_t n = static_cast<size_t>(world);
+    return campaign && n < campaign->cleared.size() && campaign->cleared[n];
+}
+
 bool wormholeOpen(const Wormhole& wormhole, const Campaign* campaign) {
-    if (!campaign) return wormhole.open;
-    size_t world = static_cast<size_t>(wormhole.sourceWorld);
-    return world < campaign->cleared.size() && campaign->cleared[world];
+    return campaign ? worldCleared(campaign, wormhole.sourceWorld) : wormhole.open;
 }
 
 bool isRespawnPlanet(const Campaign* campaign, size_t star, size_t planet) {

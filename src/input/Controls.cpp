@@ -29,21 +29,20 @@ float actionAmount(Action action) {
 
 bool actionHeld(Action action) { return actionAmount(action) > 0; }
 
-std::vector<Action> actionsOfKey(KeyInput key) {
+namespace {
+template <typename Input>
+std::vector<Action> actionsOf(const Input& input, Input Binding::*device) {
     std::vector<Action> actions;
     for (int i = 0; i < actionCount; ++i) {
-        if (key.bound() && controls.bindings.of[i].key == key) actions.push_back(static_cast<Action>(i));
+        if (input.bound() && controls.bindings.of[i].*device == input) actions.push_back(static_cast<Action>(i));
     }
     return actions;
 }
+}  // namespace
 
-std::vector<Action> actionsOfPad(PadInput pad) {
-    std::vector<Action> actions;
-    for (int i = 0; i < actionCount; ++i) {
-        if (pad.bound() && controls.bindings.of[i].pad == pad) actions.push_back(static_cast<Action>(i));
-    }
-    return actions;
-}
+std::vector<Action> actionsOfKey(KeyInput key) { return actionsOf(key, &Binding::key); }
+
+std::vector<Action> actionsOfPad(PadInput pad) { return actionsOf(pad, &Binding::pad); }
 
 SDLKey noteKeyEvent(const SDL_KeyboardEvent& event) {
     SDLKey symbol = event.keysym.sym;

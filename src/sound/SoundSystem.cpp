@@ -52,9 +52,8 @@ bool openAudioQuietly() {
 }  // namespace
 
 SoundSystem::SoundSystem(const SoundSettings& settings)
-    : masterVolume(settings.volume / 100.0f),
-      musicVolume(settings.musicVolume / 100.0f),
-      channelGain(masterVolume),
+    : musicVolume(settings.musicVolume / 100.0f),
+      channelGain(settings.volume / 100.0f),
       chunks(soundEffectCount, nullptr),
       firstChannel(soundEffectCount, 0),
       lastStart(soundEffectCount, 0) {
@@ -69,7 +68,7 @@ SoundSystem::SoundSystem(const SoundSettings& settings)
     // The limiter reads the samples as the mixer makes them; a device that
     // asked for another format plays without it, at the old volumes.
     if (Mix_QuerySpec(&rate, &format, &channels) && format == AUDIO_S16SYS) {
-        limiter = std::make_unique<Limiter>(masterVolume / channelShare, channels, rate);
+        limiter = std::make_unique<Limiter>(channelGain / channelShare, channels, rate);
         channelGain = channelShare;
         Mix_SetPostMix(limitMix, limiter.get());
     }
@@ -200,13 +199,12 @@ void SoundSystem::pause(bool paused) {
 
 // The limiter applies the master volume to the sum; without it each channel does.
 void SoundSystem::setVolume(float volume) {
-    masterVolume = volume;
     if (limiter) {
         SDL_LockAudio();
-        limiter->makeUp = masterVolume / channelShare;
+        limiter->makeUp = volume / channelShare;
         SDL_UnlockAudio();
     } else {
-        channelGain = masterVolume;
+        channelGain = volume;
     }
 }
 

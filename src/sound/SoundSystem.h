@@ -45,7 +45,6 @@ public:
 
     bool open = false;
     bool muted = false;
-    float masterVolume;
     float musicVolume;
     // What a channel's volume is multiplied by: the master volume, or its
     // share when the limiter applies the master volume to the sum.

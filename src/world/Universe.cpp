@@ -28,6 +28,11 @@ WorldState& Universe::currentWorld() {
     return worlds[player->getWorld()];
 }
 
+const WorldState& Universe::currentWorld() const {
+    requireWorld(*this, player->getWorld(), "Player is in world");
+    return worlds[player->getWorld()];
+}
+
 Universe freshUniverse(const Universe& loaded) {
     Universe fresh;
     fresh.worlds.resize(loaded.worlds.size());

@@ -13,6 +13,7 @@ public:
     WorldState& operator[](int world);
     // The world the player is in; ends the program with a message if it names none.
     WorldState& currentWorld();
+    const WorldState& currentWorld() const;
 
     std::vector<WorldState> worlds;
     Player* player = nullptr;

@@ -66,9 +66,7 @@ long starRowOf(const std::vector<float>& planet, size_t starCount) {
 // in it was an underscore of the file's name.
 int lookOf(const NameTable& names, size_t row) {
     if (row >= names.size() || names[row].size() < 2) return -1;
-    std::string file = names[row][1];
-    std::replace(file.begin(), file.end(), ' ', '_');
-    return registerImage(file);
+    return registerImage(underscoresBack(names[row][1]));
 }
 
 void checkName(const WorldTable& table, size_t row, DataReport& report) {

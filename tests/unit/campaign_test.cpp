@@ -332,9 +332,12 @@ TEST_F(CampaignTest, BestResultsKeepTheTenBestAndSkipALineTheyCannotRead) {
               std::string(bestResultsFileName) + " line 3: not a result; such lines are left out\n");
     removeSave();
     std::filesystem::remove(bestResultsFileName);
-    for (int score = 100; score <= 1200; score += 100) recordBestResult(RunResult{score, 1, 0, 60000, "normal"});
-    EXPECT_EQ(recordBestResult(RunResult{50, 1, 0, 60000, "normal"}), 0u);
-    EXPECT_EQ(recordBestResult(RunResult{1150, 9, 1, 90000, "hard"}), 2u);
+    std::vector<RunResult> standing;
+    for (int score = 100; score <= 1200; score += 100) {
+        recordBestResult(RunResult{score, 1, 0, 60000, "normal"}, standing);
+    }
+    EXPECT_EQ(recordBestResult(RunResult{50, 1, 0, 60000, "normal"}, standing), 0u);
+    EXPECT_EQ(recordBestResult(RunResult{1150, 9, 1, 90000, "hard"}, standing), 2u);
     std::vector<RunResult> best = readBestResults();
     ASSERT_EQ(best.size(), bestResultsKept);
     EXPECT_EQ(best[0].score, 1200);

@@ -25,7 +25,7 @@ protected:
         world.ships.emplace_back(at, type);
         return world.ships.back();
     }
-    // The ships pass, then the shots pass, as the world step runs them.
+    // The ships' and the shots' passes, frame after frame, alternating as in the world step.
     void frames(int count) {
         for (int i = 0; i < count; ++i) {
             processShips(world, &player, 16);

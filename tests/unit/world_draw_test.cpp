@@ -79,7 +79,6 @@ TEST_F(WorldTest, StarDrawsOverItsSpinningPlanetsThroughTheGameCamera) {
     glDisable(GL_TEXTURE_2D);
     glDeleteTextures(1, &textures[blueStarTexture]);
     glDeleteTextures(1, &textures[marsTexture]);
-    textures[blueStarTexture] = textures[marsTexture] = 0;
 }
 
 // What a new player sees first: the home system from the ship's start.
@@ -114,7 +113,6 @@ TEST_F(WorldTest, TheHomeSystemShowsPlanetsFromTheStart) {
     glDisable(GL_TEXTURE_2D);
     glDeleteTextures(1, &textures[blueStarTexture]);
     glDeleteTextures(1, &textures[marsTexture]);
-    textures[blueStarTexture] = textures[marsTexture] = 0;
 }
 
 }  // namespace
