@@ -1,12 +1,7 @@
 #include "campaign/SaveFile.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -28,32 +23,6 @@ const long long mostScore = 1000000000000LL;
 const size_t longestWhole = 15;
 
 std::filesystem::path inWriteFolder(const char* name) { return writeFolder() / name; }
-
-// The text goes to "NAME.tmp", is flushed to the disk, then takes the
-// file's place in one step: a crash leaves the old file or the new one.
-bool replaceFile(const std::filesystem::path& path, const std::string& text) {
-    auto failed = [&](const std::string& why) {
-        std::cout << "Could not write " << path.string() << ": " << why << std::endl;
-        return false;
-    };
-    std::error_code error;
-    if (!path.parent_path().empty()) std::filesystem::create_directories(path.parent_path(), error);
-    if (error) return failed(error.message());
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) return failed(std::strerror(errno));
-    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0 &&
-                   fsync(fileno(file)) == 0;
-    std::string why = written ? "" : std::strerror(errno);
-    written = std::fclose(file) == 0 && written;
-    if (written) std::filesystem::rename(temporary, path, error);
-    if (!written || error) {
-        std::filesystem::remove(temporary, error);
-        return failed(why.empty() ? "the file could not be completed" : why);
-    }
-    return true;
-}
 
 std::string exactly(float value) {
     std::ostringstream text;
@@ -245,7 +214,7 @@ bool writeSave(const SavedCampaign& save) {
                 ? "respawn planet " + std::to_string(respawn.star) + " " + std::to_string(respawn.planet) + "\n"
                 : "respawn point " + exactly(respawn.position.x) + " " + exactly(respawn.position.y) + "\n";
     text += "health " + exactly(save.health) + "\n";
-    return replaceFile(inWriteFolder(saveFileName), text);
+    return replaceFile(inWriteFolder(saveFileName), text, "Could not write ");
 }
 
 bool readSave(const CampaignScript& script, const Universe& universe, SavedCampaign& save) {
@@ -310,6 +279,6 @@ size_t recordBestResult(const RunResult& result, std::vector<RunResult>& results
     if (results.size() > bestResultsKept) results.resize(bestResultsKept);
     std::string text = std::string(versionLine) + "\n";
     for (const RunResult& kept : results) text += resultLine(kept);
-    replaceFile(inWriteFolder(bestResultsFileName), text);
+    replaceFile(inWriteFolder(bestResultsFileName), text, "Could not write ");
     return index + 1;
 }

@@ -3,7 +3,11 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <iostream>
 
 namespace {
 std::filesystem::path playerDataHome() {
@@ -38,4 +42,28 @@ std::string settingsFileName() {
     std::filesystem::path own = writeFolder() / "settings.txt";
     std::error_code error;
     return std::filesystem::exists(own, error) ? own.string() : "settings.txt";
+}
+
+bool replaceFile(const std::filesystem::path& path, const std::string& text, const std::string& failure) {
+    auto failed = [&](const std::string& why) {
+        std::cout << failure << path.string() << ": " << why << std::endl;
+        return false;
+    };
+    std::error_code error;
+    if (!path.parent_path().empty()) std::filesystem::create_directories(path.parent_path(), error);
+    if (error) return failed(error.message());
+    std::filesystem::path temporary = path;
+    temporary += ".tmp";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (file == nullptr) return failed(std::strerror(errno));
+    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0 &&
+                   fsync(fileno(file)) == 0;
+    std::string why = written ? "" : std::strerror(errno);
+    written = std::fclose(file) == 0 && written;
+    if (written) std::filesystem::rename(temporary, path, error);
+    if (!written || error) {
+        std::filesystem::remove(temporary, error);
+        return failed(why.empty() ? "the file could not be completed" : why);
+    }
+    return true;
 }

@@ -1,11 +1,8 @@
 #include "settings/SettingsFile.h"
 
-#include <cerrno>
-#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
-#include <system_error>
 
 #include "assets/DataReport.h"
 #include "core/WriteFolder.h"
@@ -241,29 +238,7 @@ std::string settingsText(const Settings& settings) {
 }
 
 bool writeSettings(const Settings& settings, const std::filesystem::path& path) {
-    std::filesystem::path temporary = path;
-    temporary += ".new";
-    std::error_code error;
-    if (path.has_parent_path()) {
-        std::filesystem::create_directories(path.parent_path(), error);
-    }
-    if (!error) {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) error = std::error_code(errno, std::generic_category());
-        out << settingsText(settings);
-        out.close();
-        if (!error && !out) error = std::make_error_code(std::errc::io_error);
-    }
-    if (!error) {
-        std::filesystem::rename(temporary, path, error);
-    }
-    if (error) {
-        std::cout << "Settings not saved: cannot write " << path.string() << ": " << error.message()
-                  << std::endl;
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return replaceFile(path, settingsText(settings), "Settings not saved: cannot write ");
 }
 
 std::filesystem::path settingsSavePath() { return writeFolder() / "settings.txt"; }

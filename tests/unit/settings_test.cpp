@@ -86,7 +86,7 @@ TEST(SettingsFile, SavedSettingsReadBackWithoutAWordAndTheShippedFileGivesTheDef
     Settings read = readQuietly("own/rerara/settings.txt", said);
     EXPECT_EQ(said, "");
     EXPECT_EQ(settingsText(read), settingsText(changed));
-    EXPECT_FALSE(std::filesystem::exists("own/rerara/settings.txt.new"));
+    EXPECT_FALSE(std::filesystem::exists("own/rerara/settings.txt.tmp"));
 
     writeFile("blocked", "");
     testing::internal::CaptureStdout();
