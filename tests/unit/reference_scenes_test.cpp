@@ -185,8 +185,8 @@ protected:
         // New ships start on the far planet, off screen.
         campaign->respawn = RespawnPoint{0, 1, point{0, 0}};
         state.campaign = campaign.get();
-        state.hudShown = true;
-        state.statusLinesShown = false;
+        state.shown.hud = true;
+        state.shown.statusLines = false;
 
         addShip(point{1200, 900}, point{0, 0}, 1);
         addShip(point{-600, -700}, point{0, 0}, 1);
@@ -285,8 +285,8 @@ TEST_F(ReferenceScenes, ACrowdWhoseTrailsCrossTheirBodies) {
 // Zoomed out, and with the depth effect pulled so far that the world plane
 // shows well beyond the nominal view: what lies there must still be drawn.
 TEST_F(ReferenceScenes, ZoomedOutWithAStrongDepthEffect) {
-    state.viewHeight = 9000;
-    state.nearScale = 0.0002f;
+    state.camera.viewHeight = 9000;
+    state.camera.nearScale = 0.0002f;
     for (int i = 0; i < 12; ++i) {
         float x = -9000 + 1500.0f * i;
         addShip(point{x, 4200 - 700.0f * (i % 5)}, point{0.5f, -0.3f}, i % 2 == 0 ? 0 : 3);
@@ -301,7 +301,7 @@ TEST_F(ReferenceScenes, ZoomedOutWithAStrongDepthEffect) {
 // armed ones firing at the player, gun shots hitting (a flash and a spark in
 // the ship's colour) and a kill exploding as wide as the Dreadnought.
 TEST_F(ReferenceScenes, TheCampaignsEnemiesFlashThrowSparksAndFire) {
-    campaignFeedback = true;
+    world().hitFeedback = true;
     const int types[] = {2, 3, 4, 5, 6, 2, 4};
     for (int i = 0; i < 7; ++i) {
         float angle = 0.9f * i;
@@ -318,7 +318,6 @@ TEST_F(ReferenceScenes, TheCampaignsEnemiesFlashThrowSparksAndFire) {
     world().ships.push_back(Ship(point{2000, -1500}, 7));
     world().ships.back().health = 0;
     runAndCompare("campaign_enemies", 12);
-    campaignFeedback = false;
 }
 
 // A star and a planet that name their looks draw those pictures, with the
@@ -353,6 +352,6 @@ TEST_F(CampaignScenes, TheHudInAFight) {
 // The large map over the same fight: the world with every body named, and
 // the two worlds with their closed link.
 TEST_F(CampaignScenes, TheLargeMap) {
-    state.largeMapShown = true;
+    state.shown.largeMap = true;
     runAndCompare("large_map", 30);
 }
