@@ -342,9 +342,7 @@ int main() {
     }
 
     fillBattle(universe, static_cast<int>(SDL_GetTicks()));
-    Uint8 keys[SDLK_LAST] = {};
-    keys[SDLK_SPACE] = 1;
-    setHeldKeysForTesting(keys);
+    setKeyHeld(SDLK_SPACE, true);
     universe.player->weapon = 1;
     state.cursor = point{70, 60};
     printRow("battle", battleShips, battleShots, battleEvents,
@@ -353,7 +351,7 @@ int main() {
     printRow("battle+map", battleShips, battleShots, battleEvents,
              measure(gameFrame, dustOnly, [&] { topUpBattleShots(universe); }));
     state.shown.largeMap = false;
-    setHeldKeysForTesting(nullptr);
+    releaseAllKeys();
 
     universe.currentWorld().hitFeedback = true;
     std::vector<int> wave = largestWave();

@@ -301,8 +301,6 @@ int main(int argc, char** argv) {
 
     Uint32 now = 1000;
     setTicksForTesting(&now);
-    Uint8 keys[SDLK_LAST] = {};
-    setHeldKeysForTesting(keys);
     FrameState state;
     state.window.area = PictureArea{0, 0, pictureWidth, pictureHeight};
     state.clockTime = now;
@@ -327,7 +325,6 @@ int main(int argc, char** argv) {
     savePicture(folder, "end");
     std::printf("%s after %s: score %lld, %d kills, %d deaths\n", campaign.won ? "Won" : "Not won",
                 playTime(campaign.run.timeMs).c_str(), campaign.run.score, campaign.run.kills, campaign.run.deaths);
-    setHeldKeysForTesting(nullptr);
     setTicksForTesting(nullptr);
     SDL_Quit();
     return campaign.won ? 0 : 1;

@@ -31,7 +31,6 @@ NumberTable shippedWeapons;
 NumberTable shippedShips;
 std::vector<ShipLook> shippedLooks;
 Uint32 fakeClock = 1000;
-Uint8 heldKeys[SDLK_LAST];
 
 }  // namespace
 
@@ -48,7 +47,6 @@ void prepareFuzzing() {
     std::filesystem::current_path(scratchDir);
     std::atexit([] { std::filesystem::remove_all(scratchDir); });
     setTicksForTesting(&fakeClock);
-    setHeldKeysForTesting(heldKeys);
     static Startup startup;
     startup.loadAll();
     shippedShaders = shaders;

@@ -66,9 +66,9 @@ protected:
 
     // The ship with no one at the keys, the world step as the frame loop
     // runs it, then the campaign.
-    void frame(int dt = 16) {
+    void frame(int dt = 16, const ShipCommand& command = ShipCommand{}) {
         now += dt;
-        player.update(dt, ShipCommand{});
+        player.update(dt, command);
         stepWorld(universe, player, dt, now);
         campaign->update(now, dt);
     }
@@ -199,15 +199,13 @@ TEST_F(CampaignTest, AShipDestroyedComesBackOnThePlanetItLandedOnWhole) {
     EXPECT_EQ(campaign->run.score, 900);
     EXPECT_FALSE(universe.worlds[0].timers.empty());
 
-    // Hidden and deaf: the keys move nothing and nothing rams it.
-    std::vector<Uint8> keys(SDLK_LAST, 0);
-    keys[SDLK_w] = keys[SDLK_d] = 1;
-    setHeldKeysForTesting(keys.data());
+    // Hidden and deaf: thrust and turns move nothing and nothing rams it.
+    ShipCommand thrustAndTurn;
+    thrustAndTurn.thrust = thrustAndTurn.turnRight = 1;
     ships().clear();
     ships().push_back(Ship(startPoint, weakEnemy));
     float angle = player.angle;
-    for (int ms = 0; ms < 2900; ms += 16) frame();
-    setHeldKeysForTesting(nullptr);
+    for (int ms = 0; ms < 2900; ms += 16) frame(16, thrustAndTurn);
     EXPECT_TRUE(player.destroyed);
     EXPECT_EQ(player.position.x, startPoint.x);
     EXPECT_EQ(player.position.y, startPoint.y);

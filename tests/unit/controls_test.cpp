@@ -138,8 +138,6 @@ TEST_F(ControlsTest, ReboundKeysAndPadPressesActAndTheOldKeyDoesNot) {
 }
 
 TEST_F(ControlsTest, AStickFliesInProportionAndKeysStillTakeWholeSteps) {
-    Uint8 keys[SDLK_LAST] = {};
-    setHeldKeysForTesting(keys);
     controls.padDeadZone = 0;
     const Sint16 halfway = static_cast<Sint16>(-0.475f * 32767);  // full is 95 % of the travel
     controls.pad.axes = {halfway, halfway};
@@ -147,7 +145,7 @@ TEST_F(ControlsTest, AStickFliesInProportionAndKeysStillTakeWholeSteps) {
     EXPECT_NEAR(ship.angle, 0.15f, 1e-4);  // half a step left
     EXPECT_NEAR(ship.velocity.x * std::cos(ship.angle) + ship.velocity.y * std::sin(ship.angle), 0.05f, 1e-5);
     EXPECT_NEAR(ship.thrustLevel, 0.5f, 1e-4);
-    keys[SDLK_d] = 1;  // the key's whole step right, the stick's half step left
+    setKeyHeld(SDLK_d, true);  // the key's whole step right, the stick's half step left
     float before = ship.angle;
     ship.update(100, held());
     EXPECT_NEAR(ship.angle, before - 0.3f + 0.15f, 1e-4);
@@ -155,9 +153,9 @@ TEST_F(ControlsTest, AStickFliesInProportionAndKeysStillTakeWholeSteps) {
     state.frameTime = 100;
     controls.pad.axes = {0, 0, 0, 32767, 0};
     controls.bindings[Action::aimUp].key = KeyInput::key(SDLK_i);
-    keys[SDLK_i] = 1;
+    setKeyHeld(SDLK_i, true);
     state.steerCursor(actionAmount(Action::aimRight), actionAmount(Action::aimUp));
     EXPECT_FLOAT_EQ(state.cursor.x, 60);  // a tenth of the view in 100 ms
     EXPECT_FLOAT_EQ(state.cursor.y, 60);
-    setHeldKeysForTesting(nullptr);
+    releaseAllKeys();
 }

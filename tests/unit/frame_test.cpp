@@ -207,7 +207,6 @@ protected:
         GlobalTablesTest::SetUp();
         SHIPDATA.assign(2, std::vector<float>{0, 0, 0, 100, 10});
         WEAPONDATA.assign(3, std::vector<float>{100, 1, 1000, 10});
-        setHeldKeysForTesting(keys);
         setTicksForTesting(&clock);
         universe.worlds.emplace_back();
         universe.player = &player;
@@ -215,11 +214,9 @@ protected:
     }
     void TearDown() override {
         setTicksForTesting(nullptr);
-        setHeldKeysForTesting(nullptr);
         GlobalTablesTest::TearDown();
     }
 
-    Uint8 keys[SDLK_LAST] = {};
     Uint32 clock = 1000;
     Universe universe;
     Player player{point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 45};

@@ -57,7 +57,6 @@ protected:
     void SetUp() override {
         GlobalTablesTest::SetUp();
         setTicksForTesting(&clock);
-        setHeldKeysForTesting(keys);
         player = std::make_unique<Player>(*startup->player);
         player->position = point{0, 0};
         player->trail.clear(player->position);
@@ -67,7 +66,7 @@ protected:
     }
     void TearDown() override {
         setTicksForTesting(nullptr);
-        setHeldKeysForTesting(nullptr);
+        releaseAllKeys();
         GlobalTablesTest::TearDown();
     }
 
@@ -147,7 +146,6 @@ protected:
     static ScratchDir* scratch;
     static Startup* startup;
     Uint32 clock = startTick;
-    Uint8 keys[SDLK_LAST] = {};
     std::unique_ptr<Player> player;
     Universe universe;
     FrameState state;
@@ -260,9 +258,9 @@ TEST_F(ReferenceScenes, LaserWhileThrusting) {
     addShip(point{1500, 900}, point{0, 0}, 3);
     player->weapon = 1;
     state.cursor = point{80, 72};
-    keys[SDLK_SPACE] = 1;
-    keys[SDLK_w] = 1;
-    keys[SDLK_a] = 1;
+    setKeyHeld(SDLK_SPACE, true);
+    setKeyHeld(SDLK_w, true);
+    setKeyHeld(SDLK_a, true);
     runAndCompare("laser", 25);
 }
 
