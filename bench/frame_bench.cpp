@@ -15,7 +15,7 @@
 
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
-#include "app/Hud.h"
+#include "hud/ClassicOverlays.h"
 #include "app/Startup.h"
 #include "assets/Tables.h"
 #include "campaign/Campaign.h"
@@ -276,18 +276,18 @@ void printOverlayRows(Startup& startup, Dust dust) {
     state.fpsText = "FPS: 60";
     Font& font = *startup.font;
     auto overWorld = [&] {
-        setCamera(state, pilot.position);
+        setCamera(state.camera, pilot.position);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         drawOverWorld(state, universe, font, pilot.position, now);
     };
     Timed classic = measure(overWorld, dust, [] {});
     printRow("classic", battleShips, 0, 0, classic);
     state.campaign = &campaign;
-    state.hudShown = true;
-    state.statusLinesShown = false;
+    state.shown.hud = true;
+    state.shown.statusLines = false;
     Timed hud = measure(overWorld, dust, [] {});
     printRow("hud", battleShips, 0, 0, hud);
-    state.largeMapShown = true;
+    state.shown.largeMap = true;
     Timed map = measure(overWorld, dust, [] {});
     printRow("large map", battleShips, 0, 0, map);
     auto beyondClassic = [&](const Timed& t) {
@@ -320,7 +320,7 @@ int main() {
     // that the previous frame left set.
     auto dustOnly = [&] {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        setCamera(state, universe.player->position);
+        setCamera(state.camera, universe.player->position);
         drawBackground();
         SDL_GL_SwapBuffers();
         glClear(GL_COLOR_BUFFER_BIT);
@@ -342,20 +342,18 @@ int main() {
     }
 
     fillBattle(universe, static_cast<int>(SDL_GetTicks()));
-    Uint8 keys[SDLK_LAST] = {};
-    keys[SDLK_SPACE] = 1;
-    setHeldKeysForTesting(keys);
+    setKeyHeld(SDLK_SPACE, true);
     universe.player->weapon = 1;
     state.cursor = point{70, 60};
     printRow("battle", battleShips, battleShots, battleEvents,
              measure(gameFrame, dustOnly, [&] { topUpBattleShots(universe); }));
-    state.largeMapShown = true;
+    state.shown.largeMap = true;
     printRow("battle+map", battleShips, battleShots, battleEvents,
              measure(gameFrame, dustOnly, [&] { topUpBattleShots(universe); }));
-    state.largeMapShown = false;
-    setHeldKeysForTesting(nullptr);
+    state.shown.largeMap = false;
+    releaseAllKeys();
 
-    campaignFeedback = true;
+    universe.currentWorld().hitFeedback = true;
     std::vector<int> wave = largestWave();
     if (!wave.empty()) {
         int shots = 0;
@@ -368,7 +366,7 @@ int main() {
     fillWave(universe, crowd, 5, crowdShots);
     printRow("mixed 40", static_cast<int>(crowd.size()), crowdShots, 0,
              measure(gameFrame, dustOnly, [&] { fillWave(universe, crowd, 5, crowdShots); }));
-    campaignFeedback = false;
+    universe.currentWorld().hitFeedback = false;
     if (startup.campaign) printOverlayRows(startup, dustOnly);
     SDL_Quit();
     return 0;

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <string>
 
-#include "app/OffscreenGl.h"
+#include "desktop/OffscreenGl.h"
 #include "app/Startup.h"
 #include "assets/DataReport.h"
 

@@ -13,7 +13,7 @@
 #include "app/DataCheck.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
-#include "app/GraphicsSetup.h"
+#include "desktop/GraphicsSetup.h"
 #include "app/Shell.h"
 #include "app/Startup.h"
 #include "core/Platform.h"
@@ -90,6 +90,7 @@ int SDL_main(int argc, char** argv) {
     if (!startup.campaign) {
         for (;;) {
             runFrame(state, startup.universe, *startup.font);
+            switchWindowIfWanted(state, startup, startup.universe);
         }
     }
     Shell shell(state, startup);

@@ -4,7 +4,6 @@
 
 #include <iostream>
 
-#include "app/GraphicsSetup.h"
 #include "assets/DataReport.h"
 #include "assets/EmitterData.h"
 #include "assets/NamedImages.h"
@@ -83,7 +82,12 @@ bool readPlayer(Startup& startup) {
 bool readFont(Startup& startup) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    startup.font = std::make_unique<Font>(fontFileName);
+    // Read again after a new video mode, into the font everyone holds.
+    if (startup.font) {
+        *startup.font = Font(fontFileName);
+    } else {
+        startup.font = std::make_unique<Font>(fontFileName);
+    }
     return true;
 }
 
@@ -154,6 +158,12 @@ bool Startup::load(StartupStage stage) {
         say(sayProgress, set.sayAfter);
     }
     return startsUp;
+}
+
+void Startup::reloadGraphics() {
+    for (const DataSet& set : dataSets) {
+        if (set.needsGl) set.load(*this);
+    }
 }
 
 bool Startup::loadAll() {

@@ -18,6 +18,9 @@ struct metrics {
     int advance;
 };
 
+// The one font file the game reads.
+const char* const fontFileName = "subatomic.tsoonami.ttf";
+
 extern GLuint letterTextures[128];
 extern std::vector<metrics> letterMetrics;
 extern FT_Face face;

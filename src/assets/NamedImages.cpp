@@ -49,12 +49,12 @@ void loadNamedImages() {
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
-void reloadNamedImages() {
+void forgetNamedImages() {
     for (NamedImage& image : images) {
         if (image.texture != 0 && glIsTexture(image.texture)) glDeleteTextures(1, &image.texture);
+        image.texture = 0;
         image.tried = false;
     }
-    loadNamedImages();
 }
 
 GLuint namedImage(int index) {

@@ -17,9 +17,6 @@
 
 namespace {
 
-// The hit feedback stays on while any run lasts, whichever of two goes first.
-int runsUnderWay = 0;
-
 // A save names its difficulty; one the script no longer has falls back to the first.
 const Difficulty& chosenDifficulty(const CampaignScript& script, const std::string& name) {
     const Difficulty* difficulty = script.difficulty(name);
@@ -34,6 +31,10 @@ std::string listed(const std::vector<std::string>& names) {
         text += names[i];
     }
     return text;
+}
+
+void showHits(Universe& universe) {
+    for (WorldState& world : universe.worlds) world.hitFeedback = true;
 }
 
 point orbitPosition(const Star& star, const Planet& planet) {
@@ -58,7 +59,7 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Diffi
       fullHealth(player.health),
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
-    campaignFeedback = ++runsUnderWay > 0;
+    showHits(universe);
     player.warpWorld(script.startWorld);
     enterWorld(script.startWorld, now);
 }
@@ -72,7 +73,7 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Saved
       run(save.run),
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
-    campaignFeedback = ++runsUnderWay > 0;
+    showHits(universe);
     for (int number : save.cleared) {
         if (number >= 0 && static_cast<size_t>(number) < cleared.size()) cleared[static_cast<size_t>(number)] = true;
     }
@@ -82,8 +83,6 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Saved
     placeShip();
     player.health = std::min(save.health, fullHealth);
 }
-
-Campaign::~Campaign() { campaignFeedback = --runsUnderWay > 0; }
 
 void Campaign::update(int now, int dt) {
     if (player.getWorld() != world) {

@@ -23,13 +23,12 @@ struct CampaignMessage {
 // and then calls update(); everything the screen shows is read from here.
 class Campaign {
 public:
-    // A new run: the ship, where playerdata.txt put it, enters the start world.
+    // A new run: the ship, where playerdata.txt put it, enters the start
+    // world. The universe is the run's own: its worlds show hits (WorldState::hitFeedback).
     Campaign(const CampaignScript& script, Universe& universe, const Difficulty& difficulty, int now);
     // A saved run (checked by readSave against this script and universe): the
     // ship appears at the saved respawn point with the saved health.
     Campaign(const CampaignScript& script, Universe& universe, const SavedCampaign& save, int now);
-    // A run turns the hit feedback on (campaignFeedback) while it lasts.
-    ~Campaign();
     Campaign(const Campaign&) = delete;
     Campaign& operator=(const Campaign&) = delete;
 

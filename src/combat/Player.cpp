@@ -9,7 +9,6 @@
 #include "assets/Textures.h"
 #include "core/Constants.h"
 #include "core/Draw.h"
-#include "input/Controls.h"
 #include "sound/Sound.h"
 
 namespace {
@@ -124,7 +123,8 @@ void Player::reverseThrust(int dt, float amount) {
     velocity.y -= std::sin(angle) * reverseAccel * amount;
 }
 
-void Player::update(int dt) {
+void Player::update(int dt, const ShipCommand& command) {
+    if (command.weapon >= 0) weapon = command.weapon;
     // Re-arm only after a whole frame in which no wormhole claimed the ship.
     if (clearOfWormholes) {
         warpArmed = true;
@@ -135,10 +135,10 @@ void Player::update(int dt) {
         return;
     }
 
-    float right = actionAmount(Action::turnRight);
-    float left = actionAmount(Action::turnLeft);
-    float forward = actionAmount(Action::thrust);
-    float reverse = actionAmount(Action::reverse);
+    float right = command.turnRight;
+    float left = command.turnLeft;
+    float forward = command.thrust;
+    float reverse = command.reverse;
     if (right > 0) {
         turnCW(dt, right);
     }

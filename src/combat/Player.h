@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/Emitter.h"
+#include "combat/ShipCommand.h"
 #include "core/point.h"
 #include "world/Trail.h"
 
@@ -33,8 +34,9 @@ public:
     void forwardThrust(int dt, float amount = 1);
     void reverseThrust(int dt, float amount = 1);
 
-    // Steers by the turn and thrust actions (input/Controls.h), then moves.
-    void update(int dt);
+    // Selects the weapon the command names, steers by its turn and thrust,
+    // then moves.
+    void update(int dt, const ShipCommand& command);
     void drawTrail(int dt);
     void draw();
     void shoot(unsigned now, WorldState& world, point target, int dt);

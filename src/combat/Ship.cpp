@@ -98,8 +98,6 @@ void slideAlongBound(float& coordinate, float& speed, float bound) {
 
 }  // namespace
 
-bool campaignFeedback = false;
-
 Ship::Ship(point start, int type)
     : position(start),
       theta(0),
@@ -201,7 +199,7 @@ void Ship::partFrom(Player& player) {
 
 bool Ship::takeDamage(float amount, point from, WorldState& world) {
     health -= amount;
-    if (campaignFeedback) {
+    if (world.hitFeedback) {
         flashMs = flashDurationMs;
         if (sparkWaitMs == 0) {
             sparkWaitMs = sparkGapMs;

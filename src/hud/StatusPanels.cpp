@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "campaign/Campaign.h"
 #include "combat/Player.h"
 #include "combat/Targeting.h"
 #include "core/Constants.h"
@@ -12,6 +11,7 @@
 #include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
 #include "hud/HudState.h"
+#include "hud/HudView.h"
 
 namespace {
 const Colour panelColour{0, 0.02f, 0.06f, 0.6f};
@@ -52,8 +52,8 @@ float readiness(const Player& player, int number, int now) {
 }
 }  // namespace
 
-void drawHullPanel(HudCanvas& canvas, const Player& player, float fullHealth, const HudState& hud, const Campaign* campaign,
-                   int now) {
+void drawHullPanel(HudCanvas& canvas, const Player& player, const HudView& view, const HudState& hud, int now) {
+    float fullHealth = view.fullHealth;
     float x = margin;
     float y = margin;
     drawBox(canvas, x, y, panelWidth, panelHeight);
@@ -75,8 +75,8 @@ void drawHullPanel(HudCanvas& canvas, const Player& player, float fullHealth, co
                          std::to_string(static_cast<long long>(std::lround(fullHealth)));
     Colour figureColour = colours::white;
     if (player.destroyed) {
-        int seconds = campaign ? std::max(0, (campaign->respawnAt - now + 999) / 1000) : 0;
-        figure = campaign ? "Destroyed: new ship in " + std::to_string(seconds) + " s" : "Destroyed";
+        int seconds = std::max(0, (view.newShipAt - now + 999) / 1000);
+        figure = view.newShipAt >= 0 ? "Destroyed: new ship in " + std::to_string(seconds) + " s" : "Destroyed";
         figureColour = colours::warning;
     }
     canvas.text(figure, barX + barWidth, textY, canvas.fitting(figure, 16, barWidth - 80), figureColour,
@@ -106,12 +106,12 @@ void drawWeaponPanel(HudCanvas& canvas, const Player& player, int now) {
              ready >= 1 ? colours::calm : colours::highlight, Align::right);
 }
 
-void drawObjective(HudCanvas& canvas, const Campaign& campaign) {
+void drawObjective(HudCanvas& canvas, const HudView& view) {
     // Between the radar and the map.
     const float width = 800;
     float centre = w / 2.0f;
-    std::string objective = campaign.objectiveText();
+    const std::string& objective = view.objective;
     canvas.text(objective, centre, h - 34, canvas.fitting(objective, 20, width), colours::calm, Align::centre);
-    std::string score = campaign.scoreText();
+    const std::string& score = view.score;
     canvas.text(score, centre, h - 62, canvas.fitting(score, 16, width), colours::grey, Align::centre);
 }

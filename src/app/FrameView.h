@@ -1,0 +1,11 @@
+#pragma once
+
+#include "hud/HudView.h"
+
+class FrameState;
+class Universe;
+
+// What the HUD shows of this frame: the pieces the player turned on (a
+// campaign has them all), and the campaign's worlds, goal, score, messages
+// and respawn point; in Free flight those stay empty.
+HudView frameView(const FrameState& state, const Universe& universe);
