@@ -10,6 +10,8 @@
 namespace {
 
 const uint64_t wavesStream = 2;
+// shipdata.txt's campaign roster, by row: what generated waves send.
+enum EnemyType { dartType = 2, skimmerType, lancerType, mineType, bruteType, dreadnoughtType };
 const int mostShips = 10000;  // as campaign.txt allows
 const int mostBonus = 1000000;
 
@@ -75,6 +77,8 @@ Wave makeWave(SeededRandom& random, int number, int index) {
     return wave;
 }
 
+}  // namespace
+
 int totalShips(const WorldScript& script) {
     int total = 0;
     for (const Wave& wave : script.waves) {
@@ -82,8 +86,6 @@ int totalShips(const WorldScript& script) {
     }
     return total;
 }
-
-}  // namespace
 
 bool bossWorld(int number) { return number % 5 == 4; }
 

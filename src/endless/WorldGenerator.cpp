@@ -47,7 +47,9 @@ float densityFor(SeededRandom& random, float radius, float least, float stronges
 template <size_t count>
 std::vector<std::string> shuffled(SeededRandom& random, const char* const (&list)[count]) {
     std::vector<std::string> looks(std::begin(list), std::end(list));
-    for (size_t i = looks.size() - 1; i > 0; --i) std::swap(looks[i], looks[static_cast<size_t>(random.whole(0, static_cast<int>(i)))]);
+    for (size_t i = looks.size() - 1; i > 0; --i) {
+        std::swap(looks[i], looks[static_cast<size_t>(random.whole(0, static_cast<int>(i)))]);
+    }
     return looks;
 }
 
@@ -208,7 +210,8 @@ GeneratedWorld layoutWorld(uint64_t seed, int number) {
     world.arrival = number == 0 ? firstArrival : roundedPoint(toward(firstStar, angle, distance));
     std::vector<float> extents{first.extent};
     for (int s = 1; s < stars; ++s) {
-        placeSystem(random, world, extents, makeSystem(random, names, random.whole(0, 2)), looks[static_cast<size_t>(s)]);
+        System other = makeSystem(random, names, random.whole(0, 2));
+        placeSystem(random, world, extents, other, looks[static_cast<size_t>(s)]);
     }
     std::vector<std::string> surfaces = shuffled(random, planetLooks);
     for (size_t p = 0; p < world.planets.size(); ++p) world.planets[p].look = surfaces[p % surfaces.size()];

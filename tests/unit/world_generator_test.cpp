@@ -9,6 +9,7 @@
 #include "WorldFixtures.h"
 #include "campaign/CampaignScript.h"
 #include "campaign/CampaignSetup.h"
+#include "endless/WaveMaker.h"
 #include "endless/WorldGenerator.h"
 #include "endless/WorldRules.h"
 #include "endless/WorldText.h"
@@ -20,14 +21,6 @@ std::string joined(const std::vector<std::string>& problems) {
     std::string text;
     for (const std::string& problem : problems) text += problem + "\n";
     return text;
-}
-
-int totalShips(const WorldScript& script) {
-    int total = 0;
-    for (const Wave& wave : script.waves) {
-        for (const ShipsLine& ships : wave.ships) total += ships.total;
-    }
-    return total;
 }
 
 }  // namespace
