@@ -17,6 +17,8 @@
 #include "app/Shell.h"
 #include "app/Startup.h"
 #include "core/Platform.h"
+#include "core/SeededRandom.h"
+#include "endless/WorldText.h"
 #include "input/Gamepad.h"
 #include "input/KeyPlace.h"
 
@@ -50,8 +52,14 @@ int SDL_main(int argc, char** argv) {
         printHelp(std::cout);
         return 0;
     }
+    if (options.wrong) {
+        return 1;
+    }
     if (options.check) {
         return runDataCheck();
+    }
+    if (!options.writeWorlds.empty()) {
+        return writeWorldsAndSay(options.seedGiven ? options.seed : freshSeed(), options.writeWorlds);
     }
     Startup startup;
     startup.sayProgress = true;

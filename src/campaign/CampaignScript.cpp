@@ -1,11 +1,7 @@
 #include "campaign/CampaignScript.h"
 
-#include <cctype>
-#include <cmath>
-#include <sstream>
-
 #include "assets/DataReport.h"
-#include "core/Numbers.h"
+#include "campaign/LineReader.h"
 
 namespace {
 
@@ -16,74 +12,6 @@ const int mostPoints = 1000000;
 const int mostShips = 10000;
 const int mostAtOnce = 200;
 const float largestFactor = 10;
-
-// The words of a line up to a "#" that starts a word.
-std::vector<std::string> wordsOf(const std::string& line) {
-    std::vector<std::string> words;
-    std::istringstream in(line);
-    std::string word;
-    while (in >> word) {
-        if (word[0] == '#') break;
-        words.push_back(word);
-    }
-    return words;
-}
-
-// The values of one line are read in order; the first wrong one ends the line.
-class LineReader {
-public:
-    LineReader(DataReport& report, int line, std::vector<std::string> words)
-        : report(report), line(line), words(std::move(words)) {}
-
-    const std::string& keyword() const { return words[0]; }
-    size_t valueCount() const { return words.size() - 1; }
-    const std::string& word(size_t value) const { return words[value + 1]; }
-
-    bool needs(size_t count) {
-        if (valueCount() == count) return true;
-        return fail(keyword() + " needs " + std::to_string(count) + (count == 1 ? " value" : " values") +
-                    ", found " + std::to_string(valueCount()));
-    }
-
-    bool number(size_t value, const std::string& what, float lo, float hi, float& out) {
-        const std::string& text = word(value);
-        if (numberPrefixLength(text) != text.size()) {
-            return fail(what + " \"" + text + "\" is not a number");
-        }
-        float read = leadingNumber(text);
-        if (!report.check(line, what, read, lo, hi)) return false;
-        out = read;
-        return true;
-    }
-
-    bool whole(size_t value, const std::string& what, int lo, int hi, int& out) {
-        float read = 0;
-        if (!number(value, what, static_cast<float>(lo), static_cast<float>(hi), read)) return false;
-        if (read != std::floor(read)) return fail(what + " " + describe(read) + " is not a whole number");
-        out = static_cast<int>(read);
-        return true;
-    }
-
-    // The words from `value` on, joined by single blanks: a name.
-    std::string rest(size_t value) const {
-        std::string joined;
-        for (size_t i = value + 1; i < words.size(); ++i) {
-            joined += (joined.empty() ? "" : " ") + words[i];
-        }
-        return joined;
-    }
-
-    bool fail(const std::string& what) {
-        report.fail(line, what);
-        return false;
-    }
-
-    DataReport& report;
-    int line;
-
-private:
-    std::vector<std::string> words;
-};
 
 // The file's lines in order, into the script; then the checks that need
 // the whole file.
@@ -289,20 +217,8 @@ int CampaignScript::pointsFor(int type) const {
 
 bool readCampaignScript(const std::string& fileName, size_t shipTypes, CampaignScript& script) {
     DataReport report(fileName);
-    std::string text;
-    if (!readDataText(fileName, text)) {
-        report.fail(0, "missing or not a file");
-        return false;
-    }
     ScriptReader reader(script, report, shipTypes);
-    std::istringstream lines(text);
-    std::string line;
-    for (int number = 1; std::getline(lines, line); ++number) {
-        std::vector<std::string> words = wordsOf(line);
-        if (words.empty()) continue;
-        LineReader in(report, number, std::move(words));
-        reader.read(in);
-    }
+    if (!readKeywordLines(fileName, report, [&reader](LineReader& in) { reader.read(in); })) return false;
     reader.finish();
     return !report.failed();
 }

@@ -1,9 +1,10 @@
 """rerara --check: every problem in every file, without a window."""
 
 import os
+import subprocess
 import unittest
 
-from rerara import Game
+from rerara import BINARY, Game
 
 BROKEN = {
     "weapondata.txt": "120 3.0 3e9 25\n0 0 0 0.15\n700 1.6 1500 0.1\n",
@@ -48,6 +49,18 @@ class Check(unittest.TestCase):
                     "Sound file sounds/gunShot.wav could not be read (not a RIFF WAVE file), that sound stays silent"]:
                 self.assertIn(expected, lines)
             self.assertEqual(lines[-1], "Data check: 3 problems and 0 warnings; the game would start")
+
+    def test_generated_worlds_written_over_a_copy_pass_the_check(self):
+        with Game(args=["--seed", "12345", "--write-worlds", "."]) as game:
+            self.assertEqual(game.wait_exit(60), 0, game.output() + game.errors())
+            self.assertIn("Seed 12345: worlds 0 to 9 written to ./campaign", game.lines())
+            with open(os.path.join(game.dir, "campaign", "campaign.txt")) as f:
+                self.assertIn("world 9 ", f.read())
+            check = subprocess.run([os.path.abspath(BINARY), "--check"], cwd=game.dir, capture_output=True,
+                                   text=True, timeout=120)
+            self.assertEqual(check.returncode, 0, check.stdout)
+            self.assertEqual(check.stdout.splitlines()[-1],
+                             "Data check: 0 problems and 0 warnings; the game would start")
 
     def test_without_a_display_it_says_what_was_not_checked(self):
         os.environ["SAVED_DISPLAY"] = os.environ.get("DISPLAY", "")
