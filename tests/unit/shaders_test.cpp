@@ -76,28 +76,6 @@ TEST(ReadShaders, BuildsEveryPairInFileOrder) {
     EXPECT_LT(programs[1], programs[2]);
 }
 
-// A start without Free flight: the list's normal end says nothing, a half
-// pair at its end is still named.
-TEST(ReadShaders, QuietAtTheListsEndUnlessAPairIsHalf) {
-    ScratchDir dir;
-    writePair(0);
-    writePair(1);
-    shaderListEndSaid = false;
-    testing::internal::CaptureStderr();
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(readShaders().size(), 2u);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    testing::internal::GetCapturedStdout();
-
-    writeFile("shader2.fs", plainFragment);
-    testing::internal::CaptureStderr();
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(readShaders().size(), 2u);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Can't open file 'shader2.vs' for reading\n");
-    testing::internal::GetCapturedStdout();
-    shaderListEndSaid = true;
-}
-
 TEST(ReadShaders, ReportsMissingProgramsAndStopsAtAHalfPair) {
     ScratchDir dir;
     writePair(0);
