@@ -67,7 +67,8 @@ bool readShipLooks(Startup&) {
     return true;
 }
 
-bool readShaderPrograms(Startup&) {
+bool readShaderPrograms(Startup& startup) {
+    shaderListEndSaid = !startup.withCampaign;
     shaders = readShaders();
     return true;
 }

@@ -1,5 +1,6 @@
 #include "sound/SoundFiles.h"
 
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -53,14 +54,16 @@ void checkSoundFiles() {
     }
 }
 
-Mix_Chunk* mixerChunk(const WavSound& sound) {
+Mix_Chunk* mixerChunk(const WavSound& sound, float pitch) {
     int rate = 0;
     Uint16 format = 0;
     int channels = 0;
     if (!Mix_QuerySpec(&rate, &format, &channels)) {
         return nullptr;
     }
-    std::vector<std::uint8_t> samples = convertWav(sound, rate, format, channels);
+    // Made for a slower device, the samples play faster on this one.
+    int madeFor = pitch == 1 ? rate : static_cast<int>(std::lround(rate / pitch));
+    std::vector<std::uint8_t> samples = convertWav(sound, madeFor, format, channels);
     // Built as Mix_LoadWAV builds one, so that Mix_FreeChunk frees both parts.
     auto* chunk = static_cast<Mix_Chunk*>(SDL_malloc(sizeof(Mix_Chunk)));
     auto* buffer = static_cast<Uint8*>(SDL_malloc(samples.size()));

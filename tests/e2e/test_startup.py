@@ -62,6 +62,14 @@ class StartUp(unittest.TestCase):
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
 
+    def test_a_start_at_the_title_passes_over_the_end_of_the_shader_list(self):
+        with Game(free_flight=False) as game:
+            game.start()
+            self.assertIn("Shaders read: 3", game.lines())
+            self.assertNotIn("Can't open", game.errors())
+            game.key("Up", "Return")  # Quit, the last item
+            self.assertEqual(game.wait_exit(), 0)
+
     def test_status_lines_show_after_two_seconds(self):
         with Game() as game:
             game.start()
