@@ -6,7 +6,7 @@
 #include "campaign/SaveFile.h"
 
 void saveProgress(const Campaign& campaign) {
-    if (writeSave(campaign.progress())) {
+    if (writeSave(campaign.progress()).written) {
         std::cout << "Progress saved" << std::endl;
     }
 }

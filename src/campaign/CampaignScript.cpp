@@ -1,5 +1,6 @@
 #include "campaign/CampaignScript.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <sstream>
@@ -16,6 +17,8 @@ const int mostPoints = 1000000;
 const int mostShips = 10000;
 const int mostAtOnce = 200;
 const float largestFactor = 10;
+// Far longer than any line of a script needs.
+const size_t longestLine = 1000;
 
 // The words of a line up to a "#" that starts a word.
 std::vector<std::string> wordsOf(const std::string& line) {
@@ -48,7 +51,7 @@ public:
     bool number(size_t value, const std::string& what, float lo, float hi, float& out) {
         const std::string& text = word(value);
         if (numberPrefixLength(text) != text.size()) {
-            return fail(what + " \"" + text + "\" is not a number");
+            return fail(what + " \"" + shortened(text) + "\" is not a number");
         }
         float read = leadingNumber(text);
         if (!report.check(line, what, read, lo, hi)) return false;
@@ -119,7 +122,7 @@ public:
         } else if (key == "goal" || key == "bonus" || key == "wave" || key == "ships" || key == "final") {
             readBlockLine(in);
         } else {
-            in.fail("unknown keyword \"" + key + "\"");
+            in.fail("unknown keyword \"" + shortened(key) + "\"");
         }
     }
 
@@ -144,9 +147,29 @@ public:
                                         describe(script.spawnMost) + ", or enemies get away as they arrive");
         }
         if (script.difficulties.empty()) script.difficulties.push_back(Difficulty{"normal", 1, 1, 1});
+        warnOfCrowdedWaves();
     }
 
 private:
+    // A wave that could have more ships alive at once than the game lets in,
+    // at the difficulty that counts the most.
+    void warnOfCrowdedWaves() {
+        float factor = 0;
+        for (const Difficulty& difficulty : script.difficulties) factor = std::max(factor, difficulty.countFactor);
+        for (size_t i = 0; i < script.worlds.size(); ++i) {
+            for (size_t w = 0; w < script.worlds[i].waves.size(); ++w) {
+                long long alive = 0;
+                for (const ShipsLine& ships : script.worlds[i].waves[w].ships) {
+                    alive += std::min(scaledCount(ships.cap, factor), scaledCount(ships.total, factor));
+                }
+                if (alive <= mostAliveInWave) continue;
+                report.warn(waveLines[i][w], "wave can have " + std::to_string(alive) +
+                                                 " ships alive at once; at most " +
+                                                 std::to_string(mostAliveInWave) + " are let in");
+            }
+        }
+    }
+
     void readSpawn(LineReader& in) {
         float least = 0;
         float most = 0;
@@ -181,7 +204,7 @@ private:
             return;
         }
         if (script.difficulty(difficulty.name) != nullptr) {
-            in.fail("difficulty " + difficulty.name + " is named twice");
+            in.fail("difficulty " + shortened(difficulty.name) + " is named twice");
             return;
         }
         script.difficulties.push_back(difficulty);
@@ -282,6 +305,14 @@ const Difficulty* CampaignScript::difficulty(const std::string& name) const {
     return nullptr;
 }
 
+std::vector<std::string> CampaignScript::difficultyNames() const {
+    std::vector<std::string> names;
+    for (const Difficulty& choice : difficulties) names.push_back(choice.name);
+    return names;
+}
+
+int scaledCount(int count, float factor) { return std::max(1, static_cast<int>(std::lround(count * factor))); }
+
 int CampaignScript::pointsFor(int type) const {
     if (type < 0 || static_cast<size_t>(type) >= points.size()) return 0;
     return points[static_cast<size_t>(type)];
@@ -290,14 +321,19 @@ int CampaignScript::pointsFor(int type) const {
 bool readCampaignScript(const std::string& fileName, size_t shipTypes, CampaignScript& script) {
     DataReport report(fileName);
     std::string text;
-    if (!readDataText(fileName, text)) {
-        report.fail(0, "missing or not a file");
+    std::string problem;
+    if (!readDataText(fileName, textFiles, text, problem)) {
+        report.fail(0, problem == missingFile ? "missing or not a file" : problem);
         return false;
     }
     ScriptReader reader(script, report, shipTypes);
     std::istringstream lines(text);
     std::string line;
     for (int number = 1; std::getline(lines, line); ++number) {
+        if (line.size() > longestLine) {
+            report.fail(number, "line longer than " + std::to_string(longestLine) + " characters");
+            continue;
+        }
         std::vector<std::string> words = wordsOf(line);
         if (words.empty()) continue;
         LineReader in(report, number, std::move(words));

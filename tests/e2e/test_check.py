@@ -49,6 +49,39 @@ class Check(unittest.TestCase):
                 self.assertIn(expected, lines)
             self.assertEqual(lines[-1], "Data check: 3 problems and 0 warnings; the game would start")
 
+    def test_a_file_over_its_size_limit_is_named_unread(self):
+        def huge(folder):  # 2 GB each, though sparse: they take no room on the disk
+            for name in ("settings.txt", "campaign/campaign.txt", "shipdata.txt"):
+                os.truncate(os.path.join(folder, name), 2 << 30)
+        with Game(args=["--check"], prepare=huge) as game:
+            self.assertEqual(game.wait_exit(60), 1, game.output())
+            lines = game.lines()
+            for expected in [
+                    "settings.txt: 2147483648 bytes, more than the 256 KB a settings or save file may have; "
+                    "the defaults are used and the file is left as it is",
+                    "campaign/campaign.txt: 2147483648 bytes, more than the 2 MB a text file may have",
+                    "shipdata.txt: 2147483648 bytes, more than the 2 MB a text file may have"]:
+                self.assertIn(expected, lines)
+            self.assertLess(len(game.output()), 20000)
+
+    def test_a_pipe_in_a_files_place_is_named_and_read_as_missing(self):
+        def pipes(folder):  # nothing ever writes to them: opened, they would block for good
+            for name in ("stardata.txt", "settings.txt", "player.png", "sounds/laser.wav",
+                         "subatomic.tsoonami.ttf"):
+                os.remove(os.path.join(folder, name))
+                os.mkfifo(os.path.join(folder, name))
+        with Game(args=["--check"], prepare=pipes) as game:
+            self.assertEqual(game.wait_exit(60), 1, game.output())
+            lines = game.lines()
+            for expected in [
+                    "stardata.txt: a named pipe, not a file",
+                    "settings.txt: a named pipe, not a file; the defaults are used and the file is left as it is",
+                    "SOIL loading error on player.png: 'a named pipe, not a file'",
+                    "Sound file sounds/laser.wav could not be read (a named pipe, not a file), "
+                    "that sound stays silent",
+                    "subatomic.tsoonami.ttf: a named pipe, not a file; the game cannot show its text"]:
+                self.assertIn(expected, lines)
+
     def test_without_a_display_it_says_what_was_not_checked(self):
         os.environ["SAVED_DISPLAY"] = os.environ.get("DISPLAY", "")
         del os.environ["DISPLAY"]
