@@ -11,6 +11,7 @@
 
 #include "TestSupport.h"
 #include "campaign/SaveFile.h"
+#include "core/WriteFolder.h"
 
 namespace {
 
@@ -102,4 +103,28 @@ TEST(SaveFile, ASecondGameOnTheSameSaveSaysSoAndWritesNothing) {
     for (const auto& entry : std::filesystem::directory_iterator(".")) {
         EXPECT_EQ(entry.path().extension(), entry.path().filename() == saveFileName ? ".txt" : ".lock");
     }
+}
+
+// Run as root in a player's folder, the game leaves what it makes there to
+// the player; installed, it makes nothing in another user's folder.
+TEST(SaveFile, RunAsRootTheGameLeavesAPlayersFolderToThePlayer) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root makes files for another user";
+    ScratchDir scratch;
+    std::filesystem::create_directories("player");
+    ASSERT_EQ(chown("player", nobody, nobody), 0);
+    ASSERT_TRUE(replaceFile("player/saves/campaign-save.txt", "saved\n", "Could not write ", true).written);
+    for (const char* made : {"player/saves", "player/saves/campaign-save.txt", "player/saves/campaign-save.txt.lock"}) {
+        struct stat info {};
+        ASSERT_EQ(stat(made, &info), 0) << made;
+        EXPECT_EQ(info.st_uid, nobody) << made;
+    }
+    setenv("RERARA_INSTALLED", "1", 1);
+    testing::internal::CaptureStdout();
+    WriteResult refused = replaceFile("player/own/settings.txt", "saved\n", "Could not write ");
+    std::string said = testing::internal::GetCapturedStdout();
+    unsetenv("RERARA_INSTALLED");
+    EXPECT_FALSE(refused.written);
+    EXPECT_EQ(refused.reason, "the game runs as root and leaves another user's folder alone");
+    EXPECT_EQ(said, "Could not write player/own/settings.txt: " + refused.reason + "\n");
+    EXPECT_FALSE(std::filesystem::exists("player/own"));
 }
