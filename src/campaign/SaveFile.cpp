@@ -100,7 +100,9 @@ public:
     bool read(const std::vector<FileLine>& lines, SavedCampaign& save) {
         if (!isVersionLine(lines)) return fail(lines.empty() ? 0 : lines[0].number, "not a campaign save of this game");
         for (size_t i = 1; i < lines.size(); ++i) {
-            if (lines[i].tooLong) return fail(lines[i].number, "longer than " + std::to_string(longestLine) + " characters");
+            if (lines[i].tooLong) {
+                return fail(lines[i].number, "longer than " + std::to_string(longestLine) + " characters");
+            }
             const std::string& name = lines[i].words[0];
             if (std::find(names.begin(), names.end(), name) == names.end()) {
                 return fail(lines[i].number, "unknown entry \"" + shortened(name) + "\"");
@@ -185,7 +187,9 @@ private:
 
     bool readHealth(SavedCampaign& save) {
         const FileLine& line = entry("health");
-        if (line.words.size() == 2 && readNumber(line.words[1], 0, mostHealth, save.health) && save.health > 0) return true;
+        if (line.words.size() == 2 && readNumber(line.words[1], 0, mostHealth, save.health) && save.health > 0) {
+            return true;
+        }
         return fail(line.number, "health must be a number above 0");
     }
 

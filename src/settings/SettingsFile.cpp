@@ -108,7 +108,6 @@ public:
     int line = 0;
 
 private:
-
     void readField(const Field& field, const std::string& value) {
         std::string name = field.name;
         if (field.number) {
