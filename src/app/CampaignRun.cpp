@@ -15,7 +15,7 @@ void stepCampaign(Campaign& campaign, int now, int dt) {
 }
 
 void saveProgress(const Campaign& campaign) {
-    if (writeSave(campaign.progress())) {
+    if (writeSave(campaign.progress()).written) {
         std::cout << "Progress saved" << std::endl;
     }
 }

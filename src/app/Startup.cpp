@@ -80,6 +80,7 @@ bool readPlayer(Startup& startup) {
     return startup.player != nullptr;
 }
 
+// A game without its text cannot be played: start-up stops.
 bool readFont(Startup& startup) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -89,16 +90,20 @@ bool readFont(Startup& startup) {
     } else {
         startup.font = std::make_unique<Font>(fontFileName);
     }
-    return true;
+    if (startup.font->ready) return true;
+    std::cout << fontFileName << ": " << startup.font->problem << "; the game cannot show its text" << std::endl;
+    return false;
 }
 
 bool readWorlds(Startup& startup) { return initializeStars(startup.universe); }
 
 // A campaign that cannot be played leaves Free flight; it never stops start-up.
+// The difficulty the settings name is one of its own.
 bool readCampaign(Startup& startup) {
     if (startup.withCampaign) {
         startup.campaign = loadCampaign(startup.campaignUniverse, startup.campaignScript);
     }
+    if (startup.campaign) checkDifficulty(startup.settings, startup.campaignScript.difficultyNames());
     return true;
 }
 

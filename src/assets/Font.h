@@ -34,4 +34,7 @@ public:
     float textWidth(const std::string& text, float scale) const;
 
     int ready;
+    // Why the font is not ready, in a few words ("missing", "not a font
+    // FreeType can read"); empty when it is.
+    std::string problem;
 };

@@ -210,8 +210,10 @@ ShaderSources readPair(int number) {
 bool shaderListEndSaid = true;
 
 std::unique_ptr<char[]> readEmitter(const char* fileName) {
-    FILE* file = isDataFile(fileName) ? std::fopen(fileName, "r") : nullptr;
+    std::string problem;
+    FILE* file = openDataFile(fileName, problem);
     if (!file) {
+        reportUnreadable(fileName, problem);
         std::fprintf(stderr, "Can't open file '%s' for reading\n", fileName);
         return nullptr;
     }

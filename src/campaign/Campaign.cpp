@@ -167,7 +167,7 @@ void Campaign::letEscapedShipsGo(int now) {
 int Campaign::killTarget() const {
     const WorldScript* block = script.world(world);
     int target = block != nullptr ? block->killTarget : 0;
-    return std::max(1, static_cast<int>(std::lround(target * difficulty.countFactor)));
+    return scaledCount(target, difficulty.countFactor);
 }
 
 void Campaign::checkGoal(int now) {

@@ -1,7 +1,11 @@
 #include "campaign/CampaignScript.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "assets/DataReport.h"
 #include "campaign/LineReader.h"
+#include "core/DataFile.h"
 
 namespace {
 
@@ -47,7 +51,7 @@ public:
         } else if (key == "goal" || key == "bonus" || key == "wave" || key == "ships" || key == "final") {
             readBlockLine(in);
         } else {
-            in.fail("unknown keyword \"" + key + "\"");
+            in.fail("unknown keyword \"" + shortened(key) + "\"");
         }
     }
 
@@ -72,9 +76,29 @@ public:
                                         describe(script.spawnMost) + ", or enemies get away as they arrive");
         }
         if (script.difficulties.empty()) script.difficulties.push_back(Difficulty{"normal", 1, 1, 1});
+        warnOfCrowdedWaves();
     }
 
 private:
+    // A wave that could have more ships alive at once than the game lets in,
+    // at the difficulty that counts the most.
+    void warnOfCrowdedWaves() {
+        float factor = 0;
+        for (const Difficulty& difficulty : script.difficulties) factor = std::max(factor, difficulty.countFactor);
+        for (size_t i = 0; i < script.worlds.size(); ++i) {
+            for (size_t w = 0; w < script.worlds[i].waves.size(); ++w) {
+                long long alive = 0;
+                for (const ShipsLine& ships : script.worlds[i].waves[w].ships) {
+                    alive += std::min(scaledCount(ships.cap, factor), scaledCount(ships.total, factor));
+                }
+                if (alive <= mostAliveInWave) continue;
+                report.warn(waveLines[i][w], "wave can have " + std::to_string(alive) +
+                                                 " ships alive at once; at most " +
+                                                 std::to_string(mostAliveInWave) + " are let in");
+            }
+        }
+    }
+
     void readSpawn(LineReader& in) {
         float least = 0;
         float most = 0;
@@ -109,7 +133,7 @@ private:
             return;
         }
         if (script.difficulty(difficulty.name) != nullptr) {
-            in.fail("difficulty " + difficulty.name + " is named twice");
+            in.fail("difficulty " + shortened(difficulty.name) + " is named twice");
             return;
         }
         script.difficulties.push_back(difficulty);
@@ -209,6 +233,14 @@ const Difficulty* CampaignScript::difficulty(const std::string& name) const {
     }
     return nullptr;
 }
+
+std::vector<std::string> CampaignScript::difficultyNames() const {
+    std::vector<std::string> names;
+    for (const Difficulty& choice : difficulties) names.push_back(choice.name);
+    return names;
+}
+
+int scaledCount(int count, float factor) { return std::max(1, static_cast<int>(std::lround(count * factor))); }
 
 int CampaignScript::pointsFor(int type) const {
     if (type < 0 || static_cast<size_t>(type) >= points.size()) return 0;

@@ -45,6 +45,7 @@ public:
     // The block of world `number`, or nullptr when the file names none.
     const WorldScript* world(int number) const;
     const Difficulty* difficulty(const std::string& name) const;
+    std::vector<std::string> difficultyNames() const;
     // Points for destroying a ship of `type` (0 when no points line names it).
     int pointsFor(int type) const;
 
@@ -59,6 +60,12 @@ public:
     std::vector<Difficulty> difficulties;
     std::vector<WorldScript> worlds;
 };
+
+// A count of the script scaled by a difficulty's count factor: rounded, at least 1.
+int scaledCount(int count, float factor);
+// More ships of one wave than this are never alive at once, whatever the
+// script and the difficulty ask; the reader warns of a wave that asks more.
+const int mostAliveInWave = 500;
 
 // Reads a campaign file; `shipTypes` is how many rows shipdata.txt has, the
 // types a ships or points line may name. False (after one line per problem,

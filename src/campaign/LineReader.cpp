@@ -4,7 +4,13 @@
 #include <sstream>
 
 #include "assets/DataReport.h"
+#include "core/DataFile.h"
 #include "core/Numbers.h"
+
+namespace {
+// Far longer than any line of a keyword file needs.
+const size_t longestLine = 1000;
+}  // namespace
 
 std::vector<std::string> wordsOf(const std::string& line) {
     std::vector<std::string> words;
@@ -26,7 +32,7 @@ bool LineReader::needs(size_t count) {
 bool LineReader::number(size_t value, const std::string& what, float lo, float hi, float& out) {
     const std::string& text = word(value);
     if (numberPrefixLength(text) != text.size()) {
-        return fail(what + " \"" + text + "\" is not a number");
+        return fail(what + " \"" + shortened(text) + "\" is not a number");
     }
     float read = leadingNumber(text);
     if (!report.check(line, what, read, lo, hi)) return false;
@@ -58,13 +64,18 @@ bool LineReader::fail(const std::string& what) {
 bool readKeywordLines(const std::string& fileName, DataReport& report,
                       const std::function<void(LineReader&)>& read) {
     std::string text;
-    if (!readDataText(fileName, text)) {
-        report.fail(0, "missing or not a file");
+    std::string problem;
+    if (!readDataText(fileName, textFiles, text, problem)) {
+        report.fail(0, problem == missingFile ? "missing or not a file" : problem);
         return false;
     }
     std::istringstream lines(text);
     std::string line;
     for (int number = 1; std::getline(lines, line); ++number) {
+        if (line.size() > longestLine) {
+            report.fail(number, "line longer than " + std::to_string(longestLine) + " characters");
+            continue;
+        }
         std::vector<std::string> words = wordsOf(line);
         if (words.empty()) continue;
         LineReader in(report, number, std::move(words));

@@ -21,6 +21,8 @@ const char* const versionLine = "version 1";
 const long long mostCount = 1000000000LL;
 const long long mostScore = 1000000000000LL;
 const size_t longestWhole = 15;
+const size_t longestLine = 1000;
+const float mostHealth = 1e9f;
 
 std::filesystem::path inWriteFolder(const char* name) { return writeFolder() / name; }
 
@@ -31,10 +33,12 @@ std::string exactly(float value) {
     return text.str();
 }
 
-// The lines of a small "name value ..." file, each split into words.
+// The lines of a small "name value ..." file, each split into words; a line
+// longer than any the game writes is kept unsplit, as too long.
 struct FileLine {
     int number;
     std::vector<std::string> words;
+    bool tooLong = false;
 };
 
 std::vector<FileLine> linesOf(const std::string& text) {
@@ -42,12 +46,26 @@ std::vector<FileLine> linesOf(const std::string& text) {
     std::istringstream in(text);
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
+        if (line.size() > longestLine) {
+            lines.push_back(FileLine{number, {}, true});
+            continue;
+        }
         std::istringstream words(line);
         FileLine read{number, {}};
         for (std::string word; words >> word;) read.words.push_back(word);
         if (!read.words.empty()) lines.push_back(read);
     }
     return lines;
+}
+
+// A run kept within what the reader takes back: a run that long or that
+// rich is saved at the limit rather than refused when continued.
+RunResult withinLimits(RunResult run) {
+    run.score = std::clamp(run.score, 0LL, mostScore);
+    run.timeMs = std::clamp(run.timeMs, 0LL, mostScore);
+    run.kills = static_cast<int>(std::clamp(static_cast<long long>(run.kills), 0LL, mostCount));
+    run.deaths = static_cast<int>(std::clamp(static_cast<long long>(run.deaths), 0LL, mostCount));
+    return run;
 }
 
 bool isVersionLine(const std::vector<FileLine>& lines) {
@@ -82,9 +100,12 @@ public:
     bool read(const std::vector<FileLine>& lines, SavedCampaign& save) {
         if (!isVersionLine(lines)) return fail(lines.empty() ? 0 : lines[0].number, "not a campaign save of this game");
         for (size_t i = 1; i < lines.size(); ++i) {
+            if (lines[i].tooLong) {
+                return fail(lines[i].number, "longer than " + std::to_string(longestLine) + " characters");
+            }
             const std::string& name = lines[i].words[0];
             if (std::find(names.begin(), names.end(), name) == names.end()) {
-                return fail(lines[i].number, "unknown entry \"" + name + "\"");
+                return fail(lines[i].number, "unknown entry \"" + shortened(name) + "\"");
             }
             if (!entries.emplace(name, lines[i]).second) return fail(lines[i].number, name + " is given twice");
         }
@@ -137,7 +158,8 @@ private:
         for (size_t i = 1; i < cleared.words.size(); ++i) {
             long long number = 0;
             if (!readWhole(cleared.words[i], 0, last, number)) {
-                return fail(cleared.number, "cleared world \"" + cleared.words[i] + "\" is not a world of this campaign");
+                return fail(cleared.number, "cleared world \"" + shortened(cleared.words[i]) +
+                                                "\" is not a world of this campaign");
             }
             save.cleared.push_back(static_cast<int>(number));
         }
@@ -165,7 +187,9 @@ private:
 
     bool readHealth(SavedCampaign& save) {
         const FileLine& line = entry("health");
-        if (line.words.size() == 2 && readNumber(line.words[1], 0, 1e9f, save.health) && save.health > 0) return true;
+        if (line.words.size() == 2 && readNumber(line.words[1], 0, mostHealth, save.health) && save.health > 0) {
+            return true;
+        }
         return fail(line.number, "health must be a number above 0");
     }
 
@@ -199,7 +223,12 @@ bool betterThan(const RunResult& a, const RunResult& b) { return a.score > b.sco
 
 }  // namespace
 
-bool writeSave(const SavedCampaign& save) {
+WriteResult writeSave(const SavedCampaign& kept) {
+    SavedCampaign save = kept;
+    save.run = withinLimits(save.run);
+    save.health = std::min(save.health > 0 ? save.health : 1.0f, mostHealth);
+    save.respawn.position = point{std::clamp(save.respawn.position.x, -XBOUND, XBOUND),
+                                  std::clamp(save.respawn.position.y, -YBOUND, YBOUND)};
     std::string text = std::string(versionLine) + "\n";
     text += "difficulty " + save.run.difficulty + "\n";
     text += "world " + std::to_string(save.world) + "\n";
@@ -214,18 +243,16 @@ bool writeSave(const SavedCampaign& save) {
                 ? "respawn planet " + std::to_string(respawn.star) + " " + std::to_string(respawn.planet) + "\n"
                 : "respawn point " + exactly(respawn.position.x) + " " + exactly(respawn.position.y) + "\n";
     text += "health " + exactly(save.health) + "\n";
-    return replaceFile(inWriteFolder(saveFileName), text, "Could not write ");
+    return replaceFile(inWriteFolder(saveFileName), text, "Could not write ", true);
 }
 
 bool readSave(const CampaignScript& script, const Universe& universe, SavedCampaign& save) {
     std::filesystem::path path = inWriteFolder(saveFileName);
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) return false;
     std::string text;
     SaveReader reader(script, universe);
     SavedCampaign read;
-    if (!readDataText(path.string(), text)) {
-        reader.problem = "cannot be read";
+    if (!readDataText(path.string(), playerFiles, text, reader.problem)) {
+        if (reader.problem == missingFile) return false;
     } else if (reader.read(linesOf(text), read)) {
         save = read;
         return true;
@@ -244,11 +271,13 @@ void removeSave() {
 std::vector<RunResult> readBestResults() {
     std::filesystem::path path = inWriteFolder(bestResultsFileName);
     std::vector<RunResult> results;
-    std::error_code error;
     std::string text;
-    if (!std::filesystem::exists(path, error)) return results;
-    std::vector<FileLine> lines;
-    if (readDataText(path.string(), text)) lines = linesOf(text);
+    std::string problem;
+    if (!readDataText(path.string(), playerFiles, text, problem)) {
+        if (problem != missingFile) std::cout << path.string() << ": " << problem << "; it is not used" << std::endl;
+        return results;
+    }
+    std::vector<FileLine> lines = linesOf(text);
     if (!isVersionLine(lines)) {
         std::cout << path.string() << ": not a best results file of this game; it is not used" << std::endl;
         return results;
@@ -275,7 +304,7 @@ size_t recordBestResult(const RunResult& result, std::vector<RunResult>& results
     auto place = std::upper_bound(results.begin(), results.end(), result, betterThan);
     size_t index = static_cast<size_t>(place - results.begin());
     if (index >= bestResultsKept) return 0;
-    results.insert(place, result);
+    results.insert(place, withinLimits(result));
     if (results.size() > bestResultsKept) results.resize(bestResultsKept);
     std::string text = std::string(versionLine) + "\n";
     for (const RunResult& kept : results) text += resultLine(kept);

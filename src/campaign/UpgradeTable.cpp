@@ -8,6 +8,7 @@
 
 #include "assets/DataReport.h"
 #include "campaign/LineReader.h"
+#include "core/DataFile.h"
 #include "core/SeededRandom.h"
 
 namespace {
@@ -73,10 +74,12 @@ void readUpgrade(LineReader& in, UpgradeTable& table) {
     upgrade.icon = in.word(1);
     upgrade.text = in.rest(2);
     if (upgrade.text.size() > longestText) {
-        in.fail("text \"" + upgrade.text + "\" is longer than " + std::to_string(longestText) + " characters");
+        in.fail("text \"" + shortened(upgrade.text) + "\" is longer than " + std::to_string(longestText) + " characters");
         return;
     }
-    if (!isDataFile(upgrade.icon)) in.report.warn(in.line, "icon " + upgrade.icon + " is not a file; none is shown");
+    if (!dataFileProblem(upgrade.icon, imageFiles).empty()) {
+        in.report.warn(in.line, "icon " + shortened(upgrade.icon) + " is not a file; none is shown");
+    }
     table.upgrades.push_back(upgrade);
 }
 

@@ -12,15 +12,13 @@ namespace {
 
 const int placeAttempts = 20;
 
-int scaled(int count, float factor) { return std::max(1, static_cast<int>(std::lround(count * factor))); }
-
 std::vector<Wave> scaledWaves(const std::vector<Wave>& waves, float factor) {
     std::vector<Wave> result = waves;
     for (Wave& wave : result) {
         for (ShipsLine& ships : wave.ships) {
-            ships.total = scaled(ships.total, factor);
-            ships.atOnce = scaled(ships.atOnce, factor);
-            ships.cap = scaled(ships.cap, factor);
+            ships.total = scaledCount(ships.total, factor);
+            ships.atOnce = scaledCount(ships.atOnce, factor);
+            ships.cap = scaledCount(ships.cap, factor);
         }
     }
     return result;
@@ -89,14 +87,16 @@ bool WaveSpawner::waveOver(const std::vector<int>& alive) const {
     return true;
 }
 
-// A line waits its interval after each arrival; one held back by its cap
-// arrives as soon as there is room.
+// A line waits its interval after each arrival; one held back by its cap,
+// or by the wave's, arrives as soon as there is room.
 void WaveSpawner::spawnDue(int now, WorldState& world, point centre, const std::vector<int>& alive) {
     const std::vector<ShipsLine>& ships = waves[static_cast<size_t>(current)].ships;
+    int room = mostAliveInWave;
+    for (int count : alive) room -= count;
     for (size_t i = 0; i < ships.size(); ++i) {
         const ShipsLine& line = ships[i];
         LineState& state = lines[i];
-        int count = std::min({line.atOnce, line.total - state.spawned, line.cap - alive[i]});
+        int count = std::min({line.atOnce, line.total - state.spawned, line.cap - alive[i], room});
         if (now < state.nextAt || count <= 0) continue;
         for (int n = 0; n < count; ++n) {
             Ship ship(spawnPoint(centre), line.type);
@@ -112,6 +112,7 @@ void WaveSpawner::spawnDue(int now, WorldState& world, point centre, const std::
         }
         state.spawned += count;
         state.nextAt = now + line.intervalMs;
+        room -= count;
     }
 }
 

@@ -61,10 +61,9 @@ bool writePng(std::FILE* file, int width, int height, const std::vector<unsigned
 
 std::filesystem::path saveScreenshot(const PictureArea& area) {
     std::filesystem::path folder = screenshotFolder();
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) {
-        reportFailure(folder, error.message());
+    std::string why;
+    if (!makeFolders(folder, why).empty()) {
+        reportFailure(folder, why);
         return {};
     }
     std::vector<unsigned char> rgb = readPicture(area);
@@ -77,12 +76,15 @@ std::filesystem::path saveScreenshot(const PictureArea& area) {
             reportFailure(path, std::strerror(errno));
             return {};
         }
+        giveToFolderOwner(path);
         bool written = writePng(file, area.width, area.height, rgb);
         if (std::fclose(file) != 0 || !written) {
             reportFailure(path, "the PNG could not be written");
+            std::error_code error;
             std::filesystem::remove(path, error);
             return {};
         }
+        std::error_code error;
         std::cout << "Screenshot saved: " << std::filesystem::absolute(path, error).string()
                   << std::endl;
         return path;

@@ -111,10 +111,10 @@ bool writeGeneratedWorlds(uint64_t seed, int count, const std::string& folder) {
     std::filesystem::path campaign = std::filesystem::path(folder) / "campaign";
     WorldTexts texts = generatedWorldTexts(seed, count);
     const std::string failure = "Cannot write the generated worlds to ";
-    return replaceFile(campaign / "stardata.txt", texts.stars, failure) &&
-           replaceFile(campaign / "planetdata.txt", texts.planets, failure) &&
-           replaceFile(campaign / "wormholedata.txt", texts.wormholes, failure) &&
-           replaceFile(campaign / "campaign.txt", texts.campaign, failure);
+    return replaceFile(campaign / "stardata.txt", texts.stars, failure).written &&
+           replaceFile(campaign / "planetdata.txt", texts.planets, failure).written &&
+           replaceFile(campaign / "wormholedata.txt", texts.wormholes, failure).written &&
+           replaceFile(campaign / "campaign.txt", texts.campaign, failure).written;
 }
 
 int writeWorldsAndSay(uint64_t seed, const std::string& folder) {

@@ -12,7 +12,7 @@ struct Settings {
     int musicVolume = 50;        // the music, 0 to 100, under `volume`
     bool fullScreen = false;     // start in full screen
     int mouseSensitivity = 100;  // percent of the standard cursor speed
-    std::string difficulty = "normal";  // for the next campaign: one of difficultyNames
+    std::string difficulty = "normal";  // for the next campaign: one the campaign offers
     // What Free flight shows beyond its classic picture; the status lines are
     // part of that picture, so they start shown.
     bool freeFlightStatusLines = true;

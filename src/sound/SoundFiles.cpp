@@ -3,9 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "assets/DataReport.h"
 #include "sound/Music.h"
@@ -21,17 +19,11 @@ bool refuse(const char* fileName, const std::string& problem) {
 }  // namespace
 
 bool readSoundFile(const char* fileName, WavSound& sound) {
-    std::error_code error;
-    std::uintmax_t size = std::filesystem::file_size(fileName, error);
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in || !isDataFile(fileName) || error) {
-        return refuse(fileName, std::string("Couldn't open ") + fileName);
-    }
-    if (size > largestWavFile) {
-        return refuse(fileName, std::to_string(size) + " bytes, more than " + std::to_string(largestWavFile));
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
     std::string problem;
+    if (!readDataFile(fileName, soundFiles, bytes, problem)) {
+        return refuse(fileName, problem == missingFile ? std::string("Couldn't open ") + fileName : problem);
+    }
     return parseWav(bytes, sound, problem) || refuse(fileName, problem);
 }
 

@@ -10,6 +10,7 @@
 #include "assets/Textures.h"
 #include "combat/Player.h"
 #include "combat/Timers.h"
+#include "core/DataFile.h"
 #include "core/Draw.h"
 #include "core/Geometry.h"
 #include "core/VisibleArea.h"
@@ -41,7 +42,7 @@ Planet::Planet(float radius, float density, float orbitRadius, float orbitSpeed,
       texture(texture),
       velocity{0, 0},
       name(std::move(name)) {
-    std::cout << this->name << std::endl;
+    std::cout << shortened(this->name) << std::endl;
 }
 
 std::string Planet::getName() const { return name; }

@@ -107,6 +107,14 @@ class StartUp(unittest.TestCase):
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
 
+    def test_a_font_that_cannot_be_used_ends_with_status_1(self):
+        with Game(replace={"subatomic.tsoonami.ttf": ""}) as game:
+            self.assertEqual(game.wait_exit(), 1)
+            assert_in_order(self, game.lines(), [
+                "Loading font",
+                "subatomic.tsoonami.ttf: not a font FreeType can read; the game cannot show its text"])
+            self.assertNotIn("Initializing stars", game.lines())
+
     def test_missing_player_file_ends_with_status_1(self):
         with Game(remove=["playerdata.txt"]) as game:
             self.assertEqual(game.wait_exit(), 1)

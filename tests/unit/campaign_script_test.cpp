@@ -76,6 +76,15 @@ TEST(CampaignScript, ReadsEveryKeywordPastAByteOrderMarkCommentsAndCarriageRetur
     EXPECT_EQ(plain.worlds[0].goal, WorldGoal::waves);
 }
 
+TEST(CampaignScript, AWaveOfMoreShipsAliveThanTheGameLetsInIsNamed) {
+    ScratchDir scratch;
+    CampaignScript script;
+    std::string output = readScript("difficulty many 3 1 1\nworld 0 Home\nwave\nships 1 200 100 0 100\n"
+                                    "ships 0 300 100 0 100\nfinal\n",
+                                    true, script);
+    EXPECT_EQ(output, "campaign.txt line 3: wave can have 600 ships alive at once; at most 500 are let in\n");
+}
+
 TEST(CampaignScript, NamesEveryBadLineAndRefusesTheFile) {
     ScratchDir scratch;
     const std::vector<BadScript> cases = {

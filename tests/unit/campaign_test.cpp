@@ -261,8 +261,10 @@ TEST_F(CampaignTest, ASaveComesBackWholeAndTheRunGoesOnWhereItLanded) {
     player.position = point{3000, -240};
     frame();
     player.health = 432.5f;
-    ASSERT_TRUE(writeSave(campaign->progress()));
-    EXPECT_FALSE(std::filesystem::exists(std::string(saveFileName) + ".tmp"));
+    ASSERT_TRUE(writeSave(campaign->progress()).written);
+    for (const auto& entry : std::filesystem::directory_iterator(".")) {
+        EXPECT_NE(entry.path().extension(), ".tmp");
+    }
 
     SavedCampaign save;
     ASSERT_TRUE(readSave(script, universe, save));
@@ -280,6 +282,23 @@ TEST_F(CampaignTest, ASaveComesBackWholeAndTheRunGoesOnWhereItLanded) {
     EXPECT_TRUE(fresh.isLanded());
     EXPECT_NEAR(pointDistance(fresh.position, rest().position), 245, 1);
     universe.player = &player;
+
+    // A run past what the reader takes is saved at its limits, not refused later.
+    campaign->run = RunResult{4000000000000LL, 2000000000, 0, 5000000000000LL, "hard"};
+    ASSERT_TRUE(writeSave(campaign->progress()).written);
+    ASSERT_TRUE(readSave(script, universe, save));
+    EXPECT_EQ(save.run.score, 1000000000000LL);
+    EXPECT_EQ(save.run.kills, 1000000000);
+    EXPECT_EQ(save.run.timeMs, 1000000000000LL);
+}
+
+TEST_F(CampaignTest, NoMoreThanFiveHundredShipsOfAWaveAreAliveAtOnce) {
+    // Two lines of 400 at once, doubled by hard.
+    script.worlds[0].waves = {Wave{{ShipsLine{weakEnemy, 400, 200, 0, 200}, ShipsLine{weakEnemy, 400, 200, 0, 200}}}};
+    start("hard");
+    waitForShips(mostAliveInWave);
+    for (int i = 0; i < 10; ++i) frame();
+    EXPECT_EQ(ships().size(), static_cast<size_t>(mostAliveInWave));
 }
 
 TEST_F(CampaignTest, ADamagedOrForeignSaveIsNamedInOneLineAndNotUsed) {
