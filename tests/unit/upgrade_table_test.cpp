@@ -63,7 +63,7 @@ TEST(UpgradeTable, NamesEveryBadLineByFileAndLine) {
               "upgrades.txt line 7: unknown upgrade \"warp\"\n"
               "upgrades.txt line 8: turn needs an amount, an icon and a text\n"
               "upgrades.txt line 9: thrust amount \"fast\" is not a number\n"
-              "upgrades.txt line 10: text \"Laser: a text far too long to fit on one line\" is longer than 40 "
+              "upgrades.txt line 10: text \"Laser: a text far too long to fit on one...\" is longer than 40 "
               "characters\n"
               "upgrades.txt line 11: icon none.png is not a file; none is shown\n");
     UpgradeTable two;
