@@ -37,6 +37,17 @@ void showHits(Universe& universe) {
     for (WorldState& world : universe.worlds) world.hitFeedback = true;
 }
 
+// The middle of a world's stars; the world's middle when it has none.
+point worldCentre(const WorldState& world) {
+    point sum{0, 0};
+    for (const Star& star : world.stars) {
+        sum.x += star.position.x;
+        sum.y += star.position.y;
+    }
+    float count = static_cast<float>(std::max<size_t>(world.stars.size(), 1));
+    return point{sum.x / count, sum.y / count};
+}
+
 point orbitPosition(const Star& star, const Planet& planet) {
     return point{star.position.x + planet.orbitRadius * std::cos(planet.orbitAngle),
                  star.position.y + planet.orbitRadius * std::sin(planet.orbitAngle)};
@@ -60,6 +71,7 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Diffi
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
     showHits(universe);
+    fitShield();
     player.warpWorld(script.startWorld);
     enterWorld(script.startWorld, now);
 }
@@ -74,6 +86,7 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Saved
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
     showHits(universe);
+    fitShield();
     for (int number : save.cleared) {
         if (number >= 0 && static_cast<size_t>(number) < cleared.size()) cleared[static_cast<size_t>(number)] = true;
     }
@@ -91,7 +104,8 @@ void Campaign::update(int now, int dt) {
     }
     takeLosses(world);
     letEscapedShipsGo(now);
-    if (spawner && spawner->update(now, currentWorld(), player.position)) {
+    keepInside(now, dt);
+    if (spawner && spawner->update(now, currentWorld(), player.position, worldCentre(currentWorld()))) {
         std::string count = script.world(world)->goal == WorldGoal::waves
                                 ? " of " + std::to_string(spawner->waveCount())
                                 : "";
@@ -116,6 +130,14 @@ void Campaign::say(const std::string& text, int now, int forMs) {
 }
 
 WorldState& Campaign::currentWorld() { return universe[world]; }
+
+// The campaign's ship carries the script's shield, full.
+void Campaign::fitShield() {
+    player.shieldCapacity = script.shield.capacity;
+    player.shieldPoints = script.shield.capacity;
+    player.shieldQuietMs = script.shield.quietMs;
+    player.shieldPerMs = script.shield.perSecond / 1000;
+}
 
 // The ship enters where it stands: that is where a new one appears until it
 // lands somewhere. An uncleared world keeps its wormholes closed and starts
@@ -142,26 +164,43 @@ void Campaign::enterWorld(int number, int now) {
     say(worldName(number) + (open || goal.empty() ? "" : ": " + goal), now, worldMessageMs);
 }
 
-// Only ships the player's weapons destroyed are kills.
+// Every enemy destroyed counts towards the world's goal: by the player's
+// weapons, spent in a ram, or fallen into a star or planet. Only the
+// weapons' kills score.
 void Campaign::takeLosses(int number) {
     WorldState& state = universe[number];
     for (const ShipLoss& loss : state.shipLosses) {
+        if (number == world) ++worldKills;
         if (loss.cause != LossCause::destroyed) continue;
         ++run.kills;
         run.score += pointsFor(loss.type);
-        if (number == world) ++worldKills;
     }
     state.shipLosses.clear();
 }
 
+// A ship that gets away is not destroyed: it leaves, and its wave sends it again.
 void Campaign::letEscapedShipsGo(int now) {
     bool escaped = false;
     keepWhere(currentWorld().ships, [&](const Ship& ship) {
         bool gone = pointDistance(ship.position, player.position) > script.escapeDistance;
+        if (gone && spawner) spawner->comeBack(ship.tag);
         escaped = escaped || gone;
         return !gone;
     });
-    if (escaped) say("An enemy got away", now);
+    if (escaped) say("An enemy got away; it will be back", now);
+}
+
+// Past the soft edge the ship is pushed back towards the world's centre,
+// harder the farther out, so the world's hard edge is never in view.
+void Campaign::keepInside(int now, int dt) {
+    float out = std::hypot(player.position.x, player.position.y);
+    bool beyond = out > script.edgeDistance && !player.destroyed && !player.landed;
+    if (beyond) {
+        float push = edgePushPerMs * std::min(1.0f, (out - script.edgeDistance) / edgePushRamp) * dt;
+        player.addVelocity(point{-player.position.x / out * push, -player.position.y / out * push});
+        if (!pastEdge) say("The edge of the system: turning back", now);
+    }
+    pastEdge = beyond;
 }
 
 int Campaign::killTarget() const {
@@ -246,6 +285,7 @@ void Campaign::placeShip() {
 void Campaign::respawnShip(int now) {
     player.destroyed = false;
     player.health = fullHealth;
+    player.shieldPoints = player.shieldCapacity;
     player.shieldTime = shieldMs;
     placeShip();
     playSound(SoundEffect::respawn);

@@ -71,12 +71,17 @@ public:
     static constexpr int worldMessageMs = 5000;
     static constexpr int messageMs = 3000;
     static constexpr int shieldMs = 2000;
+    // Past the soft edge the push back grows to this, over this many units.
+    static constexpr float edgePushPerMs = 0.003f;
+    static constexpr float edgePushRamp = 2000;
 
 private:
     void say(const std::string& text, int now, int forMs = messageMs);
+    void fitShield();
     void enterWorld(int number, int now);
     void takeLosses(int number);
     void letEscapedShipsGo(int now);
+    void keepInside(int now, int dt);
     void checkGoal(int now);
     void clearWorld(int now);
     void destroyShip(int now);
@@ -89,4 +94,5 @@ private:
     WorldState& currentWorld();
 
     bool wasLanded = false;
+    bool pastEdge = false;
 };

@@ -16,6 +16,9 @@ const int mostPoints = 1000000;
 const int mostShips = 10000;
 const int mostAtOnce = 200;
 const float largestFactor = 10;
+// The soft edge: beyond the view's reach of a world's centre, within the world.
+const float leastEdge = 5000;
+const float mostEdge = 100000;
 
 // The file's lines in order, into the script; then the checks that need
 // the whole file.
@@ -42,6 +45,10 @@ public:
             if (in.needs(1)) in.number(0, "death cost", 0, 100, script.deathCostPercent);
         } else if (key == "repair") {
             if (in.needs(1)) in.number(0, "repair rate", 0, 1e6f, script.repairPerSecond);
+        } else if (key == "edge") {
+            if (in.needs(1)) in.number(0, "edge distance", leastEdge, mostEdge, script.edgeDistance);
+        } else if (key == "shield") {
+            readShield(in);
         } else if (key == "points") {
             readPoints(in);
         } else if (key == "difficulty") {
@@ -172,14 +179,30 @@ private:
         } else if (key == "bonus") {
             if (in.needs(1)) in.whole(0, "bonus", 0, mostPoints, world.bonus);
         } else if (key == "wave") {
-            if (in.needs(0)) {
-                world.waves.emplace_back();
-                waveLines.back().push_back(in.line);
-            }
+            readWave(in, world);
         } else if (key == "ships") {
             readShips(in, world);
         } else if (in.needs(0)) {
             world.final = true;
+        }
+    }
+
+    // "wave", or "wave DELAY" with the time before its first ships.
+    void readWave(LineReader& in, WorldScript& world) {
+        Wave wave;
+        if (in.valueCount() > 0 && (!in.needs(1) || !in.whole(0, "wave delay", 0, longestWaitMs, wave.delayMs))) {
+            return;
+        }
+        world.waves.push_back(wave);
+        waveLines.back().push_back(in.line);
+    }
+
+    void readShield(LineReader& in) {
+        ShieldScript shield;
+        if (in.needs(3) && in.number(0, "shield capacity", 0, 1e6f, shield.capacity) &&
+            in.whole(1, "shield quiet time", 0, longestWaitMs, shield.quietMs) &&
+            in.number(2, "shield recharge", 0, 1e6f, shield.perSecond)) {
+            script.shield = shield;
         }
     }
 

@@ -15,6 +15,8 @@ struct ShipsLine {
 
 struct Wave {
     std::vector<ShipsLine> ships;
+    // From the wave's announcement to its first ships.
+    int delayMs = 3000;
 };
 
 enum class WorldGoal { waves, kills };
@@ -29,6 +31,14 @@ struct WorldScript {
     std::vector<Wave> waves;
     bool final = false;
     int line = 0;  // where the block starts in the file
+};
+
+// A shield over the hull: it takes damage first, and fills again once the
+// ship has gone `quietMs` without a hit. A capacity of 0 is no shield.
+struct ShieldScript {
+    float capacity = 0;
+    int quietMs = 0;
+    float perSecond = 0;
 };
 
 // A choice offered when a campaign starts.
@@ -56,6 +66,10 @@ public:
     int respawnMs = 3000;
     float deathCostPercent = 10;
     float repairPerSecond = 250;
+    // Beyond this distance from a world's centre the ship is pushed back, so
+    // it never reaches the world's hard edge.
+    float edgeDistance = 90000;
+    ShieldScript shield;
     std::vector<int> points;  // by ship type
     std::vector<Difficulty> difficulties;
     std::vector<WorldScript> worlds;

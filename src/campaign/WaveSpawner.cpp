@@ -11,6 +11,10 @@
 namespace {
 
 const int placeAttempts = 20;
+// A ship farther than this from its world's bodies meets its enemies coming
+// from their side, so a fight drifts back to them rather than away.
+const float homeReach = 8000;
+const float halfTurn = 3.14159265f;
 
 std::vector<Wave> scaledWaves(const std::vector<Wave>& waves, float factor) {
     std::vector<Wave> result = waves;
@@ -48,11 +52,11 @@ bool WaveSpawner::finished() const { return done; }
 void WaveSpawner::begin(int wave, int now) {
     current = wave;
     ++begun;
-    startsAt = now + pauseMs;
+    startsAt = now + waves[static_cast<size_t>(wave)].delayMs;
     lines.assign(waves[static_cast<size_t>(wave)].ships.size(), LineState{0, startsAt});
 }
 
-bool WaveSpawner::update(int now, WorldState& world, point centre) {
+bool WaveSpawner::update(int now, WorldState& world, point centre, point home) {
     if (done) return false;
     if (current < 0) {
         begin(0, now);
@@ -75,8 +79,15 @@ bool WaveSpawner::update(int now, WorldState& world, point centre) {
         done = true;
         return false;
     }
-    if (now >= startsAt) spawnDue(now, world, centre, alive);
+    if (now >= startsAt) spawnDue(now, world, centre, home, alive);
     return false;
+}
+
+void WaveSpawner::comeBack(int tag) {
+    int line = tag - tagOf(0);
+    if (current < 0 || line < 0 || static_cast<size_t>(line) >= lines.size()) return;
+    LineState& state = lines[static_cast<size_t>(line)];
+    state.spawned = std::max(0, state.spawned - 1);
 }
 
 bool WaveSpawner::waveOver(const std::vector<int>& alive) const {
@@ -89,7 +100,7 @@ bool WaveSpawner::waveOver(const std::vector<int>& alive) const {
 
 // A line waits its interval after each arrival; one held back by its cap,
 // or by the wave's, arrives as soon as there is room.
-void WaveSpawner::spawnDue(int now, WorldState& world, point centre, const std::vector<int>& alive) {
+void WaveSpawner::spawnDue(int now, WorldState& world, point centre, point home, const std::vector<int>& alive) {
     const std::vector<ShipsLine>& ships = waves[static_cast<size_t>(current)].ships;
     int room = mostAliveInWave;
     for (int count : alive) room -= count;
@@ -99,7 +110,7 @@ void WaveSpawner::spawnDue(int now, WorldState& world, point centre, const std::
         int count = std::min({line.atOnce, line.total - state.spawned, line.cap - alive[i], room});
         if (now < state.nextAt || count <= 0) continue;
         for (int n = 0; n < count; ++n) {
-            Ship ship(spawnPoint(centre), line.type);
+            Ship ship(spawnPoint(centre, home), line.type);
             ship.tag = tagOf(static_cast<int>(i));
             ship.damageFactor = damageFactor;
             ship.ramDamage *= damageFactor;
@@ -116,10 +127,15 @@ void WaveSpawner::spawnDue(int now, WorldState& world, point centre, const std::
     }
 }
 
-// At a random angle and distance from the ship, inside the world; near an
-// edge, the first of a few tries that lands inside, else the last one pulled in.
-point WaveSpawner::spawnPoint(point centre) {
-    std::uniform_real_distribution<float> angle(0, 6.2831853f);
+// At a random angle and distance from the ship, inside the world: any angle
+// near the world's bodies, else within a quarter turn of the way to them.
+// Near an edge, the first of a few tries that lands inside, else the last
+// one pulled in.
+point WaveSpawner::spawnPoint(point centre, point home) {
+    bool far = pointDistance(centre, home) > homeReach;
+    float toHome = std::atan2(home.y - centre.y, home.x - centre.x);
+    std::uniform_real_distribution<float> angle(far ? toHome - halfTurn / 2 : 0,
+                                                far ? toHome + halfTurn / 2 : 2 * halfTurn);
     std::uniform_real_distribution<float> distance(campaign.spawnLeast, campaign.spawnMost);
     point p = centre;
     for (int attempt = 0; attempt < placeAttempts; ++attempt) {

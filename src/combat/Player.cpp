@@ -13,6 +13,9 @@
 
 namespace {
 
+// Counting quiet time stops here: far past any shield's wait.
+const int longQuietMs = 1 << 30;
+
 // The flame reaches some 300 units behind the ship; twice that leaves room
 // for a longer one.
 const float exhaustReach = 600;
@@ -78,10 +81,12 @@ void Player::setAngle(float radians) { angle = radians; }
 float Player::getAngle() const { return angle * 57.2958f - 90; }
 
 void Player::takeDamage(float amount) {
-    if (shieldTime <= 0) {
-        health -= amount;
-        damageTaken += amount;
-    }
+    if (shieldTime > 0) return;
+    float absorbed = std::clamp(amount, 0.0f, shieldPoints);
+    shieldPoints -= absorbed;
+    health -= amount - absorbed;
+    damageTaken += amount;
+    if (amount > 0) msSinceHit = 0;
 }
 
 float Player::getHealth() const { return health; }
@@ -134,6 +139,8 @@ void Player::update(int dt, const ShipCommand& command) {
     if (destroyed) {
         return;
     }
+    msSinceHit = std::min(msSinceHit + dt, longQuietMs);
+    if (msSinceHit >= shieldQuietMs) shieldPoints = std::min(shieldCapacity, shieldPoints + shieldPerMs * dt);
 
     float right = command.turnRight;
     float left = command.turnLeft;

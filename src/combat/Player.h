@@ -65,6 +65,14 @@ public:
     bool destroyed = false;
     // Milliseconds left in which damage does nothing.
     int shieldTime = 0;
+    // A shield over the hull (the campaign gives one; Free flight's ship has
+    // none): it takes damage first, and fills again at `shieldPerMs` once the
+    // ship has gone `shieldQuietMs` without a hit.
+    float shieldCapacity = 0;
+    float shieldPoints = 0;
+    int shieldQuietMs = 0;
+    float shieldPerMs = 0;
+    int msSinceHit = 0;
     // Whether the last touch-down on a planet was slow enough not to crash.
     bool gentleTouchDown = false;
     // All the damage the ship has taken: the screen shows a hit when it grows.

@@ -61,5 +61,6 @@ public:
 
 private:
     void partFrom(Player& player);
+    void skirmishWith(point toPlayer, float distance);
     SpriteTint tint() const;
 };

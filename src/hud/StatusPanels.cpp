@@ -20,6 +20,7 @@ const Colour barBack{0.16f, 0.17f, 0.22f, 0.9f};
 const Colour healthy{0.35f, 0.9f, 0.45f};
 const Colour worn{1, 0.75f, 0.25f};
 const Colour failing{1, 0.3f, 0.25f};
+const Colour shieldColour{0.35f, 0.7f, 1};
 
 const float margin = 16;
 const float panelWidth = 360;
@@ -40,6 +41,14 @@ void drawBox(HudCanvas& canvas, float x, float y, float width, float height) {
 Colour hullColour(float share) {
     if (share > 0.5f) return healthy;
     return share > 0.25f ? worn : failing;
+}
+
+// A thin bar over the hull's: what is left of the shield, which takes hits first.
+void drawShieldBar(HudCanvas& canvas, const Player& player, float x, float y, float width) {
+    const float height = 5;
+    float share = std::clamp(player.shieldPoints / player.shieldCapacity, 0.0f, 1.0f);
+    canvas.panel(x, y, width, height, barBack);
+    canvas.panel(x, y, width * share, height, shieldColour);
 }
 
 // The share of the wait between two shots that has passed: 1 when ready.
@@ -68,6 +77,7 @@ void drawHullPanel(HudCanvas& canvas, const Player& player, const HudView& view,
     bool justHit = now - hud.hitAt >= 0 && now - hud.hitAt < hitShowMs;
     canvas.panel(barX, barY, barWidth * share, barHeight, justHit ? colours::white : hullColour(share));
     if (player.shieldTime > 0) canvas.outline(barX - 2, barY - 2, barWidth + 4, barHeight + 4, colours::calm);
+    if (player.shieldCapacity > 0) drawShieldBar(canvas, player, barX, barY + barHeight + 3, barWidth);
 
     canvas.text(player.shieldTime > 0 ? "HULL  shielded" : "HULL", barX, textY, 14,
              player.shieldTime > 0 ? colours::calm : colours::grey);
