@@ -112,6 +112,7 @@ void readEvents(FrameState& state, InputContext context, const Player* player, S
 
 void handlePlayInput(FrameState& state, const Player& player) {
     state.command = ShipCommand{};
+    state.window.keepPointerMoving();
     readEvents(state, InputContext::play, &player);
     state.pause.pauseIfFocusStaysLost();
     addHeldActions(state.command);
