@@ -11,6 +11,7 @@
 #include "combat/Player.h"
 #include "core/Geometry.h"
 #include "input/Controls.h"
+#include "input/Gamepad.h"
 #include "sound/Sound.h"
 
 namespace {
@@ -97,6 +98,7 @@ void actOn(const SDL_Event& event, FrameState& state, InputContext context, cons
 }  // namespace
 
 void readEvents(FrameState& state, InputContext context, const Player* player, ScreenInput* screen) {
+    if (gamepadLost()) state.hud.notice("Gamepad disconnected", static_cast<int>(state.clockTime));
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         bool editing = screen && screen->waitingForKey && screen->waitingForKey();
@@ -110,6 +112,7 @@ void readEvents(FrameState& state, InputContext context, const Player* player, S
 
 void handlePlayInput(FrameState& state, const Player& player) {
     state.command = ShipCommand{};
+    state.window.keepPointerMoving();
     readEvents(state, InputContext::play, &player);
     state.pause.pauseIfFocusStaysLost();
     addHeldActions(state.command);
@@ -125,6 +128,7 @@ void handlePlayInput(FrameState& state, const Player& player) {
 }
 
 void handlePausedInput(FrameState& state) {
+    if (lostGamepadFound()) state.hud.notice("Gamepad connected", static_cast<int>(state.clockTime));
     ScreenInput menu;
     menu.take = [&state](const SDL_Event& event) {
         if (event.type == SDL_KEYUP) return false;
