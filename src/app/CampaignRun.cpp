@@ -10,19 +10,19 @@
 void stepCampaign(Campaign& campaign, int now, int dt) {
     campaign.update(now, dt);
     if (campaign.takeSaveRequest()) {
-        saveProgress(campaign);
+        saveProgress(campaign, now);
     }
 }
 
-void saveProgress(const Campaign& campaign) {
-    if (writeSave(campaign.progress()).written) {
+void saveProgress(const Campaign& campaign, int now) {
+    if (writeSave(campaign.progress(now)).written) {
         std::cout << "Progress saved" << std::endl;
     }
 }
 
 void quitGame(const FrameState& state) {
     if (state.campaign && !state.campaign->won) {
-        saveProgress(*state.campaign);
+        saveProgress(*state.campaign, static_cast<int>(state.clockTime));
     }
     std::exit(0);
 }

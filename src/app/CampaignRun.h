@@ -7,7 +7,7 @@ class FrameState;
 // then the save they ask for. What it tells the player is the HUD's.
 void stepCampaign(Campaign& campaign, int now, int dt);
 // Writes the campaign's progress to the save and says so in one line.
-void saveProgress(const Campaign& campaign);
+void saveProgress(const Campaign& campaign, int now);
 // Ends the game at once, status 0; a campaign in progress is saved first.
 [[noreturn]] void quitGame(const FrameState& state);
 // The quit action: Free flight quits at once, a campaign asks first.

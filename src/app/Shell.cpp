@@ -101,7 +101,7 @@ void Shell::playingFrame() {
     ::runFrame(state, universe, *startup.font);
     if (state.quitToTitleWanted) {
         state.quitToTitleWanted = false;
-        if (campaign && !campaign->won) saveProgress(*campaign);
+        if (campaign && !campaign->won) saveProgress(*campaign, static_cast<int>(state.clockTime));
         state.pause.wanted = false;
         state.pause.resumeIfUnwanted();
         state.pauseMenu.page = PauseMenu::Page::menu;
