@@ -99,6 +99,7 @@ void Shell::victoryFrame() {
 
 void Shell::playingFrame() {
     ::runFrame(state, universe, *startup.font);
+    if (campaign && campaign->won && !victoryRecorded) recordVictory();
     if (state.quitToTitleWanted) {
         state.quitToTitleWanted = false;
         if (campaign && !campaign->won) saveProgress(*campaign, static_cast<int>(state.clockTime));
@@ -154,6 +155,7 @@ void Shell::startCampaign(const SavedCampaign* from) {
         campaign = std::make_unique<Campaign>(startup.campaignScript, universe, title.difficulty(), now);
     }
     state.campaign = campaign.get();
+    victoryRecorded = false;
     if (state.settings.hints) {
         state.hints.start(state.settings.bindings, campaign->objectiveText(), now);
         state.settings.hints = false;
@@ -173,12 +175,22 @@ void Shell::showTitle() {
     relinkEmitters(scenery.universe);
 }
 
-void Shell::showVictory() {
-    RunResult run = campaign->run;
+// The run as it stood at the win goes to the closing screen too.
+void Shell::recordVictory() {
+    victoryRecorded = true;
+    const RunResult& run = campaign->run;
     std::vector<RunResult> best;
     size_t place = recordBestResult(run, best);
     removeSave();
     victory.open(run, best, place);
+    if (place > 0) {
+        std::cout << "Result recorded: score " << run.score << ", place " << place << " among the best runs" << std::endl;
+    } else {
+        std::cout << "Result: score " << run.score << ", below the " << bestResultsKept << " best runs" << std::endl;
+    }
+}
+
+void Shell::showVictory() {
     campaign.reset();
     state.campaign = nullptr;
     screen = Screen::victory;
