@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 
 #include <iostream>
+#include <optional>
 
 #include "app/ApplySettings.h"
 #include "app/CampaignRun.h"
@@ -102,11 +103,13 @@ void Shell::playingFrame() {
     if (campaign && campaign->won && !victoryRecorded) recordVictory();
     if (state.quitToTitleWanted) {
         state.quitToTitleWanted = false;
-        if (campaign && !campaign->won) saveProgress(*campaign, static_cast<int>(state.clockTime));
+        WriteResult saved{true, ""};
+        if (campaign && !campaign->won) saved = saveProgress(*campaign, static_cast<int>(state.clockTime));
         state.pause.wanted = false;
         state.pause.resumeIfUnwanted();
         state.pauseMenu.page = PauseMenu::Page::menu;
         showTitle();
+        if (!saved.written) title.note = "Could not save: " + saved.reason;
     } else if (campaign && campaign->won && !state.pause.paused &&
                static_cast<int>(state.clockTime) >= campaign->wonAt + victoryDelayMs) {
         showVictory();
@@ -169,7 +172,12 @@ void Shell::startCampaign(const SavedCampaign* from) {
 void Shell::showTitle() {
     campaign.reset();
     state.campaign = nullptr;
-    title.open(readSave(startup.campaignScript, startup.campaignUniverse, save), state.settings.difficulty);
+    std::optional<SaveSummary> saved;
+    if (readSave(startup.campaignScript, startup.campaignUniverse, save)) {
+        saved = SaveSummary{worldNameIn(startup.campaignScript, startup.campaignUniverse, save.world), save.run.score,
+                            save.run.timeMs};
+    }
+    title.open(saved, state.settings.difficulty);
     screen = Screen::title;
     givePointerToMenus(true);
     relinkEmitters(scenery.universe);
