@@ -9,14 +9,15 @@
 #include "campaign/SaveFile.h"
 
 namespace {
-WriteResult writeProgress(const Campaign& campaign, int now) {
+WriteResult writeProgress(Campaign& campaign, int now) {
     WriteResult result = writeSave(campaign.progress(now));
     if (result.written) std::cout << "Progress saved" << std::endl;
+    campaign.saveProblem = result.reason;
     return result;
 }
 
 // The quit question, as true as the save just tried; it says itself why a save failed.
-std::string quitQuestion(const Campaign& campaign, int now) {
+std::string quitQuestion(Campaign& campaign, int now) {
     if (campaign.won) return "Quit? The win is recorded.";
     WriteResult saved = writeProgress(campaign, now);
     return saved.written ? "Quit? Progress is saved." : "Could not save: " + saved.reason + ". Quit anyway?";

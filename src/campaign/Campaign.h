@@ -69,6 +69,8 @@ public:
     bool won = false;
     int wonAt = 0;
     bool saveWanted = false;
+    // Why the last save was not written, in a player's words; "" once one is.
+    std::string saveProblem;
     // Oldest first; the ones whose time is over are dropped at each update.
     std::vector<CampaignMessage> messages;
     // Null once the world is cleared, or in a world without waves.
