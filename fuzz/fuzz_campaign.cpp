@@ -29,7 +29,7 @@ void playCampaign(const CampaignScript& script, Universe& universe) {
         playFrames(universe, 1);
         now += 16;
         campaign->update(now, 16);
-        if (campaign->takeSaveRequest()) writeSave(campaign->progress());
+        if (campaign->takeSaveRequest()) writeSave(campaign->progress(now));
     }
     universe.player = nullptr;
 }

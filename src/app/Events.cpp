@@ -103,6 +103,9 @@ void readEvents(FrameState& state, InputContext context, const Player* player, S
     while (SDL_PollEvent(&event)) {
         bool editing = screen && screen->waitingForKey && screen->waitingForKey();
         actOn(event, state, editing ? InputContext::keyEditor : context, player);
+        // The keys after the quit question answer it: they wait for the paused frame.
+        bool asked = state.pause.wanted && state.pauseMenu.page == PauseMenu::Page::quitQuestion;
+        if (context == InputContext::play && asked) return;
         if (!screen) continue;
         bool taken = screen->take(event);
         if (taken && context == InputContext::paused) state.pause.redrawWanted = true;

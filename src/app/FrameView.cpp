@@ -15,6 +15,7 @@ void addCampaign(HudView& view, const Campaign& campaign) {
     view.fullHealth = campaign.fullHealth;
     view.objective = campaign.objectiveText();
     view.score = campaign.scoreText();
+    if (!campaign.saveProblem.empty()) view.unsaved = "Progress not saved: " + campaign.saveProblem;
     for (const CampaignMessage& message : campaign.messages) view.messages.push_back(HudMessage{message.text, message.until});
     for (size_t world = 0; world < campaign.universe.worlds.size(); ++world) {
         int number = static_cast<int>(world);

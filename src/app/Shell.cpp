@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 
 #include <iostream>
+#include <optional>
 
 #include "app/ApplySettings.h"
 #include "app/CampaignRun.h"
@@ -99,13 +100,16 @@ void Shell::victoryFrame() {
 
 void Shell::playingFrame() {
     ::runFrame(state, universe, *startup.font);
+    if (campaign && campaign->won && !victoryRecorded) recordVictory();
     if (state.quitToTitleWanted) {
         state.quitToTitleWanted = false;
-        if (campaign && !campaign->won) saveProgress(*campaign);
+        WriteResult saved{true, ""};
+        if (campaign && !campaign->won) saved = saveProgress(*campaign, static_cast<int>(state.clockTime));
         state.pause.wanted = false;
         state.pause.resumeIfUnwanted();
         state.pauseMenu.page = PauseMenu::Page::menu;
         showTitle();
+        if (!saved.written) title.note = "Could not save: " + saved.reason;
     } else if (campaign && campaign->won && !state.pause.paused &&
                static_cast<int>(state.clockTime) >= campaign->wonAt + victoryDelayMs) {
         showVictory();
@@ -154,6 +158,7 @@ void Shell::startCampaign(const SavedCampaign* from) {
         campaign = std::make_unique<Campaign>(startup.campaignScript, universe, title.difficulty(), now);
     }
     state.campaign = campaign.get();
+    victoryRecorded = false;
     if (state.settings.hints) {
         state.hints.start(state.settings.bindings, campaign->objectiveText(), now);
         state.settings.hints = false;
@@ -167,18 +172,33 @@ void Shell::startCampaign(const SavedCampaign* from) {
 void Shell::showTitle() {
     campaign.reset();
     state.campaign = nullptr;
-    title.open(readSave(startup.campaignScript, startup.campaignUniverse, save), state.settings.difficulty);
+    std::optional<SaveSummary> saved;
+    if (readSave(startup.campaignScript, startup.campaignUniverse, save)) {
+        saved = SaveSummary{worldNameIn(startup.campaignScript, startup.campaignUniverse, save.world), save.run.score,
+                            save.run.timeMs};
+    }
+    title.open(saved, state.settings.difficulty);
     screen = Screen::title;
     givePointerToMenus(true);
     relinkEmitters(scenery.universe);
 }
 
-void Shell::showVictory() {
-    RunResult run = campaign->run;
+// The run as it stood at the win goes to the closing screen too.
+void Shell::recordVictory() {
+    victoryRecorded = true;
+    const RunResult& run = campaign->run;
     std::vector<RunResult> best;
     size_t place = recordBestResult(run, best);
     removeSave();
     victory.open(run, best, place);
+    if (place > 0) {
+        std::cout << "Result recorded: score " << run.score << ", place " << place << " among the best runs" << std::endl;
+    } else {
+        std::cout << "Result: score " << run.score << ", below the " << bestResultsKept << " best runs" << std::endl;
+    }
+}
+
+void Shell::showVictory() {
     campaign.reset();
     state.campaign = nullptr;
     screen = Screen::victory;

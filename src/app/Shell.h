@@ -37,6 +37,9 @@ private:
     void play(const Universe& loaded);
     void startCampaign(const SavedCampaign* save);
     void showTitle();
+    // The moment the campaign is won: the best results and the save take it,
+    // whatever the player does next.
+    void recordVictory();
     void showVictory();
     void givePointerToMenus(bool menus);
     // The universe on screen: the one played, or the scenery behind the menus.
@@ -52,5 +55,6 @@ private:
     Universe universe;
     std::unique_ptr<Player> player;
     std::unique_ptr<Campaign> campaign;
+    bool victoryRecorded = false;
     SavedCampaign save;
 };

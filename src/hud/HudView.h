@@ -41,6 +41,8 @@ struct HudView {
     float fullHealth = 0;
     std::string objective;  // "" for none
     std::string score;
+    // Why the progress is not saved, while it is not; "" for none.
+    std::string unsaved;
     std::vector<HudMessage> messages;  // oldest first
     // By world number; empty when no campaign names them.
     std::vector<WorldView> worlds;
