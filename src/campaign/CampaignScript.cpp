@@ -42,6 +42,12 @@ public:
             if (in.needs(1)) in.number(0, "death cost", 0, 100, script.deathCostPercent);
         } else if (key == "repair") {
             if (in.needs(1)) in.number(0, "repair rate", 0, 1e6f, script.repairPerSecond);
+        } else if (key == "assist") {
+            if (in.needs(1)) in.number(0, "assist time", leastAssistMs, mostAssistMs, script.flight.assistMs);
+        } else if (key == "brake") {
+            if (in.needs(1)) in.number(0, "brake", leastBrake, mostBrake, script.flight.brake);
+        } else if (key == "cruise") {
+            if (in.needs(1)) in.number(0, "cruise speed", leastCruise, mostCruise, script.flight.cruise);
         } else if (key == "points") {
             readPoints(in);
         } else if (key == "difficulty") {

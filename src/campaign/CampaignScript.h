@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "pilot/FlightTuning.h"
+
 // One "ships" line: a kind of enemy a wave sends, and how.
 struct ShipsLine {
     int type = 0;
@@ -56,6 +58,7 @@ public:
     int respawnMs = 3000;
     float deathCostPercent = 10;
     float repairPerSecond = 250;
+    FlightTuning flight;
     std::vector<int> points;  // by ship type
     std::vector<Difficulty> difficulties;
     std::vector<WorldScript> worlds;
