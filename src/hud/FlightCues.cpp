@@ -52,10 +52,10 @@ void drawFlightPanel(const FlightView& flight, const Player& ship, HudCanvas& ca
     float x = box.left + inset;
     float top = box.bottom + panelHeight - 24;
     canvas.text("SPEED", x, top, 14, colours::grey);
-    canvas.text(figure(flight.speed), x + 70, top, 16, colours::white);
+    canvas.text(figure(flight.speed), x + canvas.textWidth("SPEED ", 14), top, 16, colours::white);
     canvas.text(pilotState(flight), box.right - inset, top, 14, flight.autopilot ? colours::highlight : colours::calm,
                 Align::right);
-    std::string destination = flight.destination.empty() ? "no destination" : "to " + flight.destination;
+    std::string destination = flight.destination.empty() ? "No destination" : capitalised(flight.destination);
     if (!flight.destination.empty()) {
         destination += "  " + distanceText(std::hypot(flight.destinationAt.x - ship.position.x,
                                                       flight.destinationAt.y - ship.position.y));

@@ -77,7 +77,6 @@ TEST_F(PilotTest, StopBringsTheShipToRestBesideAMovingPlanet) {
     pilot.stopPressed = true;
     auto moving = [&] { return speedIn(player.velocity, rest().velocity) > 0.001f; };
     int took = flyWhile(moving, 20000);
-    std::printf("TOOK %d\n", took);
     EXPECT_LT(took, 20000) << "still " << speedIn(player.velocity, rest().velocity) << " units/ms off the planet's";
     EXPECT_TRUE(pilot.stopping);
     EXPECT_EQ(nearestBody(world(), player.position).planet, &rest());
@@ -102,7 +101,6 @@ TEST_F(PilotTest, TheAutopilotFliesFromRestRoundTheStarIntoTheWormhole) {
                                     << " ms";
     EXPECT_FLOAT_EQ(player.health, 1000) << "burnt or crashed on the way";
     EXPECT_LT(took, 30000);
-    std::printf("TOOK %d\n", took);
     frame();
     EXPECT_FALSE(pilot.autopilot);
     EXPECT_LT(std::hypot(player.velocity.x, player.velocity.y), 1.0f);
@@ -118,7 +116,6 @@ TEST_F(PilotTest, TheAutopilotLandsGentlyOnTheRespawnPlanet) {
     EXPECT_EQ(pilot.notice, "Autopilot: to Rest");
     int took = flyWhile([&] { return !player.isLanded(); }, 120000);
     EXPECT_TRUE(player.isLanded()) << "after " << took << " ms";
-    std::printf("TOOK %d\n", took);
     EXPECT_TRUE(player.gentleTouchDown);
     EXPECT_FLOAT_EQ(player.health, 1000);
     frame();
