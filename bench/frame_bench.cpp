@@ -153,6 +153,8 @@ void fillTrail(Ship& ship) {
 }
 
 const int battleShips = 300;
+// Longer than any row takes.
+const int shieldedMs = 1 << 30;
 const int battleShots = 300;
 const int battleEvents = 50;
 
@@ -302,7 +304,8 @@ void printOverlayRows(Startup& startup, Dust dust) {
 // round the ship, firing, the ship moving and firing back, with the HUD, its
 // labels and markers and the flight readouts (the velocity mark ahead of the
 // ship), times the dust-only frame: at most 1.3. The first world is cleared,
-// so that its wormhole is open and marked.
+// so that its wormhole is open and marked; the ship is shielded, so that it
+// stays in the fight.
 template <typename Dust>
 void printBusiestCampaignRow(Startup& startup, Dust dust) {
     std::vector<int> wave = largestWave();
@@ -325,7 +328,7 @@ void printBusiestCampaignRow(Startup& startup, Dust dust) {
     int shots = 0;
     auto refill = [&] {
         fillWave(universe, wave, -1, shots);
-        ship.health = campaign.fullHealth;
+        ship.shieldTime = shieldedMs;
         ship.velocity = point{0.9f, 0.4f};
     };
     refill();

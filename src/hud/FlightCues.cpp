@@ -27,6 +27,8 @@ const float lookAheadMs = 1000;
 const float markRadius = 7;
 // The mark keeps this far inside the picture's edge.
 const float markBorder = 40;
+// Slower than this, a stop holds the ship still.
+const float stillSpeed = 0.01f;
 // The bracket round the destination, at the least, pixels.
 const float leastBracket = 14;
 // The landing cue's words, under the ship.
@@ -40,7 +42,7 @@ std::string figure(float value) {
 
 std::string pilotState(const FlightView& flight) {
     if (flight.autopilot) return "AUTOPILOT";
-    if (flight.stopping) return "STOPPING";
+    if (flight.stopping) return flight.speed < stillSpeed ? "HOLDING" : "STOPPING";
     return flight.assist ? "ASSIST" : "";
 }
 
@@ -89,8 +91,8 @@ void drawLandingCue(const FlightView& flight, const ScreenMap& screen, HudCanvas
     bool lands = flight.touchSpeed < flight.safeSpeed;
     Colour colour = lands ? gentle : crash;
     canvas.circle(screen.toLayout(flight.planetAt), screen.toPixels(flight.touchRadius), faded(colour, 0.8f));
-    std::string words = "Touch-down " + figure(flight.touchSpeed) + (lands ? " lands" : " crashes") + " (safe below " +
-                        figure(flight.safeSpeed) + ")";
+    std::string words = "Landing speed " + figure(flight.touchSpeed) + (lands ? ": lands" : ": crashes") +
+                        " (safe below " + figure(flight.safeSpeed) + ")";
     canvas.text(words, w / 2.0f, h / 2.0f - landingTextBelow, 14, colour, Align::centre);
 }
 }  // namespace

@@ -24,7 +24,7 @@ const ActionText texts[] = {
     {"reverse", "reverse (landed: charge a boost)", 0},
     {"turn_left", "turn left", 0},
     {"turn_right", "turn right", 0},
-    {"stop", "stop (relative to the nearest body)", inPlay},
+    {"stop", "stop and hold still", inPlay},
     {"autopilot", "autopilot on / off", inPlay},
     {"next_destination", "next destination", inPlay},
     {"aim_left", "move the aim left", 0},
