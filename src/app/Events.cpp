@@ -170,6 +170,9 @@ void applyAction(Action action, FrameState& state, const Player* player) {
         case Action::fullScreen: state.window.switchWanted = true; break;
         case Action::screenshot: state.screenshotWanted = true; break;
         case Action::help: toggleHelp(state); break;
+        case Action::stop: state.pilot.stopPressed = state.shown.flight; break;
+        case Action::autopilot: state.pilot.autopilotPressed = state.shown.flight; break;
+        case Action::nextDestination: state.pilot.nextPressed = state.shown.flight; break;
         default: break;
     }
     std::string notice = keyNotice(action, state);

@@ -139,6 +139,7 @@ void Shell::play(const Universe& loaded) {
     relinkEmitters(universe);
     resetView(state);
     state.hud = HudState();
+    state.pilot = Pilot();
     state.shown.largeMap = false;
     screen = Screen::playing;
     givePointerToMenus(false);
@@ -167,6 +168,7 @@ void Shell::startCampaign(const SavedCampaign* from) {
     if (settingsChanged) saveSettings(state.settings);
     state.shown.statusLines = false;
     state.shown.hud = true;
+    state.shown.flight = true;
 }
 
 void Shell::showTitle() {

@@ -49,6 +49,12 @@ public:
             if (in.needs(1)) in.number(0, "edge distance", leastEdge, mostEdge, script.edgeDistance);
         } else if (key == "shield") {
             readShield(in);
+        } else if (key == "assist") {
+            if (in.needs(1)) in.number(0, "assist time", leastAssistMs, mostAssistMs, script.flight.assistMs);
+        } else if (key == "brake") {
+            if (in.needs(1)) in.number(0, "brake", leastBrake, mostBrake, script.flight.brake);
+        } else if (key == "cruise") {
+            if (in.needs(1)) in.number(0, "cruise speed", leastCruise, mostCruise, script.flight.cruise);
         } else if (key == "points") {
             readPoints(in);
         } else if (key == "difficulty") {

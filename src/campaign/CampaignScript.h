@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "pilot/FlightTuning.h"
+
 // One "ships" line: a kind of enemy a wave sends, and how.
 struct ShipsLine {
     int type = 0;
@@ -70,6 +72,7 @@ public:
     // it never reaches the world's hard edge.
     float edgeDistance = 90000;
     ShieldScript shield;
+    FlightTuning flight;
     std::vector<int> points;  // by ship type
     std::vector<Difficulty> difficulties;
     std::vector<WorldScript> worlds;

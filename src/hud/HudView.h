@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "hud/FlightView.h"
+
 class Universe;
 class Wormhole;
 
@@ -56,6 +58,8 @@ struct HudView {
     int newShipAt = -1;
     // Points a kill of each enemy type gives.
     std::vector<long long> pointsByType;
+    // The flight readouts, shown with the panels.
+    FlightView flight;
 
     // The name the player knows a world by: its own, else its first star's.
     std::string worldName(const Universe& universe, int world) const;
