@@ -8,14 +8,18 @@
 #include "world/Universe.h"
 
 namespace {
-void addCampaign(HudView& view, const Campaign& campaign) {
+void addCampaign(HudView& view, const Campaign& campaign, const Hints& hints, int now) {
     view.shotGlow = true;
     view.killPoints = true;
     view.hits = true;
     view.fullHealth = campaign.fullHealth;
     view.objective = campaign.objectiveText();
     view.score = campaign.scoreText();
-    for (const CampaignMessage& message : campaign.messages) view.messages.push_back(HudMessage{message.text, message.until});
+    size_t shown = std::min(campaign.messages.size(), Campaign::messagesShown);
+    for (size_t i = 0; i < shown; ++i) {
+        view.messages.push_back(HudMessage{campaign.messages[i].text, campaign.messages[i].until});
+    }
+    view.hint = hints.line(now, view.hintShare);
     for (size_t world = 0; world < campaign.universe.worlds.size(); ++world) {
         int number = static_cast<int>(world);
         view.worlds.push_back(
@@ -33,15 +37,18 @@ void addCampaign(HudView& view, const Campaign& campaign) {
 }
 }  // namespace
 
-HudView frameView(const FrameState& state, const Universe& universe) {
+HudView frameView(const FrameState& state, const Universe& universe, point camera) {
     HudView view;
     view.panels = state.shown.hud;
+    view.fightAids = state.shown.hud;
+    view.statusLines = state.shown.statusLines;
+    view.aim = state.cursorInWorld(camera);
     view.largeMap = state.shown.largeMap;
     view.labels = state.campaign || state.settings.freeFlightLabels;
     view.markers = state.campaign || state.settings.freeFlightMarkers;
     view.hits = state.shown.hud;
     view.fullHealth = std::max(state.hud.freeFlightFullHealth, universe.player->getHealth());
     view.startWorld = universe.player->getWorld();
-    if (state.campaign) addCampaign(view, *state.campaign);
+    if (state.campaign) addCampaign(view, *state.campaign, state.hints, static_cast<int>(state.clockTime));
     return view;
 }

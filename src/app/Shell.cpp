@@ -167,7 +167,8 @@ void Shell::startCampaign(const SavedCampaign* from) {
 void Shell::showTitle() {
     campaign.reset();
     state.campaign = nullptr;
-    title.open(readSave(startup.campaignScript, startup.campaignUniverse, save), state.settings.difficulty);
+    bool saved = readSave(startup.campaignScript, startup.campaignUniverse, save);
+    title.open(saved ? &save : nullptr, state.settings.difficulty);
     screen = Screen::title;
     givePointerToMenus(true);
     relinkEmitters(scenery.universe);

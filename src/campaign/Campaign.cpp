@@ -11,6 +11,7 @@
 #include "combat/Ship.h"
 #include "combat/Timers.h"
 #include "core/Geometry.h"
+#include "core/Wording.h"
 #include "sound/Sound.h"
 #include "world/ListPass.h"
 #include "world/Universe.h"
@@ -21,16 +22,6 @@ namespace {
 const Difficulty& chosenDifficulty(const CampaignScript& script, const std::string& name) {
     const Difficulty* difficulty = script.difficulty(name);
     return difficulty != nullptr ? *difficulty : script.difficulties.front();
-}
-
-// "A", "A and B", "A, B and C".
-std::string listed(const std::vector<std::string>& names) {
-    std::string text;
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
-        text += names[i];
-    }
-    return text;
 }
 
 void showHits(Universe& universe) {
@@ -95,7 +86,7 @@ void Campaign::update(int now, int dt) {
         std::string count = script.world(world)->goal == WorldGoal::waves
                                 ? " of " + std::to_string(spawner->waveCount())
                                 : "";
-        say("Wave " + std::to_string(spawner->wavesBegun()) + count, now);
+        say("Wave " + std::to_string(spawner->wavesBegun()) + count, now, MessageKind::wave);
     }
     checkGoal(now);
     if (!player.destroyed && player.health <= 0) {
@@ -105,14 +96,33 @@ void Campaign::update(int now, int dt) {
     }
     landAndRepair(now, dt);
     if (!won) run.timeMs += dt;
+    dropOldMessages(now);
+}
+
+void Campaign::say(const std::string& text, int now, MessageKind kind, int forMs) {
+    std::cout << text << std::endl;
+    for (CampaignMessage& message : messages) {
+        if (message.text == text) {
+            message.until = std::max(message.until, now + forMs);
+            message.forMs = std::max(message.forMs, forMs);
+            return;
+        }
+    }
+    for (CampaignMessage& message : messages) {
+        if (kind != MessageKind::other && message.kind == kind) {
+            message = CampaignMessage{text, now + forMs, forMs, kind};
+            return;
+        }
+    }
+    messages.push_back(CampaignMessage{text, now + forMs, forMs, kind});
+}
+
+// A message waiting its turn starts its time when it shows.
+void Campaign::dropOldMessages(int now) {
     messages.erase(std::remove_if(messages.begin(), messages.end(),
                                   [now](const CampaignMessage& message) { return message.until <= now; }),
                    messages.end());
-}
-
-void Campaign::say(const std::string& text, int now, int forMs) {
-    messages.push_back(CampaignMessage{text, now + forMs});
-    std::cout << text << std::endl;
+    for (size_t i = messagesShown; i < messages.size(); ++i) messages[i].until = now + messages[i].forMs;
 }
 
 WorldState& Campaign::currentWorld() { return universe[world]; }
@@ -139,7 +149,7 @@ void Campaign::enterWorld(int number, int now) {
     }
     for (Wormhole& wormhole : state.wormholes) wormhole.open = open;
     std::string goal = goalText();
-    say(worldName(number) + (open || goal.empty() ? "" : ": " + goal), now, worldMessageMs);
+    say(worldName(number) + (open || goal.empty() ? "" : ": " + goal), now, MessageKind::world, worldMessageMs);
 }
 
 // Only ships the player's weapons destroyed are kills.
@@ -161,7 +171,7 @@ void Campaign::letEscapedShipsGo(int now) {
         escaped = escaped || gone;
         return !gone;
     });
-    if (escaped) say("An enemy got away", now);
+    if (escaped) say("An enemy got away", now, MessageKind::other);
 }
 
 int Campaign::killTarget() const {
@@ -192,14 +202,14 @@ void Campaign::clearWorld(int now) {
     if (block != nullptr && block->final) {
         won = true;
         wonAt = now;
-        say("Victory! The campaign is won", now, worldMessageMs);
+        say("Victory! The campaign is won", now, MessageKind::world, worldMessageMs);
         playSound(SoundEffect::victory);
         return;
     }
     std::string text = worldName(world) + " cleared";
     if (block != nullptr && block->bonus > 0) text += ", bonus " + std::to_string(block->bonus);
     if (!leadsTo.empty()) text += ": wormholes open to " + listed(leadsTo);
-    say(text, now, worldMessageMs);
+    say(text, now, MessageKind::world, worldMessageMs);
     playSound(SoundEffect::worldCleared);
     saveWanted = true;
 }
@@ -207,7 +217,7 @@ void Campaign::clearWorld(int now) {
 void Campaign::destroyShip(int now) {
     largeExplosion(player.position, currentWorld(), now);
     playSound(SoundEffect::shipDestroyed);
-    say("Ship destroyed", now, std::max(script.respawnMs, messageMs));
+    say("Ship destroyed", now, MessageKind::ship, std::max(script.respawnMs, messageMs));
     player.destroyed = true;
     player.landed = false;
     player.velocity = point{0, 0};
@@ -252,7 +262,7 @@ void Campaign::respawnShip(int now) {
     const std::vector<Star>& stars = currentWorld().stars;
     say(player.landed ? "A new ship, on " + stars[static_cast<size_t>(respawn.star)].planets[static_cast<size_t>(respawn.planet)].name
                       : "A new ship",
-        now);
+        now, MessageKind::ship);
 }
 
 // A gentle touch-down makes the planet under the ship the respawn point and
@@ -275,7 +285,7 @@ void Campaign::landAndRepair(int now, int dt) {
         if (respawn.onPlanet()) {
             say(stars[static_cast<size_t>(respawn.star)].planets[static_cast<size_t>(respawn.planet)].name +
                     ": repairing; a new ship would start here",
-                now);
+                now, MessageKind::landing);
         }
         saveWanted = true;
     }
@@ -284,7 +294,7 @@ void Campaign::landAndRepair(int now, int dt) {
     player.health = std::min(fullHealth, player.health + script.repairPerSecond * dt / 1000.0f);
     if (player.health >= fullHealth) {
         playSound(SoundEffect::repair);
-        say("Repaired", now);
+        say("Repaired", now, MessageKind::landing);
     }
 }
 

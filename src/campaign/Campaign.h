@@ -12,10 +12,16 @@ class Player;
 class Universe;
 class WorldState;
 
-// A line for the screen to show until the game clock reaches `until`.
+// What a message is about: a newer one of a kind replaces the older.
+enum class MessageKind { world, wave, ship, landing, other };
+
+// A line for the screen to show until the game clock reaches `until`; one
+// that waits its turn keeps its whole time, `forMs`, for when it shows.
 struct CampaignMessage {
     std::string text;
     int until;
+    int forMs;
+    MessageKind kind;
 };
 
 // A campaign being played: the rules of the script on top of the engine's
@@ -63,7 +69,8 @@ public:
     bool won = false;
     int wonAt = 0;
     bool saveWanted = false;
-    // Oldest first; the ones whose time is over are dropped at each update.
+    // Oldest first; the first `messagesShown` are on screen, the rest wait.
+    // The ones whose time is over are dropped at each update.
     std::vector<CampaignMessage> messages;
     // Null once the world is cleared, or in a world without waves.
     std::unique_ptr<WaveSpawner> spawner;
@@ -71,9 +78,13 @@ public:
     static constexpr int worldMessageMs = 5000;
     static constexpr int messageMs = 3000;
     static constexpr int shieldMs = 2000;
+    static constexpr size_t messagesShown = 2;
 
 private:
-    void say(const std::string& text, int now, int forMs = messageMs);
+    // The same text again only lasts longer; a newer message of a kind takes
+    // the older one's place.
+    void say(const std::string& text, int now, MessageKind kind, int forMs = messageMs);
+    void dropOldMessages(int now);
     void enterWorld(int number, int now);
     void takeLosses(int number);
     void letEscapedShipsGo(int now);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Box.h"
+
 class HudCanvas;
 class HudState;
 class Player;
@@ -14,7 +16,10 @@ void drawHullPanel(HudCanvas& canvas, const Player& player, const HudView& view,
 // The three weapons by their keys, the selected one lit, with its name and
 // whether it is ready to fire.
 void drawWeaponPanel(HudCanvas& canvas, const Player& player, int now);
-void drawObjective(HudCanvas& canvas, const HudView& view);
+// Gives the box the two lines take.
+Box drawObjective(HudCanvas& canvas, const HudView& view);
+Box hullPanelBox();
+Box weaponPanelBox();
 
 // How far up the status lines move so the hull panel stays clear of them.
 const float statusLinesRaise = 96;

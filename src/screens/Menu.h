@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/point.h"
+#include "screens/PointerWatch.h"
 
 class Font;
 struct PictureArea;
@@ -48,4 +49,5 @@ private:
     MenuEvent handleStick(int value);
     // The stick's last direction: it moves the selection once per push.
     int stickDirection = 0;
+    PointerWatch pointer;
 };

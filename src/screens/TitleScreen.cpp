@@ -25,6 +25,13 @@ void addPart(std::string& text, const std::string& part) {
 }
 }  // namespace
 
+std::string TitleScreen::resumedText(const SavedCampaign& save) const {
+    const WorldScript* world = script.world(save.world);
+    std::string where = world ? world->name : "world " + std::to_string(save.world);
+    return where + " on " + save.run.difficulty + ", score " + std::to_string(save.run.score) + ", " +
+           playTime(save.run.timeMs) + " played";
+}
+
 TitleScreen::TitleScreen(const CampaignScript& script) : script(script) {
     main.titleY = 540;
     main.top = 470;
@@ -35,8 +42,9 @@ TitleScreen::TitleScreen(const CampaignScript& script) : script(script) {
     difficulties.items.push_back({backItem});
 }
 
-void TitleScreen::open(bool saved, const std::string& difficulty) {
+void TitleScreen::open(const SavedCampaign* saved, const std::string& difficulty) {
     main.items.clear();
+    resumes = saved ? resumedText(*saved) : "";
     if (saved) main.items.push_back({continueItem});
     main.items.insert(main.items.end(), {{newItem}, {freeItem}, {optionsItem}, {quitItem}});
     main.select(0);
@@ -107,6 +115,10 @@ void TitleScreen::draw(Font& font, const Settings& settings) const {
                  20, colours::grey, Align::centre);
     } else {
         main.draw(font);
+        if (!resumes.empty()) {
+            drawText(font, "Continue: " + resumes, w / 2.0f, main.itemY(static_cast<int>(main.items.size())) - 20, 18,
+                     colours::grey, Align::centre);
+        }
     }
     drawText(font, "Arrows or W/S to choose, Enter to confirm, Escape to go back", w / 2.0f, 40, 16, colours::dim,
              Align::centre);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "campaign/CampaignProgress.h"
 #include "campaign/CampaignScript.h"
 #include "screens/Menu.h"
 #include "screens/MenuRequests.h"
@@ -21,9 +22,10 @@ enum class TitleChoice { none, continueCampaign, newCampaign, freeFlight, quit }
 class TitleScreen {
 public:
     explicit TitleScreen(const CampaignScript& script);
-    // Shows the first menu again, offering Continue when `saved`, and the
-    // difficulty the player last chose first when a campaign is started.
-    void open(bool saved, const std::string& difficulty);
+    // Shows the first menu again, offering Continue when there is a `saved`
+    // campaign (null for none) and saying what it resumes, and the difficulty
+    // the player last chose first when a campaign is started.
+    void open(const SavedCampaign* saved, const std::string& difficulty);
     TitleChoice handle(const SDL_Event& event, Settings& settings, const WindowMode& window, MenuRequests& requests);
     void draw(Font& font, const Settings& settings) const;
     // The difficulty picked with New campaign.
@@ -36,8 +38,11 @@ public:
     bool choosingDifficulty = false;
     bool showingOptions = false;
     OptionsScreen options;
+    // "Ember Deep on normal, score 4200, 12:40 played"; "" with nothing saved.
+    std::string resumes;
 
 private:
     TitleChoice chooseMain(const Settings& settings);
+    std::string resumedText(const SavedCampaign& save) const;
     std::string difficultyText() const;
 };
