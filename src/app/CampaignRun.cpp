@@ -4,12 +4,13 @@
 #include <iostream>
 
 #include "app/FrameState.h"
+#include "app/ReplayRun.h"
 #include "campaign/Campaign.h"
 #include "campaign/SaveFile.h"
 
-void stepCampaign(Campaign& campaign, int now, int dt) {
+void stepCampaign(Campaign& campaign, int now, int dt, bool saves) {
     campaign.update(now, dt);
-    if (campaign.takeSaveRequest()) {
+    if (campaign.takeSaveRequest() && saves) {
         saveProgress(campaign);
     }
 }
@@ -21,14 +22,16 @@ void saveProgress(const Campaign& campaign) {
 }
 
 void quitGame(const FrameState& state) {
+    if (state.playback) std::exit(0);
     if (state.campaign && !state.campaign->won) {
         saveProgress(*state.campaign);
     }
+    endRun(state);
     std::exit(0);
 }
 
 void requestQuit(FrameState& state) {
-    if (!state.campaign) {
+    if (!state.campaign || state.playback) {
         quitGame(state);
     }
     state.pauseMenu.askToQuit(!state.pause.paused);

@@ -224,6 +224,10 @@ bool betterThan(const RunResult& a, const RunResult& b) { return a.score > b.sco
 }  // namespace
 
 WriteResult writeSave(const SavedCampaign& kept) {
+    return replaceFile(inWriteFolder(saveFileName), saveText(kept), "Could not write ", true);
+}
+
+std::string saveText(const SavedCampaign& kept) {
     SavedCampaign save = kept;
     save.run = withinLimits(save.run);
     save.health = std::min(save.health > 0 ? save.health : 1.0f, mostHealth);
@@ -243,23 +247,33 @@ WriteResult writeSave(const SavedCampaign& kept) {
                 ? "respawn planet " + std::to_string(respawn.star) + " " + std::to_string(respawn.planet) + "\n"
                 : "respawn point " + exactly(respawn.position.x) + " " + exactly(respawn.position.y) + "\n";
     text += "health " + exactly(save.health) + "\n";
-    return replaceFile(inWriteFolder(saveFileName), text, "Could not write ", true);
+    return text;
+}
+
+bool parseSave(const CampaignScript& script, const Universe& universe, const std::string& text, SavedCampaign& save,
+               std::string& problem, int& line) {
+    SaveReader reader(script, universe);
+    SavedCampaign read;
+    bool fine = reader.read(linesOf(text), read);
+    problem = reader.problem;
+    line = reader.problemLine;
+    if (fine) save = read;
+    return fine;
 }
 
 bool readSave(const CampaignScript& script, const Universe& universe, SavedCampaign& save) {
     std::filesystem::path path = inWriteFolder(saveFileName);
     std::string text;
-    SaveReader reader(script, universe);
-    SavedCampaign read;
-    if (!readDataText(path.string(), playerFiles, text, reader.problem)) {
-        if (reader.problem == missingFile) return false;
-    } else if (reader.read(linesOf(text), read)) {
-        save = read;
+    std::string problem;
+    int line = 0;
+    if (!readDataText(path.string(), playerFiles, text, problem)) {
+        if (problem == missingFile) return false;
+    } else if (parseSave(script, universe, text, save, problem, line)) {
         return true;
     }
     std::cout << path.string();
-    if (reader.problemLine > 0) std::cout << " line " << reader.problemLine;
-    std::cout << ": " << reader.problem << "; the save is not used" << std::endl;
+    if (line > 0) std::cout << " line " << line;
+    std::cout << ": " << problem << "; the save is not used" << std::endl;
     return false;
 }
 

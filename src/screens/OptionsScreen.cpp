@@ -25,6 +25,7 @@ enum Option {
     labels,
     markers,
     music,
+    replays,
     hints,
     controlsRow,
     backRow,
@@ -34,7 +35,7 @@ enum Option {
 const char* const optionLabels[optionCount] = {
     "Sound volume", "Music volume", "Full screen", "Mouse sensitivity", "Next campaign",
     "Free flight: status lines", "Free flight: HUD", "Free flight: labels", "Free flight: markers",
-    "Free flight: music", "First-campaign hints", "Controls...", "Back",
+    "Free flight: music", "Free flight: replays", "First-campaign hints", "Controls...", "Back",
 };
 
 const int volumeStep = 10;
@@ -57,6 +58,7 @@ std::string optionValue(int option, const Settings& settings) {
         case labels: return onOff(settings.freeFlightLabels);
         case markers: return onOff(settings.freeFlightMarkers);
         case music: return onOff(settings.freeFlightMusic);
+        case replays: return onOff(settings.freeFlightReplays);
         case hints: return settings.hints ? "will show" : "shown";
         default: return "";
     }
@@ -165,6 +167,7 @@ void OptionsScreen::change(int option, int step, Settings& settings, MenuRequest
         case labels: settings.freeFlightLabels = !settings.freeFlightLabels; break;
         case markers: settings.freeFlightMarkers = !settings.freeFlightMarkers; break;
         case music: settings.freeFlightMusic = !settings.freeFlightMusic; break;
+        case replays: settings.freeFlightReplays = !settings.freeFlightReplays; break;
         case hints: settings.hints = !settings.hints; break;
         default: return;
     }

@@ -9,15 +9,17 @@
 #include "screens/Menu.h"
 #include "screens/MenuRequests.h"
 #include "screens/OptionsScreen.h"
+#include "screens/ReplaysScreen.h"
 
 class Font;
 class WindowMode;
 
 // What the player picked on the title screen this frame.
-enum class TitleChoice { none, continueCampaign, newCampaign, freeFlight, quit };
+enum class TitleChoice { none, continueCampaign, newCampaign, freeFlight, watchReplay, quit };
 
 // The game's name and its first menu: Continue (when a campaign is saved),
-// New campaign (then how hard), Free flight, Options, Quit.
+// New campaign (then how hard), Free flight, Replays (when runs are kept:
+// fill `replays` before opening), Options, Quit.
 class TitleScreen {
 public:
     explicit TitleScreen(const CampaignScript& script);
@@ -36,6 +38,8 @@ public:
     bool choosingDifficulty = false;
     bool showingOptions = false;
     OptionsScreen options;
+    bool showingReplays = false;
+    ReplaysScreen replays;
 
 private:
     TitleChoice chooseMain(const Settings& settings);

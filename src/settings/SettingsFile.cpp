@@ -57,6 +57,7 @@ const Field fields[] = {
     onOff("freeflight_labels", &Settings::freeFlightLabels, "Free flight shows labels"),
     onOff("freeflight_markers", &Settings::freeFlightMarkers, "Free flight shows markers"),
     onOff("freeflight_music", &Settings::freeFlightMusic, "Free flight plays music"),
+    onOff("freeflight_replays", &Settings::freeFlightReplays, "Free flight's runs are recorded in replays/"),
     onOff("hints", &Settings::hints, "the first campaign's hints are still to come"),
     number("pad_dead_zone", &Settings::padDeadZone, 0, mostPadDeadZone,
            "percent of a stick's travel taken as rest, 0 to 90"),
