@@ -41,13 +41,14 @@ int runDataCheck(const std::string& replay) {
     startup.withGl = openOffscreenContext();
     startup.withCampaign = true;
     bool startsUp = startup.loadAll();
+    // Against the data the game reads as it starts, as a replay is.
+    bool playable = replay.empty() || checkReplay(startup, replay);
     // Upgrades only ever leave the campaign without a choice: the game starts either way.
     UpgradeTable upgrades;
     loadUpgrades(upgrades);
     if (!startup.withGl) {
         say("No display: the images, shaders and font need OpenGL and were not checked");
     }
-    bool playable = replay.empty() || checkReplay(startup, replay);
     std::cout << "Data check: " << counted(DataReport::totalErrors, "problem") << " and "
               << counted(DataReport::totalWarnings, "warning") << "; the game would "
               << (startsUp ? "start" : "stop at start-up") << std::endl;
