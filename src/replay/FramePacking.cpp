@@ -47,6 +47,17 @@ void putNumber(std::string& out, uint64_t value) {
     out += static_cast<char>(value);
 }
 
+// A frame's time is never below 0 in play, but what the world saw is kept
+// whatever it was: the sign goes in the lowest bit.
+uint64_t signedToNumber(int value) {
+    return value < 0 ? (static_cast<uint64_t>(-static_cast<int64_t>(value)) << 1) - 1
+                     : static_cast<uint64_t>(value) << 1;
+}
+
+int64_t numberToSigned(uint64_t number) {
+    return (number & 1) ? -static_cast<int64_t>((number + 1) >> 1) : static_cast<int64_t>(number >> 1);
+}
+
 // The float's own bits, so it comes back exactly.
 void putFloat(std::string& out, float value) {
     uint32_t bits = 0;
@@ -78,7 +89,7 @@ Packed pack(const ReplayFrame& frame, const ReplayFrame& before) {
     Packed packed;
     if (frame.frameTime != before.frameTime) {
         packed.flags |= newTime;
-        putNumber(packed.fields, static_cast<uint64_t>(frame.frameTime));
+        putNumber(packed.fields, signedToNumber(frame.frameTime));
     }
     if (!samePushes(frame.command, before.command)) {
         packed.flags |= newPushes;
@@ -156,8 +167,8 @@ std::string unpack(Reader& in, ReplayFrame& frame, uint64_t& repeats) {
     frame.command.weapon = -1;
     frame.pausedAfter = (flags & paused) != 0;
     if (flags & newTime) {
-        uint64_t time = in.number();
-        if (time > static_cast<uint64_t>(longestReplayFrameMs)) return "a frame longer than ten minutes";
+        int64_t time = numberToSigned(in.number());
+        if (time > longestReplayFrameMs || time < -longestReplayFrameMs) return "a frame longer than a day";
         frame.frameTime = static_cast<int>(time);
     }
     if ((flags & newPushes) && !readPushes(in, frame.command)) return "a turn or thrust outside 0 to 1";

@@ -61,7 +61,7 @@ struct Replay {
 const uintmax_t largestReplayFile = 16u << 20;
 const size_t largestReplayBody = 64u << 20;
 const size_t mostReplayFrames = 10000000;
-const int longestReplayFrameMs = 600000;
+const int longestReplayFrameMs = 86400000;
 
 // This build's version of the game, which a replay must have been played on.
 const char* gameVersion();
