@@ -89,18 +89,18 @@ std::string arrivalText(float intervalMs) {
 
 // The actions of one event, in `context`.
 void actOn(const SDL_Event& event, FrameState& state, InputContext context, const Player* player) {
+    // A replay pauses as play does.
+    bool running = context == InputContext::play || context == InputContext::replay;
     switch (event.type) {
         case SDL_QUIT: quitGame(state);
         case SDL_VIDEOEXPOSE: state.pause.redrawWanted = true; return;
         case SDL_ACTIVEEVENT:
-            if ((context == InputContext::play || context == InputContext::replay) && event.active.gain == 0) {
-                state.pause.noteFocusLoss();
-            }
+            if (running && event.active.gain == 0) state.pause.noteFocusLoss();
             return;
         case SDL_KEYUP: noteKeyEvent(event.key); return;
         case SDL_KEYDOWN: {
             SDLKey key = noteKeyEvent(event.key);
-            if (key == SDLK_ESCAPE && context == InputContext::play) {
+            if (key == SDLK_ESCAPE && running) {
                 togglePause(state);
             } else if (key != SDLK_ESCAPE) {
                 press(actionsOfKey(KeyInput::key(key)), context, state, player);
