@@ -39,7 +39,7 @@ class KeptReplays(unittest.TestCase):
                     name = "kept-" + os.path.basename(path).replace(".replay", "")
                     image = game.picture(name, lambda image: bright_pixels(image, (320, 256, 960, 768)) > 2000)
                     self.assertGreater(bright_pixels(image, (320, 256, 960, 768)), 2000)
-                    self.assertEqual(game.wait_exit(timeout=240), 0, game.output())
+                    self.assertEqual(game.wait_exit(timeout=900), 0, game.output())
                     ended = [line for line in game.lines() if line.startswith("Run ended: ")]
                     self.assertEqual(ended, [recorded_line(path)])
 

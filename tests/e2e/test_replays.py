@@ -40,7 +40,7 @@ class Replays(unittest.TestCase):
         hogs = [subprocess.Popen(["yes"], stdout=subprocess.DEVNULL) for _ in range(2 if busy else 0)]
         try:
             with Game(replace=replace, free_flight=False, args=["--replay", replay], env=WATCH) as game:
-                status = game.wait_exit(timeout=240)
+                status = game.wait_exit(timeout=900)
                 return status, game
         finally:
             for hog in hogs:
@@ -75,7 +75,7 @@ class Replays(unittest.TestCase):
             game.wait_for_window()
             image = game.picture("replay-campaign", lambda image: bright_pixels(image, (320, 256, 960, 768)) > 2000)
             self.assertGreater(bright_pixels(image, (320, 256, 960, 768)), 2000, "the replay shows nothing")
-            self.assertEqual(game.wait_exit(timeout=240), 0)
+            self.assertEqual(game.wait_exit(timeout=900), 0)
             self.assertEqual(closing_line(game), recorded)
             self.assertNotIn("Progress saved", game.lines())
             self.assertFalse(os.path.exists(os.path.join(game.dir, "campaign-save.txt")))
@@ -97,8 +97,14 @@ class Replays(unittest.TestCase):
                     b"seed 7\nclock 100 100\nspawn 500\ndate 2024-05-01 18:30:05\nframes 40\nbody 120 64\nx\x9c")
         status, game = self.watch(damaged)
         self.assertEqual(status, 1)
-        self.assertEqual(game.lines(), [damaged + ": the frames are cut short or followed by more; it is not played"])
+        refused = damaged + ": the frames are cut short or followed by more; it is not played"
+        self.assertEqual(game.lines(), [refused])
         self.assertEqual(game.errors(), "")
+        # The data check reads it too, and counts it as a problem.
+        with Game(args=["--check", "--replay", damaged]) as check:
+            self.assertEqual(check.wait_exit(timeout=120), 1)
+            self.assertIn(refused, check.lines())
+            self.assertEqual(check.lines()[-1], "Data check: 1 problem and 0 warnings; the game would start")
 
     def test_free_flight_records_only_when_asked_and_plays_back(self):
         settings = {"settings.txt": "freeflight_replays on\n"}
