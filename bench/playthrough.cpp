@@ -8,22 +8,28 @@
 // onward. Its aim trails a moving target by a human reaction time; a player
 // who dodges does better.
 //
-// Usage, inside data/: playthrough [easy|normal|hard] [picture folder]
+// Usage, inside data/: playthrough [easy|normal|hard] [picture folder] [seconds]
 // With a folder, it saves a picture of the first wave, the first
-// destruction, each arrival, the boss and the end.
+// destruction, each arrival, the boss and the end. With seconds, it plays
+// that long and stops, as a player who quits: the run is recorded in the
+// replays folder of the player's folder (tools/record_replays.py keeps such
+// runs as tests).
 #include <GL/glew.h>
 #include <SDL/SDL.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
+#include "app/ReplayRun.h"
 #include "desktop/GraphicsSetup.h"
 #include "desktop/Screenshot.h"
 #include "app/Startup.h"
@@ -35,6 +41,7 @@
 #include "core/Constants.h"
 #include "core/Geometry.h"
 #include "core/Platform.h"
+#include "replay/ReplayRecorder.h"
 #include "world/Universe.h"
 
 namespace {
@@ -274,6 +281,7 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     std::string difficultyName = argc > 1 ? argv[1] : "normal";
     std::string folder = argc > 2 ? argv[2] : "";
+    long long stopAfterMs = argc > 3 ? std::atoll(argv[3]) * 1000 : giveUpMs;
     if (!openWindow()) return 1;
     Startup startup;
     startup.withCampaign = true;
@@ -299,13 +307,18 @@ int main(int argc, char** argv) {
     state.shown.statusLines = false;
     state.shown.hud = true;
     state.shown.flight = true;
+    std::unique_ptr<ReplayRecorder> recorder;
+    if (argc > 3) {
+        recorder = startRecording(state, ReplayMode::campaign, difficulty->name, {});
+        state.recorder = recorder.get();
+    }
     Campaign campaign(startup.campaignScript, universe, *difficulty, static_cast<int>(now));
     state.campaign = &campaign;
 
     Autopilot pilot(universe, player, campaign);
     Watch watch;
     std::printf("Playing the campaign on %s, %u ms a frame\n", difficulty->name.c_str(), frameMs);
-    while (!campaign.won && campaign.run.timeMs < giveUpMs) {
+    while (!campaign.won && campaign.run.timeMs < stopAfterMs) {
         now += frameMs;
         point aim = player.position;
         ShipCommand command = pilot.decide(aim, state.pilot);
@@ -316,9 +329,13 @@ int main(int argc, char** argv) {
         glClear(GL_COLOR_BUFFER_BIT);
     }
     savePicture(folder, "end");
+    if (recorder) {
+        endRun(state);
+        std::printf("Recorded in %s\n", recorder->path.c_str());
+    }
     std::printf("%s after %s: score %lld, %d kills, %d deaths\n", campaign.won ? "Won" : "Not won",
                 playTime(campaign.run.timeMs).c_str(), campaign.run.score, campaign.run.kills, campaign.run.deaths);
     setTicksForTesting(nullptr);
     SDL_Quit();
-    return campaign.won ? 0 : 1;
+    return campaign.won || recorder ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/FrameState.h"
+#include "app/ReplayRun.h"
 #include "campaign/Campaign.h"
 #include "campaign/SaveFile.h"
 
@@ -24,10 +25,10 @@ std::string quitQuestion(Campaign& campaign, int now) {
 }
 }  // namespace
 
-void stepCampaign(Campaign& campaign, int now, int dt) {
+void stepCampaign(Campaign& campaign, int now, int dt, bool saves) {
     campaign.update(now, dt);
     // A won campaign has no save: its result is kept instead.
-    if (campaign.takeSaveRequest() && !campaign.won) {
+    if (campaign.takeSaveRequest() && saves && !campaign.won) {
         saveProgress(campaign, now);
     }
 }
@@ -48,14 +49,16 @@ WriteResult saveProgress(Campaign& campaign, int now) {
 }
 
 void quitGame(const FrameState& state) {
+    if (state.playback) std::exit(0);
     if (state.campaign && !state.campaign->won) {
         saveProgress(*state.campaign, static_cast<int>(state.clockTime));
     }
+    endRun(state);
     std::exit(0);
 }
 
 void requestQuit(FrameState& state) {
-    if (!state.campaign) {
+    if (!state.campaign || state.playback) {
         quitGame(state);
     }
     state.pauseMenu.askToQuit(!state.pause.paused, quitQuestion(*state.campaign, static_cast<int>(state.clockTime)));

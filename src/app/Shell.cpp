@@ -4,15 +4,19 @@
 
 #include <iostream>
 #include <optional>
+#include <sstream>
 
 #include "app/ApplySettings.h"
 #include "app/CampaignRun.h"
 #include "app/Events.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
+#include "app/ReplayRun.h"
 #include "app/Startup.h"
 #include "campaign/SaveFile.h"
+#include "core/Platform.h"
 #include "desktop/GraphicsSetup.h"
+#include "replay/ReplayFolder.h"
 #include "settings/SettingsFile.h"
 #include "sound/Sound.h"
 
@@ -32,6 +36,20 @@ void resetView(FrameState& state) {
     state.spawnTicks = state.clockTime;
     state.msSinceEnemyNear = fresh.msSinceEnemyNear;
     SDL_GetRelativeMouseState(nullptr, nullptr);
+}
+
+// Out of the pause, as the title or a closing screen takes over.
+void leavePause(FrameState& state) {
+    state.pause.wanted = false;
+    state.pause.resumeIfUnwanted();
+    state.pauseMenu.page = PauseMenu::Page::menu;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
 }
 }  // namespace
 
@@ -100,17 +118,19 @@ void Shell::victoryFrame() {
 
 void Shell::playingFrame() {
     ::runFrame(state, universe, *startup.font);
-    if (campaign && campaign->won && !victoryRecorded) recordVictory();
-    if (state.quitToTitleWanted) {
+    if (campaign && campaign->won && !victoryRecorded && !playback) recordVictory();
+    if (playback && playback->finished()) {
+        leavePause(state);
+        showReplayEnd();
+    } else if (state.quitToTitleWanted) {
         state.quitToTitleWanted = false;
         WriteResult saved{true, ""};
-        if (campaign && !campaign->won) saved = saveProgress(*campaign, static_cast<int>(state.clockTime));
-        state.pause.wanted = false;
-        state.pause.resumeIfUnwanted();
-        state.pauseMenu.page = PauseMenu::Page::menu;
+        if (campaign && !campaign->won && !playback) saved = saveProgress(*campaign, static_cast<int>(state.clockTime));
+        leavePause(state);
+        endPlay();
         showTitle();
         if (!saved.written) title.note = "Could not save: " + saved.reason;
-    } else if (campaign && campaign->won && !state.pause.paused &&
+    } else if (campaign && campaign->won && !playback && !state.pause.paused &&
                static_cast<int>(state.clockTime) >= campaign->wonAt + victoryDelayMs) {
         showVictory();
     }
@@ -123,7 +143,12 @@ void Shell::choose(TitleChoice choice) {
         case TitleChoice::freeFlight:
             play(startup.universe);
             startFreeFlightOverlays(state);
+            if (state.settings.freeFlightReplays) {
+                recorder = startRecording(state, ReplayMode::freeFlight, "", {});
+                state.recorder = recorder.get();
+            }
             break;
+        case TitleChoice::watchReplay: watchChosenReplay(); break;
         case TitleChoice::quit: quitGame(state);
         case TitleChoice::none: break;
     }
@@ -149,31 +174,79 @@ void Shell::startCampaign(const SavedCampaign* from) {
     play(startup.campaignUniverse);
     int now = static_cast<int>(state.clockTime);
     bool settingsChanged = false;
-    if (from) {
-        campaign = std::make_unique<Campaign>(startup.campaignScript, universe, *from, now);
-        std::cout << "Continuing the campaign in " << campaign->worldName(from->world) << " with score "
-                  << from->run.score << std::endl;
-    } else {
+    if (!from) {
         settingsChanged = state.settings.difficulty != title.difficulty().name;
         state.settings.difficulty = title.difficulty().name;
-        campaign = std::make_unique<Campaign>(startup.campaignScript, universe, title.difficulty(), now);
     }
-    state.campaign = campaign.get();
     victoryRecorded = false;
+    recorder = startRecording(state, ReplayMode::campaign, from ? from->run.difficulty : title.difficulty().name,
+                              from ? linesOf(saveText(*from)) : std::vector<std::string>{});
+    state.recorder = recorder.get();
+    beginCampaign(from, title.difficulty());
+    if (from) {
+        std::cout << "Continuing the campaign in " << campaign->worldName(from->world) << " with score "
+                  << from->run.score << std::endl;
+    }
     if (state.settings.hints) {
         state.hints.start(state.settings.bindings, campaign->objectiveText(), now);
         state.settings.hints = false;
         settingsChanged = true;
     }
     if (settingsChanged) saveSettings(state.settings);
+}
+
+void Shell::beginCampaign(const SavedCampaign* from, const Difficulty& difficulty) {
+    int now = static_cast<int>(state.clockTime);
+    if (from) {
+        campaign = std::make_unique<Campaign>(startup.campaignScript, universe, *from, now);
+    } else {
+        campaign = std::make_unique<Campaign>(startup.campaignScript, universe, difficulty, now);
+    }
+    state.campaign = campaign.get();
     state.shown.statusLines = false;
     state.shown.hud = true;
     state.shown.flight = true;
 }
 
+void Shell::watch(std::unique_ptr<ReplayPlayback> replay, const SavedCampaign& from) {
+    const ReplayHeader& header = replay->replay.header;
+    bool ofCampaign = header.mode == ReplayMode::campaign;
+    play(ofCampaign ? startup.campaignUniverse : startup.universe);
+    playback = std::move(replay);
+    beginReplay(state, *playback);
+    if (ofCampaign) {
+        beginCampaign(header.save.empty() ? nullptr : &from, *startup.campaignScript.difficulty(header.difficulty));
+    } else {
+        startFreeFlightOverlays(state);
+    }
+}
+
+void Shell::watchChosenReplay() {
+    auto replay = std::make_unique<ReplayPlayback>();
+    std::string file = title.replays.chosen().string();
+    SavedCampaign from;
+    if (!readReplay(file, replay->replay) || !replayFits(replay->replay, startup, file, from)) {
+        title.showingReplays = true;
+        title.replays.refused = true;
+        return;
+    }
+    watch(std::move(replay), from);
+}
+
+void Shell::endPlay() {
+    if (!playback) endRun(state);
+    // A replay's clock was the recording's; the menus go on from the game's.
+    if (playback) state.clockTime = ticks();
+    state.recorder = nullptr;
+    state.playback = nullptr;
+    recorder.reset();
+    playback.reset();
+}
+
 void Shell::showTitle() {
     campaign.reset();
     state.campaign = nullptr;
+    title.replays.fill(keptReplays());
     std::optional<SaveSummary> saved;
     if (readSave(startup.campaignScript, startup.campaignUniverse, save)) {
         saved = SaveSummary{worldNameIn(startup.campaignScript, startup.campaignUniverse, save.world), save.run.score,
@@ -201,11 +274,26 @@ void Shell::recordVictory() {
 }
 
 void Shell::showVictory() {
+    endPlay();
+    toClosingScreen();
+}
+
+void Shell::toClosingScreen() {
     campaign.reset();
     state.campaign = nullptr;
     screen = Screen::victory;
     givePointerToMenus(true);
     relinkEmitters(scenery.universe);
+}
+
+void Shell::showReplayEnd() {
+    endRun(state);
+    if (exitAfterReplay()) std::exit(0);
+    RunFigures figures = runFigures(state);
+    RunResult run{figures.score, figures.kills, figures.deaths, figures.timeMs, playback->replay.header.difficulty};
+    endPlay();
+    victory.open(run, readBestResults(), 0, "End of the replay");
+    toClosingScreen();
 }
 
 void Shell::givePointerToMenus(bool menus) {

@@ -10,6 +10,8 @@
 #include "screens/VictoryScreen.h"
 #include "campaign/Campaign.h"
 #include "combat/Player.h"
+#include "replay/ReplayPlayback.h"
+#include "replay/ReplayRecorder.h"
 #include "world/Universe.h"
 
 class FrameState;
@@ -18,11 +20,15 @@ class Startup;
 // The game when the data set has a campaign: the title screen over the live
 // campaign universe, then a campaign or Free flight, each played on fresh
 // copies of its universe and ship; back to the title when the player asks,
-// and the closing screen when a campaign is won.
+// and the closing screen when a campaign is won. Every run is recorded (Free
+// flight when the settings ask), and a recorded one can be watched again.
 class Shell {
 public:
     Shell(FrameState& state, Startup& startup);
     void runFrame();
+    // Plays a replay that fits this game and data (app/ReplayRun.h), with
+    // the save it went on from.
+    void watch(std::unique_ptr<ReplayPlayback> replay, const SavedCampaign& from);
 
 private:
     enum class Screen { title, playing, victory };
@@ -36,11 +42,19 @@ private:
     void choose(TitleChoice choice);
     void play(const Universe& loaded);
     void startCampaign(const SavedCampaign* save);
+    // The campaign of a new or saved run, begun at the frame clock.
+    void beginCampaign(const SavedCampaign* from, const Difficulty& difficulty);
+    void watchChosenReplay();
+    // The run is over: its closing line, and the recording or replay let go.
+    void endPlay();
     void showTitle();
     // The moment the campaign is won: the best results and the save take it,
     // whatever the player does next.
     void recordVictory();
     void showVictory();
+    // The closing screen of a replay played to its end.
+    void showReplayEnd();
+    void toClosingScreen();
     void givePointerToMenus(bool menus);
     // The universe on screen: the one played, or the scenery behind the menus.
     Universe& shownUniverse();
@@ -57,4 +71,6 @@ private:
     std::unique_ptr<Campaign> campaign;
     bool victoryRecorded = false;
     SavedCampaign save;
+    std::unique_ptr<ReplayRecorder> recorder;
+    std::unique_ptr<ReplayPlayback> playback;
 };

@@ -18,8 +18,10 @@ std::string resultLine(size_t place, const RunResult& result) {
 }
 }  // namespace
 
-void VictoryScreen::open(const RunResult& finished, std::vector<RunResult> bestRuns, size_t runPlace) {
+void VictoryScreen::open(const RunResult& finished, std::vector<RunResult> bestRuns, size_t runPlace,
+                         const std::string& title) {
     run = finished;
+    heading = title;
     best = std::move(bestRuns);
     place = runPlace;
     menu.items = {{"Back to the title"}};
@@ -36,7 +38,7 @@ void VictoryScreen::draw(Font& font) const {
     useLayoutProjection();
     drawPanel(0, 0, w, h, Colour{0, 0, 0.02f, 0.55f});
     float centre = w / 2.0f;
-    drawText(font, "Campaign complete", centre, 850, 64, colours::highlight, Align::centre);
+    drawText(font, heading, centre, 850, 64, colours::highlight, Align::centre);
     drawText(font, "Score " + std::to_string(run.score), centre, 760, 44, colours::white, Align::centre);
     std::string details = std::to_string(run.kills) + " kills   " + std::to_string(run.deaths) + " deaths   " +
                           playTime(run.timeMs) + "   " + run.difficulty;

@@ -3,6 +3,7 @@
 #include <SDL/SDL.h>
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "campaign/CampaignProgress.h"
@@ -15,13 +16,16 @@ class WindowMode;
 // results so far.
 class VictoryScreen {
 public:
-    // `place` is the run's place among the best (1 is the best), 0 when off the list.
-    void open(const RunResult& run, std::vector<RunResult> best, size_t place);
+    // `place` is the run's place among the best (1 is the best), 0 when off
+    // the list; a replay's end has a heading of its own.
+    void open(const RunResult& run, std::vector<RunResult> best, size_t place,
+              const std::string& heading = "Campaign complete");
     // True when the player is done with it.
     bool handle(const SDL_Event& event, const WindowMode& window);
     void draw(Font& font) const;
 
     RunResult run;
+    std::string heading;
     std::vector<RunResult> best;
     size_t place = 0;
     Menu menu;
