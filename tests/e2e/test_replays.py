@@ -28,6 +28,23 @@ def kept_replay(game, folder):
     return shutil.copy(files[0], folder)
 
 
+class Printed:
+    """What a finished game printed, kept after its folder is gone."""
+
+    def __init__(self, game):
+        self.out = game.output()
+        self.err = game.errors()
+
+    def output(self):
+        return self.out
+
+    def lines(self):
+        return self.out.splitlines()
+
+    def errors(self):
+        return self.err
+
+
 class Replays(unittest.TestCase):
     def setUp(self):
         self.folder = tempfile.mkdtemp(prefix="rerara-replays-")
@@ -41,7 +58,7 @@ class Replays(unittest.TestCase):
         try:
             with Game(replace=replace, free_flight=False, args=["--replay", replay], env=WATCH) as game:
                 status = game.wait_exit(timeout=900)
-                return status, game
+                return status, Printed(game)
         finally:
             for hog in hogs:
                 hog.kill()
