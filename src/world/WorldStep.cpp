@@ -9,6 +9,7 @@
 #include "combat/Timers.h"
 #include "core/SpriteBatch.h"
 #include "world/ListPass.h"
+#include "world/TrailBatch.h"
 #include "world/Universe.h"
 #include "world/WorldState.h"
 
@@ -49,22 +50,30 @@ void processStars(WorldState& world, Player* player, int frameTime) {
     }
 }
 
-// Each ship's trail, then its body. The bodies wait to be drawn together;
-// a trail may go before bodies that wait only where it crosses none of them,
-// so every pixel sees the same drawing in the same order.
+// Each ship's trail, then its body. Trails and bodies wait to be drawn
+// together, the trails first; a trail may go before bodies that wait only
+// where it crosses none of them, so every pixel sees the same drawing in the
+// same order. A body that ends the bodies' run has the trails drawn before
+// them. Every enemy trail is the same red, so a body takes the same colour
+// from whichever trail was the last made current.
 void processShips(WorldState& world, Player* player, int frameTime) {
+    // Kept from frame to frame, so that a frame allocates nothing once it has grown.
+    static TrailBatch trails;
     SpriteBatch bodies;
     keepWhere(world.ships, [&](Ship& ship) {
         if (!ship.update(frameTime, world, player)) {
             return false;
         }
-        if (!bodies.boxes.empty() && bodies.overlapsWaiting(ship.trail.bounds(ship.position))) {
+        if (ship.endsRun(bodies) ||
+            (!bodies.boxes.empty() && bodies.overlapsWaiting(ship.trail.bounds(ship.position)))) {
+            trails.flush();
             bodies.flush();
         }
-        ship.trail.draw(ship.position);
+        ship.trail.draw(ship.position, trails);
         ship.addSprite(bodies);
         return true;
     });
+    trails.flush();
     bodies.flush();
 }
 
