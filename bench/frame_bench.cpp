@@ -17,7 +17,6 @@
 
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
-#include "app/Hud.h"
 #include "app/Startup.h"
 #include "assets/Tables.h"
 #include "campaign/Campaign.h"
@@ -28,6 +27,7 @@
 #include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Platform.h"
+#include "hud/ClassicOverlays.h"
 
 namespace {
 const int warmupFrames = 5;
@@ -156,6 +156,8 @@ void fillTrail(Ship& ship) {
 }
 
 const int battleShips = 300;
+// Longer than any row takes.
+const int shieldedMs = 1 << 30;
 const int battleShots = 300;
 const int battleEvents = 50;
 
@@ -326,12 +328,11 @@ struct Scene {
 };
 
 void setScene(Game& game, const Scene& scene) {
-    static Uint8 fireHeld[SDLK_LAST] = {};
-    fireHeld[SDLK_SPACE] = 1;
-    setHeldKeysForTesting(scene.laser ? fireHeld : nullptr);
+    releaseAllKeys();
+    setKeyHeld(SDLK_SPACE, scene.laser);
     game.universe.player->weapon = scene.laser ? 1 : game.startWeapon;
-    game.state.largeMapShown = scene.largeMap;
-    campaignFeedback = scene.feedback;
+    game.state.shown.largeMap = scene.largeMap;
+    game.universe.currentWorld().hitFeedback = scene.feedback;
 }
 
 // The wave rows: the campaign's largest wave, and forty of the roster's types,
@@ -419,22 +420,74 @@ OverlayScene::OverlayScene(Startup& startup, int now)
 
 void addOverlayRows(OverlayScene& scene, Font& font, std::vector<Row>& rows) {
     auto overWorld = [&scene, &font] {
-        setCamera(scene.state, scene.pilot.position);
+        setCamera(scene.state.camera, scene.pilot.position);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         drawOverWorld(scene.state, scene.universe, font, scene.pilot.position, scene.now);
     };
     auto show = [&scene](bool hud, bool largeMap) {
         return [&scene, hud, largeMap] {
             scene.state.campaign = hud ? scene.campaign.get() : nullptr;
-            scene.state.hudShown = hud;
-            scene.state.statusLinesShown = !hud;
-            scene.state.largeMapShown = largeMap;
+            scene.state.shown.hud = hud;
+            scene.state.shown.statusLines = !hud;
+            scene.state.shown.largeMap = largeMap;
         };
     };
     auto nothing = [] {};
     rows.push_back(Row{"classic", battleShips, 0, 0, overWorld, show(false, false), nothing, Goal{}, {}});
     rows.push_back(Row{"hud", battleShips, 0, 0, overWorld, show(true, false), nothing, Goal{}, {}});
     rows.push_back(Row{"large map", battleShips, 0, 0, overWorld, show(true, true), nothing, Goal{}, {}});
+}
+
+// The busiest moment of the campaign as a player sees it: its largest wave
+// round the ship, firing, the ship moving and firing back, with the HUD, its
+// labels and markers and the flight readouts (the velocity mark ahead of the
+// ship). The first world is cleared, so that its wormhole is open and marked;
+// the ship is shielded, so that it stays in the fight.
+struct BusiestScene {
+    BusiestScene(Startup& startup, std::vector<int> wave);
+    void refill();
+
+    Universe universe;
+    Player ship;
+    std::vector<int> wave;
+    FrameState state;
+    std::unique_ptr<Campaign> campaign;
+    int shots = 0;
+};
+
+BusiestScene::BusiestScene(Startup& startup, std::vector<int> largest)
+    : universe(freshUniverse(startup.campaignUniverse)), ship(*startup.player), wave(std::move(largest)) {
+    universe.player = &ship;
+    state.clockTime = ticks();
+    campaign = std::make_unique<Campaign>(startup.campaignScript, universe,
+                                          startup.campaignScript.difficulties.front(),
+                                          static_cast<int>(state.clockTime));
+    campaign->cleared[static_cast<size_t>(campaign->world)] = true;
+    campaign->spawner.reset();
+    for (Wormhole& wormhole : universe.currentWorld().wormholes) wormhole.open = true;
+    state.campaign = campaign.get();
+    state.shown.hud = true;
+    state.shown.statusLines = false;
+    state.shown.flight = true;
+    state.cursor = point{70, 60};
+    refill();
+}
+
+void BusiestScene::refill() {
+    fillWave(universe, wave, -1, shots);
+    ship.shieldTime = shieldedMs;
+    ship.velocity = point{0.9f, 0.4f};
+}
+
+void addBusiestRow(BusiestScene& scene, Font& font, std::vector<Row>& rows) {
+    auto frame = [&scene, &font] { runFrame(scene.state, scene.universe, font); };
+    auto setUp = [] {
+        releaseAllKeys();
+        setKeyHeld(SDLK_SPACE, true);
+    };
+    auto refill = [&scene] { scene.refill(); };
+    rows.push_back(Row{"wave+hud", static_cast<int>(scene.wave.size()), scene.shots, 0, frame, setUp, refill,
+                       Goal{"busiest campaign moment", 1.3}, {}});
 }
 
 // The least, over the runs, of what a row adds beyond the classic overlays, in
@@ -529,7 +582,7 @@ int main(int argc, char** argv) {
     // that the previous frame left set.
     auto dustOnly = [&game] {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        setCamera(game.state, game.universe.player->position);
+        setCamera(game.state.camera, game.universe.player->position);
         drawBackground();
         SDL_GL_SwapBuffers();
         glClear(GL_COLOR_BUFFER_BIT);
@@ -539,6 +592,11 @@ int main(int argc, char** argv) {
     if (startup.campaign) {
         overlays = std::make_unique<OverlayScene>(startup, static_cast<int>(ticks()));
         addOverlayRows(*overlays, *startup.font, rows);
+    }
+    std::unique_ptr<BusiestScene> busiest;
+    if (startup.campaign && !game.wave.empty()) {
+        busiest = std::make_unique<BusiestScene>(startup, game.wave);
+        addBusiestRow(*busiest, *startup.font, rows);
     }
     for (int run = 0; run < options.runs; ++run) {
         for (Row& row : rows) {
@@ -556,6 +614,7 @@ int main(int argc, char** argv) {
         if (!row.runs.empty()) printRow(row);
     }
     printGoals(rows);
+    busiest.reset();
     overlays.reset();
     SDL_Quit();
     return 0;

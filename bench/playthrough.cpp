@@ -1,11 +1,12 @@
 // Plays the shipped campaign with an autopilot through the real frame loop,
 // at a fixed frame time, and prints when each world was entered and cleared,
 // the deaths and the score: proof that the campaign can be won, and a
-// measure of how long it takes. A plain pilot: it shoots the nearest enemy
-// in view (the laser close by, the gun farther out), backs away from rammers, lands
-// to repair when its hull is low, and flies to the next open wormhole once a
-// world is cleared. Its aim trails a moving target by a human reaction
-// time; a player who dodges does better.
+// measure of how long it takes. A plain pilot, with the flight assist on:
+// it shoots the nearest enemy in view (the laser close by, the gun farther
+// out), backs away from rammers, lands to repair when its hull is low, and
+// once a world is cleared lets the game's autopilot take it to the wormhole
+// onward. Its aim trails a moving target by a human reaction time; a player
+// who dodges does better.
 //
 // Usage, inside data/: playthrough [easy|normal|hard] [picture folder]
 // With a folder, it saves a picture of the first wave, the first
@@ -23,12 +24,14 @@
 
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
-#include "app/GraphicsSetup.h"
-#include "app/Screenshot.h"
+#include "desktop/GraphicsSetup.h"
+#include "desktop/Screenshot.h"
 #include "app/Startup.h"
 #include "campaign/Campaign.h"
 #include "combat/Player.h"
+#include "combat/ShipCommand.h"
 #include "combat/Targeting.h"
+#include "core/Camera.h"
 #include "core/Constants.h"
 #include "core/Geometry.h"
 #include "core/Platform.h"
@@ -66,28 +69,22 @@ float turnBetween(float heading, float wanted) {
 
 float speedOf(point v) { return std::sqrt(v.x * v.x + v.y * v.y); }
 
-struct Presses {
-    bool thrust = false;
-    bool brake = false;
-    bool left = false;
-    bool right = false;
-    bool fire = false;
-};
-
 class Autopilot {
 public:
     Autopilot(Universe& universe, Player& player, Campaign& campaign)
         : universe(universe), player(player), campaign(campaign) {}
 
-    // What to press this frame, and where to aim (a world point).
-    Presses decide(point& aim) {
-        Presses c;
+    // The ship's command this frame, and where to aim (a world point); the
+    // game's autopilot engaged through `pilot` flies while the command holds
+    // no flight key.
+    ShipCommand decide(point& aim, Pilot& pilot) {
+        ShipCommand c;
         WorldState& world = universe.currentWorld();
         const Ship* target = nearestShip(world);
         if (target) {
             float d = pointDistance(target->position, player.position);
-            player.weapon = d < laserReach ? 1 : 0;
-            aim = player.weapon == 1 ? seen(*target) : lead(*target, d);
+            c.weapon = d < laserReach ? 1 : 0;
+            aim = c.weapon == 1 ? seen(*target) : lead(*target, d);
             c.fire = onScreen(target->position);
             if (d < fleeDistance && target->ai != 3) {
                 steer(c, towards(target->position, player.position, cruiseSpeed));
@@ -101,8 +98,8 @@ public:
             return c;
         }
         if (campaign.cleared[static_cast<size_t>(campaign.world)]) {
-            const Wormhole* next = nextWormhole(world);
-            if (next) steer(c, towards(player.position, next->position, cruiseSpeed));
+            // The wormhole onward comes first, so it is the one marked.
+            if (!pilot.autopilot) pilot.autopilotPressed = true;
             return c;
         }
         steer(c, point{0, 0});
@@ -125,7 +122,7 @@ private:
 
     // Whether a player at the default zoom sees `at`.
     bool onScreen(point at) const {
-        float halfHeight = FrameState().viewHeight / 2;
+        float halfHeight = Camera().viewHeight / 2;
         return std::fabs(at.x - player.position.x) < halfHeight * 1.25f &&
                std::fabs(at.y - player.position.y) < halfHeight;
     }
@@ -154,33 +151,22 @@ private:
 
     // Pushes the ship's velocity toward `wanted`: turns to face what is
     // missing and thrusts, or brakes when it faces away from it.
-    void steer(Presses& c, point wanted) {
+    void steer(ShipCommand& c, point wanted) {
         point missing{wanted.x - player.velocity.x, wanted.y - player.velocity.y};
         if (player.landed) {
-            c.thrust = speedOf(missing) > 0.2f;
+            c.thrust = speedOf(missing) > 0.2f ? 1 : 0;
             return;
         }
         if (speedOf(missing) < 0.03f) return;
         float turn = turnBetween(player.angle, std::atan2(missing.y, missing.x));
-        c.left = turn > 0.05f && turn < 2.8f;
-        c.right = turn < -0.05f && turn > -2.8f;
-        c.thrust = std::fabs(turn) < 0.35f;
-        c.brake = std::fabs(turn) > 2.8f;
-    }
-
-    // The wormhole to a world not yet cleared, else any open one.
-    const Wormhole* nextWormhole(const WorldState& world) const {
-        const Wormhole* any = nullptr;
-        for (const Wormhole& wormhole : world.wormholes) {
-            if (!wormhole.open) continue;
-            if (!campaign.cleared[static_cast<size_t>(wormhole.destinationWorld)]) return &wormhole;
-            any = &wormhole;
-        }
-        return any;
+        c.turnLeft = turn > 0.05f && turn < 2.8f ? 1 : 0;
+        c.turnRight = turn < -0.05f && turn > -2.8f ? 1 : 0;
+        c.thrust = std::fabs(turn) < 0.35f ? 1 : 0;
+        c.reverse = c.thrust == 0 && std::fabs(turn) > 2.8f ? 1 : 0;
     }
 
     // Flies slowly to the nearest planet, sits there until repaired.
-    Presses land(Presses c) {
+    ShipCommand land(ShipCommand c) {
         repairing = player.health < campaign.fullHealth;
         if (player.landed) return c;
         const Planet* nearest = nullptr;
@@ -208,17 +194,9 @@ private:
     std::mt19937 hand{7};
 };
 
-void press(Uint8* keys, const Presses& c) {
-    keys[SDLK_w] = c.thrust;
-    keys[SDLK_s] = c.brake && !c.thrust;
-    keys[SDLK_a] = c.left;
-    keys[SDLK_d] = c.right;
-    keys[SDLK_SPACE] = c.fire;
-}
-
 // The cursor that aims the weapons at `aim`, for the camera on the ship.
 point cursorFor(const FrameState& state, point centre, point aim) {
-    ViewRect view = state.viewRect(centre);
+    ViewRect view = state.camera.viewRect(centre);
     return point{std::clamp((aim.x - view.left) / (view.right - view.left) * 100, 0.0f, 100.0f),
                  std::clamp((aim.y - view.bottom) / (view.top - view.bottom) * 100, 0.0f, 100.0f)};
 }
@@ -315,13 +293,12 @@ int main(int argc, char** argv) {
 
     Uint32 now = 1000;
     setTicksForTesting(&now);
-    Uint8 keys[SDLK_LAST] = {};
-    setHeldKeysForTesting(keys);
     FrameState state;
     state.window.area = PictureArea{0, 0, pictureWidth, pictureHeight};
     state.clockTime = now;
-    state.statusLinesShown = false;
-    state.hudShown = true;
+    state.shown.statusLines = false;
+    state.shown.hud = true;
+    state.shown.flight = true;
     Campaign campaign(startup.campaignScript, universe, *difficulty, static_cast<int>(now));
     state.campaign = &campaign;
 
@@ -331,9 +308,9 @@ int main(int argc, char** argv) {
     while (!campaign.won && campaign.run.timeMs < giveUpMs) {
         now += frameMs;
         point aim = player.position;
-        press(keys, pilot.decide(aim));
+        ShipCommand command = pilot.decide(aim, state.pilot);
         state.cursor = cursorFor(state, player.position, aim);
-        drawFrame(state, universe, *startup.font);
+        drawFrame(state, universe, *startup.font, command);
         report(watch, campaign, folder, campaign.run.timeMs);
         SDL_GL_SwapBuffers();
         glClear(GL_COLOR_BUFFER_BIT);
@@ -341,7 +318,6 @@ int main(int argc, char** argv) {
     savePicture(folder, "end");
     std::printf("%s after %s: score %lld, %d kills, %d deaths\n", campaign.won ? "Won" : "Not won",
                 playTime(campaign.run.timeMs).c_str(), campaign.run.score, campaign.run.kills, campaign.run.deaths);
-    setHeldKeysForTesting(nullptr);
     setTicksForTesting(nullptr);
     SDL_Quit();
     return campaign.won ? 0 : 1;

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/Hud.h"
-#include "app/OffscreenGl.h"
+#include "hud/ClassicOverlays.h"
+#include "desktop/OffscreenGl.h"
 #include "app/Startup.h"
 #include "assets/EmitterData.h"
 #include "assets/Shaders.h"
@@ -31,7 +31,6 @@ NumberTable shippedWeapons;
 NumberTable shippedShips;
 std::vector<ShipLook> shippedLooks;
 Uint32 fakeClock = 1000;
-Uint8 heldKeys[SDLK_LAST];
 
 }  // namespace
 
@@ -48,7 +47,6 @@ void prepareFuzzing() {
     std::filesystem::current_path(scratchDir);
     std::atexit([] { std::filesystem::remove_all(scratchDir); });
     setTicksForTesting(&fakeClock);
-    setHeldKeysForTesting(heldKeys);
     static Startup startup;
     startup.loadAll();
     shippedShaders = shaders;
@@ -106,15 +104,16 @@ void spawnEachType(Universe& universe) {
 
 void playFrames(Universe& universe, int frames) {
     Player& player = *universe.player;
-    heldKeys[SDLK_w] = 1;
-    heldKeys[SDLK_d] = 1;
+    ShipCommand command;
+    command.thrust = 1;
+    command.turnRight = 1;
     for (int frame = 0; frame < frames; ++frame) {
         // One frame of 0 ms: the world must cope with a frame shorter than the fakeClock.
         int dt = frame == 1 ? 0 : 16;
         fakeClock += static_cast<Uint32>(dt);
         int now = static_cast<int>(fakeClock);
-        player.weapon = frame % 3;
-        player.update(dt);
+        command.weapon = frame % 3;
+        player.update(dt, command);
         point target{player.position.x + 300, player.position.y + 200};
         player.shoot(fakeClock, universe.currentWorld(), target, dt);
         stepWorld(universe, player, dt, now);

@@ -33,3 +33,4 @@ int fuzzEmitters(const uint8_t* data, size_t size);
 int fuzzShaders(const uint8_t* data, size_t size);
 int fuzzSounds(const uint8_t* data, size_t size);
 int fuzzCampaign(const uint8_t* data, size_t size);
+int fuzzUpgrades(const uint8_t* data, size_t size);

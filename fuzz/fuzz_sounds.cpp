@@ -1,5 +1,6 @@
 // A sound file through start-up's reader, then converted to the game's mixer
-// format and to others a device may hand back, and made into a mixer chunk.
+// format and to others a device may hand back, and made into a mixer chunk
+// at each pitch a fight sound is played at.
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
@@ -7,6 +8,7 @@
 
 #include "FuzzSupport.h"
 #include "sound/SoundFiles.h"
+#include "sound/SoundRules.h"
 
 namespace {
 struct DeviceFormat {
@@ -37,9 +39,12 @@ int fuzzSounds(const uint8_t* data, size_t size) {
             if (convertWav(sound, device.rate, device.format, device.channels).empty()) std::abort();
         }
         if (openMixer()) {
-            Mix_Chunk* chunk = mixerChunk(sound);
-            if (!chunk) std::abort();
-            Mix_FreeChunk(chunk);
+            // Each copy a fight sound is played in.
+            for (float pitch : fightPitches) {
+                Mix_Chunk* chunk = mixerChunk(sound, pitch);
+                if (!chunk) std::abort();
+                Mix_FreeChunk(chunk);
+            }
         }
     }
     restoreShippedData({name});

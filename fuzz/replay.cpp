@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
                                                    {"emitters", fuzzEmitters},
                                                    {"shaders", fuzzShaders},
                                                    {"sounds", fuzzSounds},
-                                                   {"campaign", fuzzCampaign}};
+                                                   {"campaign", fuzzCampaign},
+                                                   {"upgrades", fuzzUpgrades}};
     // The loaders talk on standard output; only the replay's own lines matter here.
     std::freopen("/dev/null", "w", stdout);
     // The targets work in a scratch folder of their own.

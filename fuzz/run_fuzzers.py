@@ -66,6 +66,8 @@ def seeds(target):
     if target == "campaign":
         return [data("campaign/campaign.txt", "campaign/stardata.txt", "campaign/planetdata.txt",
                      "campaign/wormholedata.txt", "settings.txt") + SEPARATOR + SAVE]
+    if target == "upgrades":
+        return [data("campaign/upgrades.txt")]
     raise SystemExit("unknown target " + target)
 
 
@@ -102,7 +104,7 @@ def run(build, seconds, target):
 
 def main():
     build, seconds = sys.argv[1], int(sys.argv[2])
-    targets = sys.argv[3:] or ["tables", "player", "world", "emitters", "shaders", "sounds", "campaign"]
+    targets = sys.argv[3:] or ["tables", "player", "world", "emitters", "shaders", "sounds", "campaign", "upgrades"]
     results = [run(build, seconds, target) for target in targets]
     sys.exit(0 if all(results) else 1)
 

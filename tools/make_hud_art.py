@@ -107,6 +107,84 @@ def make_marker():
     return s.result()
 
 
+# ---------------------------------------------------------------- upgrade icons
+
+def arc_points(radius, start_degrees, end_degrees, steps=24):
+    """Points along a circle from one angle to another, counter-clockwise in degrees."""
+    a0, a1 = math.radians(start_degrees), math.radians(end_degrees)
+    return [(radius * math.cos(a0 + (a1 - a0) * k / steps), radius * math.sin(a0 + (a1 - a0) * k / steps))
+            for k in range(steps + 1)]
+
+
+def make_icon_hull():
+    """An armour plate: a pointed shield with a bolt in each upper corner and a seam down the middle."""
+    s = Sketch(64)
+    outline = [(-0.72, 0.80), (0.72, 0.80), (0.72, 0.05), (0.0, -0.90), (-0.72, 0.05)]
+    s.line(outline + outline[:1], WHITE, 0.14)
+    s.line([(0.0, 0.62), (0.0, -0.55)], WHITE, 0.12)
+    for x in (-0.42, 0.42):
+        s.ellipse(x, 0.52, 0.10, 0.10, fill=WHITE)
+    return s.result()
+
+
+def make_icon_thrust():
+    """An engine flame pushing up: a nozzle at the bottom and three stacked chevrons."""
+    s = Sketch(64)
+    s.poly([(-0.36, -0.62), (0.36, -0.62), (0.24, -0.92), (-0.24, -0.92)], WHITE)
+    for y in (-0.40, 0.05, 0.50):
+        s.line([(-0.62, y), (0.0, y + 0.40), (0.62, y)], WHITE, 0.15)
+    return s.result()
+
+
+def make_icon_turn():
+    """A curved arrow going three quarters round."""
+    s = Sketch(64)
+    s.line(arc_points(0.62, 100, 380), WHITE, 0.15)
+    tip = math.radians(100)
+    cx, cy = 0.62 * math.cos(tip), 0.62 * math.sin(tip)
+    s.poly([(cx - 0.30, cy + 0.03), (cx + 0.12, cy + 0.30), (cx + 0.12, cy - 0.26)], WHITE)
+    return s.result()
+
+
+def make_icon_spread():
+    """Three shots fanning out upwards from one point."""
+    s = Sketch(64)
+    for degrees in (62, 90, 118):
+        a = math.radians(degrees)
+        s.line([(0.0, -0.80), (0.95 * math.cos(a), -0.80 + 1.30 * math.sin(a))], WHITE, 0.09)
+        s.ellipse(1.10 * math.cos(a), -0.80 + 1.52 * math.sin(a), 0.15, 0.15, fill=WHITE)
+    return s.result()
+
+
+def make_icon_pull():
+    """A broken ring with four arrows pointing in to a small core."""
+    s = Sketch(64)
+    for quarter in range(4):
+        s.line(arc_points(0.84, quarter * 90 + 20, quarter * 90 + 70, 8), WHITE, 0.10)
+    for dx, dy in ((1, 0), (0, 1), (-1, 0), (0, -1)):
+        s.line([(dx * 0.78, dy * 0.78), (dx * 0.40, dy * 0.40)], WHITE, 0.11)
+        s.poly([(dx * 0.22, dy * 0.22), (dx * 0.46 - dy * 0.17, dy * 0.46 + dx * 0.17),
+                (dx * 0.46 + dy * 0.17, dy * 0.46 - dx * 0.17)], WHITE)
+    s.ellipse(0, 0, 0.10, 0.10, fill=WHITE)
+    return s.result()
+
+
+def make_icon_shield():
+    """A ring round a small fighter, with a gap at the top where it fills up again."""
+    s = Sketch(64)
+    s.line(arc_points(0.82, 110, 430, 36), WHITE, 0.13)
+    s.poly([(0.0, 0.48), (0.34, -0.42), (0.0, -0.22), (-0.34, -0.42)], WHITE)
+    return s.result()
+
+
+def make_icon_repair():
+    """A wrench, its open jaw up and to the right."""
+    s = Sketch(64)
+    s.line([(-0.72, -0.72), (0.18, 0.18)], WHITE, 0.24)
+    s.line([(0.42 + x, 0.42 + y) for x, y in arc_points(0.30, 100, 350)], WHITE, 0.24)
+    return s.result()
+
+
 # ---------------------------------------------------------------- map symbols
 
 def make_map_star():
@@ -166,6 +244,13 @@ HUD = {
     "map-planet.png": make_map_planet,
     "map-wormhole.png": make_map_wormhole,
     "map-player.png": make_map_player,
+    "icon-hull.png": make_icon_hull,
+    "icon-thrust.png": make_icon_thrust,
+    "icon-turn.png": make_icon_turn,
+    "icon-spread.png": make_icon_spread,
+    "icon-pull.png": make_icon_pull,
+    "icon-shield.png": make_icon_shield,
+    "icon-repair.png": make_icon_repair,
 }
 
 

@@ -20,6 +20,7 @@ void applyAndSaveSettings(FrameState& state) {
 }
 
 void startFreeFlightOverlays(FrameState& state) {
-    state.statusLinesShown = state.settings.freeFlightStatusLines;
-    state.hudShown = state.settings.freeFlightHud;
+    state.shown.statusLines = state.settings.freeFlightStatusLines;
+    state.shown.hud = state.settings.freeFlightHud;
+    state.shown.flight = state.settings.freeFlightAssist;
 }

@@ -3,134 +3,79 @@
 #include <GL/glew.h>
 #include <SDL/SDL.h>
 
-#include "app/CampaignPlay.h"
+#include <algorithm>
+#include <iostream>
+
+#include "app/CampaignRun.h"
+#include "app/Events.h"
 #include "app/FrameState.h"
-#include "app/GraphicsSetup.h"
-#include "app/Hud.h"
-#include "app/Input.h"
-#include "app/MusicCue.h"
-#include "app/PausedFrame.h"
-#include "app/Screenshot.h"
+#include "app/FrameView.h"
+#include "app/Startup.h"
 #include "assets/Font.h"
 #include "combat/Player.h"
-#include "combat/Timers.h"
+#include "core/Camera.h"
 #include "core/Constants.h"
 #include "core/Geometry.h"
-#include "core/VisibleArea.h"
+#include "core/Platform.h"
+#include "desktop/GraphicsSetup.h"
+#include "desktop/Screenshot.h"
+#include "hud/ClassicOverlays.h"
 #include "hud/Notices.h"
 #include "hud/Overlays.h"
+#include "hud/ScreenMap.h"
 #include "hud/StatusPanels.h"
-#include "input/Controls.h"
 #include "sound/Sound.h"
 #include "world/Universe.h"
 #include "world/WorldStep.h"
 
 namespace {
-// A twentieth of the view's size more on every side, so nothing pops in.
-const float visibleMargin = 0.05f;
+const Uint32 pausedRedrawEveryMs = 250;
 
-// The world plane lies one unit beyond the near plane, so it shows the view
-// rectangle enlarged by (near + 1) / near, round the camera's centre.
-VisibleArea worldPlaneShown(const FrameState& state, point centre) {
-    double nearPlane = 10000.0 * state.nearScale;
-    double grow = (nearPlane + 1) / nearPlane * (1 + visibleMargin);
-    float halfHeight = static_cast<float>(state.viewHeight / 2 * grow);
-    float halfWidth = halfHeight * state.aspect;
-    return VisibleArea{Box{centre.x - halfWidth, centre.x + halfWidth, centre.y - halfHeight,
-                           centre.y + halfHeight}};
-}
-
-std::string countText(const char* label, size_t count) {
-    return label + toString(static_cast<float>(count));
-}
-
-void drawRadar(Universe& universe) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, w, -h, 0, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    topLeftUI(universe.currentWorld(), universe.player);
-}
-
-// The classic map; the HUD brings a map of its own.
-void drawClassicMap(Universe& universe) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-w, 0, -h, 0, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    topRightUI(universe.currentWorld(), universe.player);
-}
-}  // namespace
-
-void spawnEnemy(Universe& universe) {
-    point p{randLoc(), randLoc()};
-    while (pointDistance(p, universe.player->position) < 20000) {
-        p.x = randLoc();
-        p.y = randLoc();
-    }
-    universe.currentWorld().ships.push_front(Ship(p, 1));
-}
-
-void setCamera(const FrameState& state, point centre) {
-    visibleArea = worldPlaneShown(state, centre);
-    float v = state.viewHeight;
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glFrustum(-v / 2 * state.aspect, v / 2 * state.aspect, -v / 2, v / 2, 10000 * state.nearScale,
-              30000 * state.farScale);
-    glTranslatef(-centre.x, -centre.y, 0);
-    glTranslatef(0, 0, -10000 * state.nearScale);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(0, 0, -1);
-}
-
-void drawStatusLines(FrameState& state, Universe& universe, Font& font, float raise) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, w, 0, h, -1, 1);
-    // The model-view keeps its translation by -1, still inside this depth range.
-    glMatrixMode(GL_MODELVIEW);
-    WorldState& world = universe.currentWorld();
-    state.projectilesText = countText("Projectiles: ", world.projectiles.size());
-    state.timersText = countText("Timers: ", world.timers.size());
-    state.healthText = "Player HP: " + toString(universe.player->getHealth());
-    state.shipsText = countText("Ships: ", world.ships.size());
-    font.displayText(state.fpsText, 0, raise, 20);
-    font.displayText(state.shipsText, 0, raise + 30, 20);
-    font.displayText(state.projectilesText, 0, raise + 60, 20);
-    font.displayText(state.timersText, 0, raise + 90, 20);
-    font.displayText(state.healthText, 0, raise + 120, 20);
-}
-
-void drawFrame(FrameState& state, Universe& universe, Font& font) {
-    Player& player = *universe.player;
+// The clock, and Free flight's enemies; a campaign brings its own in waves.
+void beginFrame(FrameState& state, Universe& universe) {
     glLoadIdentity();
     state.startFrame();
-    // A campaign brings its enemies in waves of its own.
     if (state.takeSpawn() && !state.campaign) {
         spawnEnemy(universe);
     }
-    handleInput(state, player);
+}
+
+// The pilot between the command and the ship: the flight computer, the stop
+// and the autopilot. What it says shows as a notice.
+void pilotShip(FrameState& state, const Universe& universe) {
+    bool assist = state.campaign ? state.settings.flightAssist : state.settings.freeFlightAssist;
+    std::vector<Destination> places = destinations(universe, knownPlaces(state));
+    state.command =
+        state.pilot.fly(state.command, *universe.player, universe, places, assist, flightTuning(state), state.frameTime);
+    if (state.pilot.notice.empty()) return;
+    state.hud.notice(state.pilot.notice, static_cast<int>(state.clockTime));
+    state.pilot.notice.clear();
+}
+
+// The frame once its command is known.
+void stepFrame(FrameState& state, Universe& universe, Font& font) {
+    Player& player = *universe.player;
     int dt = state.frameTime;
     int now = static_cast<int>(state.clockTime);
-    player.update(dt);
+    if (state.shown.flight) pilotShip(state, universe);
+    player.update(dt, state.command);
     const point camera = player.position;
-    setCamera(state, camera);
+    setCamera(state.camera, camera);
     // Aimed and drawn from where the camera looks, though a planet or a
     // wormhole moves the ship later in the frame.
     const point aim = state.cursorInWorld(camera);
     // The large map covers the whole picture.
-    if (!state.largeMapShown) {
+    if (!state.shown.largeMap) {
         drawBackground();
     }
-    if (actionHeld(Action::fire)) {
+    if (state.command.fire) {
         player.shoot(state.clockTime, universe.currentWorld(), aim, dt);
     }
 
-    drawUnderShots(state, universe, dt);
+    HudView view = frameView(state, universe);
+    drawUnderShots(view, universe, dt);
     stepWorld(universe, player, dt, now);
-    noteWorldStep(state, universe, now);
+    noteWorldStep(state.hud, view, universe, now);
     if (state.campaign) {
         stepCampaign(*state.campaign, now, dt);
     }
@@ -147,35 +92,121 @@ void drawFrame(FrameState& state, Universe& universe, Font& font) {
     drawOverWorld(state, universe, font, camera, now);
 }
 
+bool enemyNear(const Universe& universe) {
+    point ship = universe.player->position;
+    const auto& ships = universe.currentWorld().ships;
+    return std::any_of(ships.begin(), ships.end(),
+                       [ship](const Ship& enemy) { return pointDistance(enemy.position, ship) < fightReach; });
+}
+
+MusicScene sceneOf(const FrameState& state) {
+    if (state.menuShown) return MusicScene::menus;
+    return state.campaign ? MusicScene::campaign : MusicScene::freeFlight;
+}
+
+void runPausedFrame(FrameState& state, Font& font) {
+    handlePausedInput(state);
+    state.pause.resumeIfUnwanted();
+    if (!state.pause.paused) {
+        state.pauseMenu.page = PauseMenu::Page::menu;
+        return;
+    }
+    // Drawn again now and then too: just after a new video mode the first
+    // picture can land in a buffer of the old size.
+    bool due = SDL_GetTicks() - state.pause.drawnAt >= pausedRedrawEveryMs;
+    if (!due && !state.pause.redrawWanted && !state.screenshotWanted && !state.window.switchWanted) {
+        // Nothing moves: leave the machine to others.
+        SDL_Delay(10);
+        return;
+    }
+    state.pause.redrawWanted = false;
+    state.pause.drawnAt = SDL_GetTicks();
+    state.pause.draw();
+    state.pauseMenu.draw(font, state.settings);
+    presentFrame(state);
+}
+}  // namespace
+
+void spawnEnemy(Universe& universe) {
+    point p{randLoc(), randLoc()};
+    while (pointDistance(p, universe.player->position) < 20000) {
+        p.x = randLoc();
+        p.y = randLoc();
+    }
+    universe.currentWorld().ships.push_front(Ship(p, 1));
+}
+
+void drawFrame(FrameState& state, Universe& universe, Font& font) {
+    beginFrame(state, universe);
+    handlePlayInput(state, *universe.player);
+    stepFrame(state, universe, font);
+}
+
+void drawFrame(FrameState& state, Universe& universe, Font& font, const ShipCommand& command) {
+    beginFrame(state, universe);
+    state.command = command;
+    stepFrame(state, universe, font);
+}
+
 void drawOverWorld(FrameState& state, Universe& universe, Font& font, point camera, int now) {
-    if (!state.largeMapShown) {
-        if (state.statusLinesShown) {
-            drawStatusLines(state, universe, font, state.hudShown ? statusLinesRaise : 0);
+    WorldState& world = universe.currentWorld();
+    Player& player = *universe.player;
+    if (!state.shown.largeMap) {
+        if (state.shown.statusLines) {
+            drawStatusLines(font, state.fpsText, world, player, state.shown.hud ? statusLinesRaise : 0);
         }
-        drawRadar(universe);
-        if (!state.hudShown) {
-            drawClassicMap(universe);
+        drawRadar(world, player);
+        if (!state.shown.hud) {
+            drawClassicMap(world, player);
         }
     }
-    drawOverlays(state, universe, font, camera, now);
-    if (state.campaign && !state.largeMapShown) {
+    HudView view = frameView(state, universe);
+    drawOverlays(state.hud, view, universe, font, ScreenMap(camera, state.camera.viewHeight, state.camera.nearScale),
+                 now);
+    if (state.campaign && !state.shown.largeMap) {
         state.hints.draw(font, now);
     }
 }
 
-void presentFrame(FrameState& state, Universe& universe, Font& font) {
+void presentFrame(FrameState& state) {
     if (state.screenshotWanted) {
         state.screenshotWanted = false;
         state.hud.notice(screenshotNotice(saveScreenshot(state.window.area)), static_cast<int>(state.clockTime));
     }
     SDL_GL_SwapBuffers();
     glClear(GL_COLOR_BUFFER_BIT);
-    switchWindowIfWanted(state, universe, font);
+}
+
+void switchWindowIfWanted(FrameState& state, Startup& startup, Universe& universe) {
+    if (!state.window.switchWanted) return;
+    state.window.switchWanted = false;
+    // The world does not see the time the switch takes.
+    Uint32 start = ticks();
+    WindowMode& window = state.window;
+    if (!window.toggle()) return;
+    releaseGraphics();
+    prepareDrawing(window.area);
+    startup.reloadGraphics();
+    relinkEmitters(universe);
+    captureInput(!state.pause.paused && !state.menuShown);
+    state.pause.redrawWanted = true;
+    std::cout << (window.fullScreen ? "Full screen " : "Window ") << window.width << " x " << window.height
+              << std::endl;
+    addPausedTime(ticks() - start);
+}
+
+void cueMusic(FrameState& state, const Universe& universe) {
+    MusicScene scene = sceneOf(state);
+    if (scene != MusicScene::menus) {
+        state.msSinceEnemyNear =
+            enemyNear(universe) ? 0 : std::min(state.msSinceEnemyNear + state.frameTime, fightHoldMs);
+    }
+    playMusic(musicMood(scene, state.settings.freeFlightMusic, state.msSinceEnemyNear));
 }
 
 void runFrame(FrameState& state, Universe& universe, Font& font) {
     if (state.pause.paused) {
-        runPausedFrame(state, universe, font);
+        runPausedFrame(state, font);
         return;
     }
     drawFrame(state, universe, font);
@@ -185,5 +216,5 @@ void runFrame(FrameState& state, Universe& universe, Font& font) {
     if (state.pause.paused) {
         state.pauseMenu.open(state.titleAvailable);
     }
-    presentFrame(state, universe, font);
+    presentFrame(state);
 }

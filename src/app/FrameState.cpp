@@ -4,8 +4,6 @@
 #include "core/Geometry.h"
 #include "core/Platform.h"
 
-FrameState::FrameState() : aspect(static_cast<float>(w) / h) {}
-
 void FrameState::startFrame() {
     frameTime = static_cast<int>(ticks() - clockTime);
     countFps();
@@ -31,15 +29,8 @@ bool FrameState::takeSpawn() {
     return true;
 }
 
-ViewRect FrameState::viewRect(point centre) const {
-    float halfWidth = viewHeight / 2 * aspect;
-    float halfHeight = viewHeight / 2;
-    return ViewRect{centre.x - halfWidth, centre.x + halfWidth, centre.y - halfHeight,
-                    centre.y + halfHeight};
-}
-
 point FrameState::cursorInWorld(point centre) const {
-    ViewRect view = viewRect(centre);
+    ViewRect view = camera.viewRect(centre);
     return mouseToGame(cursor, view.left, view.right, view.bottom, view.top);
 }
 

@@ -4,42 +4,46 @@
 
 #include <string>
 
-#include "app/Hints.h"
-#include "app/Pause.h"
-#include "app/PauseMenu.h"
-#include "app/WindowMode.h"
+#include "combat/ShipCommand.h"
+#include "core/Camera.h"
 #include "core/point.h"
+#include "desktop/Pause.h"
+#include "desktop/WindowMode.h"
 #include "hud/HudState.h"
+#include "pilot/Pilot.h"
+#include "screens/Hints.h"
+#include "screens/PauseMenu.h"
 #include "settings/Settings.h"
 #include "sound/MusicMood.h"
+
+class Campaign;
 
 // Percent of the view the cursor moves per mouse pixel at 100 % sensitivity.
 const float standardCursorSensitivity = 0.15f;
 
-// The world rectangle the camera shows.
-struct ViewRect {
-    float left;
-    float right;
-    float bottom;
-    float top;
+// Which pieces are drawn over the world, each toggled by its action. The
+// status lines and the HUD start as the settings say (a campaign shows the
+// HUD and hides the lines). The pilot (its keys, flight computer and
+// readouts) is the campaign's, and Free flight's when the settings say.
+struct ShownPieces {
+    bool statusLines = true;
+    bool hud = false;
+    bool largeMap = false;
+    bool flight = false;
 };
 
 // What the frame loop keeps from one frame to the next: timing, the FPS
-// figure, enemy spawning, the camera settings, the virtual cursor, and the
-// desktop side: pause, window mode and screenshot requests, what is shown
-// over the world, and the player's settings.
-class Campaign;
-
+// figure, Free flight's enemy spawning, the camera and the virtual cursor,
+// the pilot's command, and the desktop side: pause, window mode and
+// screenshot requests, what is shown over the world, and the player's
+// settings.
 class FrameState {
 public:
-    FrameState();
-
     // Reads the clock: frame time since the last frame, and the FPS count.
     void startFrame();
     void countFps();
     // True (and restarts the spawn timer) when the spawn interval has passed.
     bool takeSpawn();
-    ViewRect viewRect(point centre) const;
     // The cursor's world position for a camera centred on `centre`.
     point cursorInWorld(point centre) const;
     void moveCursor(int dx, int dy);
@@ -55,31 +59,19 @@ public:
     std::string fpsText;
     Uint32 spawnTicks = 0;
     float spawnIntervalMs = 500;
-    float viewHeight = 4000;
-    float nearScale = 1;
-    float farScale = 1;
-    float aspect;
+    Camera camera;
     point cursor{50, 50};
     float cursorSensitivity = standardCursorSensitivity;
-    std::string shipsText;
-    std::string projectilesText;
-    std::string timersText;
-    std::string healthText;
+    // This frame's command to the ship, gathered from the input.
+    ShipCommand command;
+    // Between the command and the ship, where `shown.flight` turns it on.
+    Pilot pilot;
     Pause pause;
     PauseMenu pauseMenu;
     WindowMode window;
     // F12 was pressed: save the frame before it is shown.
     bool screenshotWanted = false;
-    // Over the world, each toggled by its action. The status lines and the
-    // HUD start as the settings say (a campaign shows the HUD and hides the
-    // lines).
-    bool statusLinesShown = true;
-    bool hudShown = false;
-    bool largeMapShown = false;
-    // Labels on the bodies in view and markers for what lies off screen: a
-    // campaign has them, Free flight when the settings ask.
-    bool labelsShown() const { return campaign || settings.freeFlightLabels; }
-    bool markersShown() const { return campaign || settings.freeFlightMarkers; }
+    ShownPieces shown;
     // What the HUD keeps from frame to frame.
     HudState hud;
     // What the player chose (settings.txt); app/ApplySettings.h puts it into effect.

@@ -13,10 +13,12 @@
 #include "app/DataCheck.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
-#include "app/GraphicsSetup.h"
+#include "desktop/GraphicsSetup.h"
 #include "app/Shell.h"
 #include "app/Startup.h"
 #include "core/Platform.h"
+#include "core/SeededRandom.h"
+#include "endless/WorldText.h"
 #include "input/Gamepad.h"
 #include "input/KeyPlace.h"
 
@@ -50,8 +52,14 @@ int SDL_main(int argc, char** argv) {
         printHelp(std::cout);
         return 0;
     }
+    if (options.wrong) {
+        return 1;
+    }
     if (options.check) {
         return runDataCheck();
+    }
+    if (!options.writeWorlds.empty()) {
+        return writeWorldsAndSay(options.seedGiven ? options.seed : freshSeed(), options.writeWorlds);
     }
     Startup startup;
     startup.sayProgress = true;
@@ -90,6 +98,7 @@ int SDL_main(int argc, char** argv) {
     if (!startup.campaign) {
         for (;;) {
             runFrame(state, startup.universe, *startup.font);
+            switchWindowIfWanted(state, startup, startup.universe);
         }
     }
     Shell shell(state, startup);

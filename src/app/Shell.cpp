@@ -3,19 +3,16 @@
 #include <GL/glew.h>
 
 #include <iostream>
+#include <optional>
 
 #include "app/ApplySettings.h"
+#include "app/CampaignRun.h"
+#include "app/Events.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
-#include "app/GraphicsSetup.h"
-#include "app/Input.h"
-#include "app/MusicCue.h"
-#include "app/Quit.h"
 #include "app/Startup.h"
-#include "app/Progress.h"
 #include "campaign/SaveFile.h"
-#include "core/Platform.h"
-#include "input/Controls.h"
+#include "desktop/GraphicsSetup.h"
 #include "settings/SettingsFile.h"
 #include "sound/Sound.h"
 
@@ -27,9 +24,9 @@ const int victoryDelayMs = 5000;
 // memory of them, as at start-up.
 void resetView(FrameState& state) {
     FrameState fresh;
-    state.viewHeight = fresh.viewHeight;
-    state.nearScale = fresh.nearScale;
-    state.farScale = fresh.farScale;
+    state.camera.viewHeight = fresh.camera.viewHeight;
+    state.camera.nearScale = fresh.camera.nearScale;
+    state.camera.farScale = fresh.camera.farScale;
     state.cursor = fresh.cursor;
     state.spawnIntervalMs = fresh.spawnIntervalMs;
     state.spawnTicks = state.clockTime;
@@ -54,29 +51,23 @@ void Shell::runFrame() {
         case Screen::playing: playingFrame(); break;
         case Screen::victory: victoryFrame(); break;
     }
+    switchWindowIfWanted(state, startup, shownUniverse());
 }
 
-template <typename Handle>
-void Shell::menuFrame(Handle handle) {
+Universe& Shell::shownUniverse() { return screen == Screen::playing ? universe : scenery.universe; }
+
+void Shell::menuFrame(const std::function<bool(const SDL_Event&)>& take) {
     state.startFrame();
-    SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-        if (event.type == SDL_QUIT) quitGame(state);
-        if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
-            SDLKey key = noteKeyEvent(event.key);
-            // The menus mute, switch the window and take pictures too, but
-            // not with the key the options are binding.
-            if (event.type == SDL_KEYDOWN && key != SDLK_ESCAPE && !bindingAKey()) {
-                for (Action action : actionsOfKey(KeyInput::key(key))) {
-                    if (action == Action::mute) toggleMute();
-                    if (action == Action::fullScreen || action == Action::screenshot) applyDesktopAction(action, state);
-                }
-            }
-        }
-        if (!handle(event)) return;
-    }
+    ScreenInput input;
+    input.take = [&](const SDL_Event& event) {
+        input.keepReading = take(event);
+        return true;
+    };
+    input.waitingForKey = [this] { return screen == Screen::title && title.waitingForKey(); };
+    readEvents(state, InputContext::menus, nullptr, &input);
+    if (!input.keepReading) return;
     int now = static_cast<int>(state.clockTime);
-    scenery.draw(state, now, state.frameTime);
+    scenery.draw(state.camera, now, state.frameTime);
     if (screen == Screen::title) {
         title.draw(*startup.font, state.settings);
     } else {
@@ -85,16 +76,14 @@ void Shell::menuFrame(Handle handle) {
     // No ship is heard here: the loops fade out.
     finishSoundFrame(scenery.centre, 0);
     cueMusic(state, scenery.universe);
-    presentFrame(state, scenery.universe, *startup.font);
-}
-
-bool Shell::bindingAKey() const {
-    return screen == Screen::title && title.showingOptions && title.options.table.waiting;
+    presentFrame(state);
 }
 
 void Shell::titleFrame() {
     menuFrame([this](const SDL_Event& event) {
-        TitleChoice choice = title.handle(event, state);
+        MenuRequests requests;
+        TitleChoice choice = title.handle(event, state.settings, state.window, requests);
+        carryOut(requests, state);
         if (choice == TitleChoice::none) return true;
         choose(choice);
         return false;
@@ -103,7 +92,7 @@ void Shell::titleFrame() {
 
 void Shell::victoryFrame() {
     menuFrame([this](const SDL_Event& event) {
-        if (!victory.handle(event, state)) return true;
+        if (!victory.handle(event, state.window)) return true;
         showTitle();
         return false;
     });
@@ -111,13 +100,16 @@ void Shell::victoryFrame() {
 
 void Shell::playingFrame() {
     ::runFrame(state, universe, *startup.font);
+    if (campaign && campaign->won && !victoryRecorded) recordVictory();
     if (state.quitToTitleWanted) {
         state.quitToTitleWanted = false;
-        if (campaign && !campaign->won) saveProgress(*campaign);
+        WriteResult saved{true, ""};
+        if (campaign && !campaign->won) saved = saveProgress(*campaign, static_cast<int>(state.clockTime));
         state.pause.wanted = false;
         state.pause.resumeIfUnwanted();
         state.pauseMenu.page = PauseMenu::Page::menu;
         showTitle();
+        if (!saved.written) title.note = "Could not save: " + saved.reason;
     } else if (campaign && campaign->won && !state.pause.paused &&
                static_cast<int>(state.clockTime) >= campaign->wonAt + victoryDelayMs) {
         showVictory();
@@ -147,7 +139,8 @@ void Shell::play(const Universe& loaded) {
     relinkEmitters(universe);
     resetView(state);
     state.hud = HudState();
-    state.largeMapShown = false;
+    state.pilot = Pilot();
+    state.shown.largeMap = false;
     screen = Screen::playing;
     givePointerToMenus(false);
 }
@@ -166,31 +159,48 @@ void Shell::startCampaign(const SavedCampaign* from) {
         campaign = std::make_unique<Campaign>(startup.campaignScript, universe, title.difficulty(), now);
     }
     state.campaign = campaign.get();
+    victoryRecorded = false;
     if (state.settings.hints) {
         state.hints.start(state.settings.bindings, campaign->objectiveText(), now);
         state.settings.hints = false;
         settingsChanged = true;
     }
     if (settingsChanged) saveSettings(state.settings);
-    state.statusLinesShown = false;
-    state.hudShown = true;
+    state.shown.statusLines = false;
+    state.shown.hud = true;
+    state.shown.flight = true;
 }
 
 void Shell::showTitle() {
     campaign.reset();
     state.campaign = nullptr;
-    title.open(readSave(startup.campaignScript, startup.campaignUniverse, save), state.settings.difficulty);
+    std::optional<SaveSummary> saved;
+    if (readSave(startup.campaignScript, startup.campaignUniverse, save)) {
+        saved = SaveSummary{worldNameIn(startup.campaignScript, startup.campaignUniverse, save.world), save.run.score,
+                            save.run.timeMs};
+    }
+    title.open(saved, state.settings.difficulty);
     screen = Screen::title;
     givePointerToMenus(true);
     relinkEmitters(scenery.universe);
 }
 
-void Shell::showVictory() {
-    RunResult run = campaign->run;
+// The run as it stood at the win goes to the closing screen too.
+void Shell::recordVictory() {
+    victoryRecorded = true;
+    const RunResult& run = campaign->run;
     std::vector<RunResult> best;
     size_t place = recordBestResult(run, best);
     removeSave();
     victory.open(run, best, place);
+    if (place > 0) {
+        std::cout << "Result recorded: score " << run.score << ", place " << place << " among the best runs" << std::endl;
+    } else {
+        std::cout << "Result: score " << run.score << ", below the " << bestResultsKept << " best runs" << std::endl;
+    }
+}
+
+void Shell::showVictory() {
     campaign.reset();
     state.campaign = nullptr;
     screen = Screen::victory;

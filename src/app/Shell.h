@@ -1,10 +1,13 @@
 #pragma once
 
+#include <SDL/SDL.h>
+
+#include <functional>
 #include <memory>
 
-#include "app/Scenery.h"
-#include "app/TitleScreen.h"
-#include "app/VictoryScreen.h"
+#include "screens/Scenery.h"
+#include "screens/TitleScreen.h"
+#include "screens/VictoryScreen.h"
 #include "campaign/Campaign.h"
 #include "combat/Player.h"
 #include "world/Universe.h"
@@ -27,17 +30,20 @@ private:
     void titleFrame();
     void victoryFrame();
     void playingFrame();
-    // A frame of a menu screen over the scenery; `handle` takes each event.
-    template <typename Handle>
-    void menuFrame(Handle handle);
+    // A frame of a menu screen over the scenery; `take` has each event,
+    // false when the screen changed.
+    void menuFrame(const std::function<bool(const SDL_Event&)>& take);
     void choose(TitleChoice choice);
     void play(const Universe& loaded);
     void startCampaign(const SavedCampaign* save);
     void showTitle();
+    // The moment the campaign is won: the best results and the save take it,
+    // whatever the player does next.
+    void recordVictory();
     void showVictory();
     void givePointerToMenus(bool menus);
-    // The title's options wait for the key to bind to an action.
-    bool bindingAKey() const;
+    // The universe on screen: the one played, or the scenery behind the menus.
+    Universe& shownUniverse();
 
     FrameState& state;
     Startup& startup;
@@ -49,5 +55,6 @@ private:
     Universe universe;
     std::unique_ptr<Player> player;
     std::unique_ptr<Campaign> campaign;
+    bool victoryRecorded = false;
     SavedCampaign save;
 };

@@ -4,7 +4,6 @@
 
 #include <iostream>
 
-#include "app/GraphicsSetup.h"
 #include "assets/DataReport.h"
 #include "assets/EmitterData.h"
 #include "assets/NamedImages.h"
@@ -68,7 +67,8 @@ bool readShipLooks(Startup&) {
     return true;
 }
 
-bool readShaderPrograms(Startup&) {
+bool readShaderPrograms(Startup& startup) {
+    shaderListEndSaid = !startup.withCampaign;
     shaders = readShaders();
     return true;
 }
@@ -80,20 +80,30 @@ bool readPlayer(Startup& startup) {
     return startup.player != nullptr;
 }
 
+// A game without its text cannot be played: start-up stops.
 bool readFont(Startup& startup) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    startup.font = std::make_unique<Font>(fontFileName);
-    return true;
+    // Read again after a new video mode, into the font everyone holds.
+    if (startup.font) {
+        *startup.font = Font(fontFileName);
+    } else {
+        startup.font = std::make_unique<Font>(fontFileName);
+    }
+    if (startup.font->ready) return true;
+    std::cout << fontFileName << ": " << startup.font->problem << "; the game cannot show its text" << std::endl;
+    return false;
 }
 
 bool readWorlds(Startup& startup) { return initializeStars(startup.universe); }
 
 // A campaign that cannot be played leaves Free flight; it never stops start-up.
+// The difficulty the settings name is one of its own.
 bool readCampaign(Startup& startup) {
     if (startup.withCampaign) {
         startup.campaign = loadCampaign(startup.campaignUniverse, startup.campaignScript);
     }
+    if (startup.campaign) checkDifficulty(startup.settings, startup.campaignScript.difficultyNames());
     return true;
 }
 
@@ -154,6 +164,12 @@ bool Startup::load(StartupStage stage) {
         say(sayProgress, set.sayAfter);
     }
     return startsUp;
+}
+
+void Startup::reloadGraphics() {
+    for (const DataSet& set : dataSets) {
+        if (set.needsGl) set.load(*this);
+    }
 }
 
 bool Startup::loadAll() {

@@ -26,6 +26,9 @@ public:
     bool load(StartupStage stage);
     // Every stage in order.
     bool loadAll();
+    // After a new video mode: the data sets that live in OpenGL, read again
+    // into the same places, without the progress lines.
+    void reloadGraphics();
 
     // Set before loading.
     bool sayProgress = false;  // the game's progress lines

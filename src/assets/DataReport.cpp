@@ -1,10 +1,7 @@
 #include "assets/DataReport.h"
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 #include <utility>
 
@@ -63,21 +60,18 @@ void setCheckingEverything(bool on) { everything = on; }
 
 bool checkingEverything() { return everything; }
 
-bool isDataFile(const std::string& name) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(name, error);
-}
-
 void skipByteOrderMark(std::string& text) {
     if (text.compare(0, byteOrderMarkLength, byteOrderMark) == 0) text.erase(0, byteOrderMarkLength);
 }
 
-bool readDataText(const std::string& name, std::string& text) {
-    std::ifstream in(name, std::ios::binary);
-    if (!in || !isDataFile(name)) return false;
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+bool readDataText(const std::string& name, const FileKind& kind, std::string& text, std::string& problem) {
+    if (!readDataFile(name, kind, text, problem)) return false;
     skipByteOrderMark(text);
     return true;
+}
+
+void reportUnreadable(const std::string& name, const std::string& problem) {
+    if (problem != missingFile) std::cout << name << ": " << problem << std::endl;
 }
 
 std::string describe(float value) {

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "core/DataFile.h"
+
 // The problems found in one data file, printed as "FILE line L: ..." lines.
 // Errors make the loader refuse the file (or switch an effect off); warnings
 // only tell the modder. A few of each are shown, then a count when the
@@ -43,16 +45,18 @@ private:
 void setCheckingEverything(bool on);
 bool checkingEverything();
 
-// A data file the game can read: a regular file (or a link to one), not a
-// folder, device or pipe.
-bool isDataFile(const std::string& name);
 // What some editors put at the start of a UTF-8 file.
 const char byteOrderMark[] = "\xEF\xBB\xBF";
 const size_t byteOrderMarkLength = 3;
 // Drops a UTF-8 byte-order mark from the start of a file's text.
 void skipByteOrderMark(std::string& text);
-// The whole text of a data file, without a byte-order mark; false when it
-// is missing or not a data file.
-bool readDataText(const std::string& name, std::string& text);
+// The whole text of a data file of that kind (core/DataFile.h), without a
+// byte-order mark; false with `problem` set when it is missing (missingFile)
+// or cannot be read.
+bool readDataText(const std::string& name, const FileKind& kind, std::string& text, std::string& problem);
+// Names a file that is there but cannot be read ("stardata.txt: a named
+// pipe, not a file"); a missing one is left to the reader, which says in its
+// own words what it does without it.
+void reportUnreadable(const std::string& name, const std::string& problem);
 // A number as the messages show it: 3e+09, 0.5, inf.
 std::string describe(float value);

@@ -23,6 +23,8 @@ const float sampleCountLimit = 10000;
 const float particleCountLimit = 10000;
 // What all curves of all definitions may take together once resampled (4 MB).
 const size_t curveValueBudget = 1000000;
+// Room for a curve of ten thousand values, far more than any needs.
+const size_t longestLine = 100000;
 
 // Fields are cut at single blanks: two blanks make an empty field (0), a
 // trailing blank makes none.
@@ -62,7 +64,9 @@ RawDefinition readDefinition(const std::string& text, const std::string& fileNam
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        if (!line.empty() && line[0] == '#') {
+        if (line.size() > longestLine) {
+            reportIgnoredLine(fileName, lineNumber, "line longer than 100000 characters");
+        } else if (!line.empty() && line[0] == '#') {
             raw.definition.emplace_back();
             raw.lines.emplace_back();
         } else if (line.size() < 2) {
@@ -84,7 +88,10 @@ std::vector<RawDefinition> readRawDefinitions() {
     for (int e = 0;; ++e) {
         std::string fileName = emitterFileName(e);
         std::string text;
-        if (!readDataText(fileName, text)) {
+        std::string problem;
+        if (!readDataText(fileName, textFiles, text, problem)) {
+            if (problem != missingFile) DataReport::noteProblem();
+            reportUnreadable(fileName, problem);
             break;
         }
         std::cout << "Processing " << fileName << std::endl;

@@ -121,11 +121,17 @@ bool buildGlyphs() {
 Font::Font(std::string fileName) : ready(0) {
     glEnable(GL_TEXTURE_2D);
     glGenTextures(glyphCount, letterTextures);
-    if (loadFace(fileName) && buildGlyphs()) {
+    // FreeType opens the file by name: a pipe or a huge file never gets that far.
+    // A missing one does, and FreeType says so as it always has.
+    problem = dataFileProblem(fileName, fontFiles);
+    bool readable = problem.empty() || problem == missingFile;
+    if (readable && loadFace(fileName) && buildGlyphs()) {
         ready = 1;
-    } else {
-        DataReport::noteProblem();
+        problem.clear();
+        return;
     }
+    if (problem.empty()) problem = "not a font FreeType can read";
+    DataReport::noteProblem();
 }
 
 float Font::textWidth(const std::string& text, float scale) const {

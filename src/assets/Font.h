@@ -18,6 +18,9 @@ struct metrics {
     int advance;
 };
 
+// The one font file the game reads.
+const char* const fontFileName = "subatomic.tsoonami.ttf";
+
 extern GLuint letterTextures[128];
 extern std::vector<metrics> letterMetrics;
 extern FT_Face face;
@@ -31,4 +34,7 @@ public:
     float textWidth(const std::string& text, float scale) const;
 
     int ready;
+    // Why the font is not ready, in a few words ("missing", "not a font
+    // FreeType can read"); empty when it is.
+    std::string problem;
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "assets/DataReport.h"
+#include "assets/ImageFile.h"
 
 namespace {
 struct NamedImage {
@@ -20,13 +21,15 @@ const unsigned imageFlags = SOIL_FLAG_POWER_OF_TWO | SOIL_FLAG_MIPMAPS | SOIL_FL
 
 void load(NamedImage& image) {
     image.tried = true;
-    bool present = isDataFile(image.file);
-    image.texture =
-        present ? SOIL_load_OGL_texture(image.file.c_str(), SOIL_LOAD_AUTO, SOIL_CREATE_NEW_ID, imageFlags) : 0;
+    std::string problem = imageFileProblem(image.file);
+    image.texture = problem.empty()
+                        ? SOIL_load_OGL_texture(image.file.c_str(), SOIL_LOAD_AUTO, SOIL_CREATE_NEW_ID, imageFlags)
+                        : 0;
     if (image.texture == 0) {
-        // SOIL's last result speaks of the last file it was given, not of a missing one.
-        std::cout << "Image " << image.file << " could not be read ("
-                  << (present ? SOIL_last_result() : "missing or not a file")
+        // SOIL's last result speaks of the last file it was given, not of one it was not.
+        if (problem.empty()) problem = SOIL_last_result();
+        std::cout << "Image " << shortened(image.file) << " could not be read ("
+                  << (problem == missingFile ? "missing or not a file" : problem)
                   << "); what it shows is drawn as before" << std::endl;
         DataReport::noteProblem();
     }
@@ -49,12 +52,12 @@ void loadNamedImages() {
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
-void reloadNamedImages() {
+void forgetNamedImages() {
     for (NamedImage& image : images) {
         if (image.texture != 0 && glIsTexture(image.texture)) glDeleteTextures(1, &image.texture);
+        image.texture = 0;
         image.tried = false;
     }
-    loadNamedImages();
 }
 
 GLuint namedImage(int index) {

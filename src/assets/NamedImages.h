@@ -14,8 +14,9 @@
 int registerImage(const std::string& file);
 // Loads every registered image not yet loaded.
 void loadNamedImages();
-// Loads every registered image again, into the context made now.
-void reloadNamedImages();
+// Lets go of every image's texture (when the context they lived in may be
+// gone), so the next load reads them all again.
+void forgetNamedImages();
 // The texture of a registered image; 0 when it failed to load or `index` is -1.
 GLuint namedImage(int index);
 // The texture of a registered image, or `fallback` when it has none.

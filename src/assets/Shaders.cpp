@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <new>
 #include <string>
@@ -187,11 +188,32 @@ void reportMissingPrograms(size_t built) {
     DataReport::noteProblem();
 }
 
+// The sources of pair `number`. The list's normal end, both files absent,
+// is only said when shaderListEndSaid asks for it.
+struct ShaderSources {
+    std::unique_ptr<char[]> vertex;
+    std::unique_ptr<char[]> fragment;
+};
+
+ShaderSources readPair(int number) {
+    std::string vertex = shaderFileName(number, ".vs");
+    std::string fragment = shaderFileName(number, ".fs");
+    std::error_code error;
+    if (!shaderListEndSaid && !std::filesystem::exists(vertex, error) && !std::filesystem::exists(fragment, error)) {
+        return ShaderSources{};
+    }
+    return ShaderSources{readEmitter(vertex.c_str()), readEmitter(fragment.c_str())};
+}
+
 }  // namespace
 
+bool shaderListEndSaid = true;
+
 std::unique_ptr<char[]> readEmitter(const char* fileName) {
-    FILE* file = isDataFile(fileName) ? std::fopen(fileName, "r") : nullptr;
+    std::string problem;
+    FILE* file = openDataFile(fileName, problem);
     if (!file) {
+        reportUnreadable(fileName, problem);
         std::fprintf(stderr, "Can't open file '%s' for reading\n", fileName);
         return nullptr;
     }
@@ -226,11 +248,10 @@ std::vector<GLuint> readShaders() {
     std::vector<GLuint> programs;
     GLuint vertexShader = glCreateShader(GL_VERTEX_SHADER);
     GLuint fragmentShader = glCreateShader(GL_FRAGMENT_SHADER);
-    std::unique_ptr<char[]> vertexSource = readEmitter("shader0.vs");
-    std::unique_ptr<char[]> fragmentSource = readEmitter("shader0.fs");
+    ShaderSources sources = readPair(0);
     int n = 1;
-    while (vertexSource) {
-        if (!fragmentSource) {
+    while (sources.vertex) {
+        if (!sources.fragment) {
             // A half pair would compile an empty fragment stage; stop so every
             // program counted is whole.
             std::cout << "Shader program " << n - 1 << " incomplete: "
@@ -241,16 +262,14 @@ std::vector<GLuint> readShaders() {
         std::cout << "Reading shader " << n << std::endl;
         int number = n - 1;
         bool compiled =
-            compile(vertexShader, vertexSource.get(), shaderFileName(number, ".vs"), "Vertex info log ", number);
-        compiled = compile(fragmentShader, fragmentSource.get(), shaderFileName(number, ".fs"),
+            compile(vertexShader, sources.vertex.get(), shaderFileName(number, ".vs"), "Vertex info log ", number);
+        compiled = compile(fragmentShader, sources.fragment.get(), shaderFileName(number, ".fs"),
                            "Fragment info log ", number) &&
                    compiled;
-        vertexSource.reset();
-        fragmentSource.reset();
+        sources = ShaderSources{};
         programs.push_back(compiled ? linkProgram(vertexShader, fragmentShader, number) : 0);
 
-        vertexSource = readEmitter(shaderFileName(n, ".vs").c_str());
-        fragmentSource = readEmitter(shaderFileName(n, ".fs").c_str());
+        sources = readPair(n);
         ++n;
     }
     // Flagged for deletion: freed with the last program that holds them.

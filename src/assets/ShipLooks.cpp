@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "assets/DataReport.h"
+#include "assets/ImageFile.h"
 #include "assets/NamedImages.h"
 #include "assets/Textures.h"
 
@@ -23,7 +23,7 @@ void readColour(const std::string& file, float colour[3]) {
     int width = 0;
     int height = 0;
     int channels = 0;
-    unsigned char* pixels = isDataFile(file)
+    unsigned char* pixels = imageFileProblem(file).empty()
                                 ? SOIL_load_image(file.c_str(), &width, &height, &channels, SOIL_LOAD_RGBA)
                                 : nullptr;
     if (pixels == nullptr) return;

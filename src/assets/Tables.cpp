@@ -27,7 +27,7 @@ std::string nameFromToken(const std::string& token) {
 // A name belongs to the most recently completed number row.
 void storeName(const char* fileName, const std::string& token, size_t completeRows, NameTable& names) {
     if (completeRows == 0) {
-        std::cout << fileName << ": name " << token << " comes before any complete row; ignored"
+        std::cout << fileName << ": name " << shortened(token) << " comes before any complete row; ignored"
                   << std::endl;
         return;
     }
@@ -79,7 +79,9 @@ private:
 };
 
 bool openTable(const char* fileName, std::string& text) {
-    if (!readDataText(fileName, text)) {
+    std::string problem;
+    if (!readDataText(fileName, textFiles, text, problem)) {
+        reportUnreadable(fileName, problem);
         std::cout << "Error opening file" << std::endl;
         DataReport::noteProblem();
         return false;
@@ -107,7 +109,7 @@ void visitTokens(const std::string& text, OnName onName, OnNumber onNumber) {
 
 float readNumber(const std::string& token, int line, DataReport& report) {
     if (numberPrefixLength(token) == 0) {
-        report.warn(line, "\"" + token + "\" is not a number; read as 0");
+        report.warn(line, "\"" + shortened(token) + "\" is not a number; read as 0");
     }
     return leadingNumber(token);
 }

@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <iostream>
 #include <iterator>
+#include <string>
 
 #include "assets/DataReport.h"
+#include "assets/ImageFile.h"
 
 GLuint textures[textureCount];
 
@@ -49,19 +51,24 @@ const SlotImage slotImages[] = {
 };
 static_assert(std::size(slotImages) == textureCount, "one image for each texture slot");
 
-// Stores the new texture name in the slot and binds it; 0 when loading failed.
-GLuint loadSlot(int slot, const char* file, unsigned flags) {
-    textures[slot] = SOIL_load_OGL_texture(file, SOIL_LOAD_AUTO, SOIL_CREATE_NEW_ID, flags);
+// Stores the new texture name in the slot and binds it; 0, with the reason,
+// when loading failed. A missing file is left to SOIL, which has always named it.
+GLuint loadSlot(int slot, const SlotImage& image, std::string& reason) {
+    reason = imageFileProblem(image.file);
+    if (!reason.empty() && reason != missingFile) return textures[slot] = 0;
+    textures[slot] = SOIL_load_OGL_texture(image.file, SOIL_LOAD_AUTO, SOIL_CREATE_NEW_ID, image.flags);
     if (textures[slot] != 0) glBindTexture(GL_TEXTURE_2D, textures[slot]);
+    reason = SOIL_last_result();
     return textures[slot];
 }
 
 void loadSlots() {
     for (int slot = 0; slot < textureCount; ++slot) {
         const SlotImage& image = slotImages[slot];
-        if (loadSlot(slot, image.file, image.flags) == 0) {
+        std::string reason;
+        if (loadSlot(slot, image, reason) == 0) {
             const char* quote = image.quoted ? "'" : "";
-            std::printf("SOIL loading error on %s: %s%s%s\n", image.shownName, quote, SOIL_last_result(), quote);
+            std::printf("SOIL loading error on %s: %s%s%s\n", image.shownName, quote, reason.c_str(), quote);
             std::fflush(stdout);
             DataReport::noteProblem();
             continue;

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <limits>
 
+#include "campaign/WorldResume.h"
 #include "combat/Player.h"
 #include "combat/Ship.h"
 #include "combat/Timers.h"
@@ -16,9 +17,6 @@
 #include "world/Universe.h"
 
 namespace {
-
-// The hit feedback stays on while any run lasts, whichever of two goes first.
-int runsUnderWay = 0;
 
 // A save names its difficulty; one the script no longer has falls back to the first.
 const Difficulty& chosenDifficulty(const CampaignScript& script, const std::string& name) {
@@ -34,6 +32,21 @@ std::string listed(const std::vector<std::string>& names) {
         text += names[i];
     }
     return text;
+}
+
+void showHits(Universe& universe) {
+    for (WorldState& world : universe.worlds) world.hitFeedback = true;
+}
+
+// The middle of a world's stars; the world's middle when it has none.
+point worldCentre(const WorldState& world) {
+    point sum{0, 0};
+    for (const Star& star : world.stars) {
+        sum.x += star.position.x;
+        sum.y += star.position.y;
+    }
+    float count = static_cast<float>(std::max<size_t>(world.stars.size(), 1));
+    return point{sum.x / count, sum.y / count};
 }
 
 point orbitPosition(const Star& star, const Planet& planet) {
@@ -58,7 +71,8 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Diffi
       fullHealth(player.health),
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
-    campaignFeedback = ++runsUnderWay > 0;
+    showHits(universe);
+    fitShield();
     player.warpWorld(script.startWorld);
     enterWorld(script.startWorld, now);
 }
@@ -72,18 +86,18 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Saved
       run(save.run),
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
-    campaignFeedback = ++runsUnderWay > 0;
+    showHits(universe);
+    fitShield();
     for (int number : save.cleared) {
         if (number >= 0 && static_cast<size_t>(number) < cleared.size()) cleared[static_cast<size_t>(number)] = true;
     }
     player.warpWorld(save.world);
     enterWorld(save.world, now);
     respawn = save.respawn;
-    placeShip();
+    if (save.here) resumeWorld(*this, *save.here, now);
+    if (!save.here || !save.here->ship) placeShip();
     player.health = std::min(save.health, fullHealth);
 }
-
-Campaign::~Campaign() { campaignFeedback = --runsUnderWay > 0; }
 
 void Campaign::update(int now, int dt) {
     if (player.getWorld() != world) {
@@ -92,7 +106,8 @@ void Campaign::update(int now, int dt) {
     }
     takeLosses(world);
     letEscapedShipsGo(now);
-    if (spawner && spawner->update(now, currentWorld(), player.position)) {
+    keepInside(now, dt);
+    if (spawner && spawner->update(now, currentWorld(), player.position, worldCentre(currentWorld()))) {
         std::string count = script.world(world)->goal == WorldGoal::waves
                                 ? " of " + std::to_string(spawner->waveCount())
                                 : "";
@@ -117,6 +132,14 @@ void Campaign::say(const std::string& text, int now, int forMs) {
 }
 
 WorldState& Campaign::currentWorld() { return universe[world]; }
+
+// The campaign's ship carries the script's shield, full.
+void Campaign::fitShield() {
+    player.shieldCapacity = script.shield.capacity;
+    player.shieldPoints = script.shield.capacity;
+    player.shieldQuietMs = script.shield.quietMs;
+    player.shieldPerMs = script.shield.perSecond / 1000;
+}
 
 // The ship enters where it stands: that is where a new one appears until it
 // lands somewhere. An uncleared world keeps its wormholes closed and starts
@@ -143,32 +166,49 @@ void Campaign::enterWorld(int number, int now) {
     say(worldName(number) + (open || goal.empty() ? "" : ": " + goal), now, worldMessageMs);
 }
 
-// Only ships the player's weapons destroyed are kills.
+// Every enemy destroyed counts towards the world's goal: by the player's
+// weapons, spent in a ram, or fallen into a star or planet. Only the
+// weapons' kills score.
 void Campaign::takeLosses(int number) {
     WorldState& state = universe[number];
     for (const ShipLoss& loss : state.shipLosses) {
+        if (number == world) ++worldKills;
         if (loss.cause != LossCause::destroyed) continue;
         ++run.kills;
         run.score += pointsFor(loss.type);
-        if (number == world) ++worldKills;
     }
     state.shipLosses.clear();
 }
 
+// A ship that gets away is not destroyed: it leaves, and its wave sends it again.
 void Campaign::letEscapedShipsGo(int now) {
     bool escaped = false;
     keepWhere(currentWorld().ships, [&](const Ship& ship) {
         bool gone = pointDistance(ship.position, player.position) > script.escapeDistance;
+        if (gone && spawner) spawner->comeBack(ship.tag);
         escaped = escaped || gone;
         return !gone;
     });
-    if (escaped) say("An enemy got away", now);
+    if (escaped) say("An enemy got away; it will be back", now);
+}
+
+// Past the soft edge the ship is pushed back towards the world's centre,
+// harder the farther out, so the world's hard edge is never in view.
+void Campaign::keepInside(int now, int dt) {
+    float out = std::hypot(player.position.x, player.position.y);
+    bool beyond = out > script.edgeDistance && !player.destroyed && !player.landed;
+    if (beyond) {
+        float push = edgePushPerMs * std::min(1.0f, (out - script.edgeDistance) / edgePushRamp) * dt;
+        player.addVelocity(point{-player.position.x / out * push, -player.position.y / out * push});
+        if (!pastEdge) say("The edge of the system: turning back", now);
+    }
+    pastEdge = beyond;
 }
 
 int Campaign::killTarget() const {
     const WorldScript* block = script.world(world);
     int target = block != nullptr ? block->killTarget : 0;
-    return std::max(1, static_cast<int>(std::lround(target * difficulty.countFactor)));
+    return scaledCount(target, difficulty.countFactor);
 }
 
 void Campaign::checkGoal(int now) {
@@ -247,6 +287,7 @@ void Campaign::placeShip() {
 void Campaign::respawnShip(int now) {
     player.destroyed = false;
     player.health = fullHealth;
+    player.shieldPoints = player.shieldCapacity;
     player.shieldTime = shieldMs;
     placeShip();
     playSound(SoundEffect::respawn);
@@ -289,10 +330,12 @@ void Campaign::landAndRepair(int now, int dt) {
     }
 }
 
-std::string Campaign::worldName(int number) const {
+std::string worldNameIn(const CampaignScript& script, const Universe& universe, int number) {
     const WorldScript* block = script.world(number);
     return block != nullptr ? block->name : starName(universe, number);
 }
+
+std::string Campaign::worldName(int number) const { return worldNameIn(script, universe, number); }
 
 long long Campaign::pointsFor(int type) const {
     return std::llround(script.pointsFor(type) * difficulty.scoreFactor);
@@ -334,7 +377,7 @@ bool Campaign::takeSaveRequest() {
 }
 
 // A ship lost and not yet replaced comes back whole, so it is saved as whole.
-SavedCampaign Campaign::progress() const {
+SavedCampaign Campaign::progress(int now) const {
     SavedCampaign save;
     save.run = run;
     save.world = world;
@@ -343,5 +386,6 @@ SavedCampaign Campaign::progress() const {
     }
     save.respawn = respawn;
     save.health = player.destroyed || player.health <= 0 ? fullHealth : player.health;
+    save.here = worldProgress(*this, now);
     return save;
 }

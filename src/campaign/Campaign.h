@@ -12,6 +12,9 @@ class Player;
 class Universe;
 class WorldState;
 
+// The name a world goes by: its block's name, else its first star's.
+std::string worldNameIn(const CampaignScript& script, const Universe& universe, int world);
+
 // A line for the screen to show until the game clock reaches `until`.
 struct CampaignMessage {
     std::string text;
@@ -23,13 +26,14 @@ struct CampaignMessage {
 // and then calls update(); everything the screen shows is read from here.
 class Campaign {
 public:
-    // A new run: the ship, where playerdata.txt put it, enters the start world.
+    // A new run: the ship, where playerdata.txt put it, enters the start
+    // world. The universe is the run's own: its worlds show hits (WorldState::hitFeedback).
     Campaign(const CampaignScript& script, Universe& universe, const Difficulty& difficulty, int now);
     // A saved run (checked by readSave against this script and universe): the
-    // ship appears at the saved respawn point with the saved health.
+    // world as it was left, the ship in flight or at the saved respawn point,
+    // with the saved health. A save without the world's progress starts the
+    // world again.
     Campaign(const CampaignScript& script, Universe& universe, const SavedCampaign& save, int now);
-    // A run turns the hit feedback on (campaignFeedback) while it lasts.
-    ~Campaign();
     Campaign(const Campaign&) = delete;
     Campaign& operator=(const Campaign&) = delete;
 
@@ -42,7 +46,8 @@ public:
     std::string scoreText() const;
     // True once after each moment the progress should be written.
     bool takeSaveRequest();
-    SavedCampaign progress() const;
+    // The run and the world as they stand, times counted from `now`.
+    SavedCampaign progress(int now) const;
     // The name a world goes by: its block's name, else its first star's.
     std::string worldName(int world) const;
     // What destroying a ship of `type` adds to the score.
@@ -64,6 +69,8 @@ public:
     bool won = false;
     int wonAt = 0;
     bool saveWanted = false;
+    // Why the last save was not written, in a player's words; "" once one is.
+    std::string saveProblem;
     // Oldest first; the ones whose time is over are dropped at each update.
     std::vector<CampaignMessage> messages;
     // Null once the world is cleared, or in a world without waves.
@@ -72,12 +79,17 @@ public:
     static constexpr int worldMessageMs = 5000;
     static constexpr int messageMs = 3000;
     static constexpr int shieldMs = 2000;
+    // Past the soft edge the push back grows to this, over this many units.
+    static constexpr float edgePushPerMs = 0.003f;
+    static constexpr float edgePushRamp = 2000;
 
 private:
     void say(const std::string& text, int now, int forMs = messageMs);
+    void fitShield();
     void enterWorld(int number, int now);
     void takeLosses(int number);
     void letEscapedShipsGo(int now);
+    void keepInside(int now, int dt);
     void checkGoal(int now);
     void clearWorld(int now);
     void destroyShip(int now);
@@ -90,4 +102,5 @@ private:
     WorldState& currentWorld();
 
     bool wasLanded = false;
+    bool pastEdge = false;
 };

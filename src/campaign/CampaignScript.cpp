@@ -1,11 +1,11 @@
 #include "campaign/CampaignScript.h"
 
-#include <cctype>
+#include <algorithm>
 #include <cmath>
-#include <sstream>
 
 #include "assets/DataReport.h"
-#include "core/Numbers.h"
+#include "campaign/LineReader.h"
+#include "core/DataFile.h"
 
 namespace {
 
@@ -16,74 +16,9 @@ const int mostPoints = 1000000;
 const int mostShips = 10000;
 const int mostAtOnce = 200;
 const float largestFactor = 10;
-
-// The words of a line up to a "#" that starts a word.
-std::vector<std::string> wordsOf(const std::string& line) {
-    std::vector<std::string> words;
-    std::istringstream in(line);
-    std::string word;
-    while (in >> word) {
-        if (word[0] == '#') break;
-        words.push_back(word);
-    }
-    return words;
-}
-
-// The values of one line are read in order; the first wrong one ends the line.
-class LineReader {
-public:
-    LineReader(DataReport& report, int line, std::vector<std::string> words)
-        : report(report), line(line), words(std::move(words)) {}
-
-    const std::string& keyword() const { return words[0]; }
-    size_t valueCount() const { return words.size() - 1; }
-    const std::string& word(size_t value) const { return words[value + 1]; }
-
-    bool needs(size_t count) {
-        if (valueCount() == count) return true;
-        return fail(keyword() + " needs " + std::to_string(count) + (count == 1 ? " value" : " values") +
-                    ", found " + std::to_string(valueCount()));
-    }
-
-    bool number(size_t value, const std::string& what, float lo, float hi, float& out) {
-        const std::string& text = word(value);
-        if (numberPrefixLength(text) != text.size()) {
-            return fail(what + " \"" + text + "\" is not a number");
-        }
-        float read = leadingNumber(text);
-        if (!report.check(line, what, read, lo, hi)) return false;
-        out = read;
-        return true;
-    }
-
-    bool whole(size_t value, const std::string& what, int lo, int hi, int& out) {
-        float read = 0;
-        if (!number(value, what, static_cast<float>(lo), static_cast<float>(hi), read)) return false;
-        if (read != std::floor(read)) return fail(what + " " + describe(read) + " is not a whole number");
-        out = static_cast<int>(read);
-        return true;
-    }
-
-    // The words from `value` on, joined by single blanks: a name.
-    std::string rest(size_t value) const {
-        std::string joined;
-        for (size_t i = value + 1; i < words.size(); ++i) {
-            joined += (joined.empty() ? "" : " ") + words[i];
-        }
-        return joined;
-    }
-
-    bool fail(const std::string& what) {
-        report.fail(line, what);
-        return false;
-    }
-
-    DataReport& report;
-    int line;
-
-private:
-    std::vector<std::string> words;
-};
+// The soft edge: beyond the view's reach of a world's centre, within the world.
+const float leastEdge = 5000;
+const float mostEdge = 100000;
 
 // The file's lines in order, into the script; then the checks that need
 // the whole file.
@@ -110,6 +45,16 @@ public:
             if (in.needs(1)) in.number(0, "death cost", 0, 100, script.deathCostPercent);
         } else if (key == "repair") {
             if (in.needs(1)) in.number(0, "repair rate", 0, 1e6f, script.repairPerSecond);
+        } else if (key == "edge") {
+            if (in.needs(1)) in.number(0, "edge distance", leastEdge, mostEdge, script.edgeDistance);
+        } else if (key == "shield") {
+            readShield(in);
+        } else if (key == "assist") {
+            if (in.needs(1)) in.number(0, "assist time", leastAssistMs, mostAssistMs, script.flight.assistMs);
+        } else if (key == "brake") {
+            if (in.needs(1)) in.number(0, "brake", leastBrake, mostBrake, script.flight.brake);
+        } else if (key == "cruise") {
+            if (in.needs(1)) in.number(0, "cruise speed", leastCruise, mostCruise, script.flight.cruise);
         } else if (key == "points") {
             readPoints(in);
         } else if (key == "difficulty") {
@@ -119,7 +64,7 @@ public:
         } else if (key == "goal" || key == "bonus" || key == "wave" || key == "ships" || key == "final") {
             readBlockLine(in);
         } else {
-            in.fail("unknown keyword \"" + key + "\"");
+            in.fail("unknown keyword \"" + shortened(key) + "\"");
         }
     }
 
@@ -144,9 +89,29 @@ public:
                                         describe(script.spawnMost) + ", or enemies get away as they arrive");
         }
         if (script.difficulties.empty()) script.difficulties.push_back(Difficulty{"normal", 1, 1, 1});
+        warnOfCrowdedWaves();
     }
 
 private:
+    // A wave that could have more ships alive at once than the game lets in,
+    // at the difficulty that counts the most.
+    void warnOfCrowdedWaves() {
+        float factor = 0;
+        for (const Difficulty& difficulty : script.difficulties) factor = std::max(factor, difficulty.countFactor);
+        for (size_t i = 0; i < script.worlds.size(); ++i) {
+            for (size_t w = 0; w < script.worlds[i].waves.size(); ++w) {
+                long long alive = 0;
+                for (const ShipsLine& ships : script.worlds[i].waves[w].ships) {
+                    alive += std::min(scaledCount(ships.cap, factor), scaledCount(ships.total, factor));
+                }
+                if (alive <= mostAliveInWave) continue;
+                report.warn(waveLines[i][w], "wave can have " + std::to_string(alive) +
+                                                 " ships alive at once; at most " +
+                                                 std::to_string(mostAliveInWave) + " are let in");
+            }
+        }
+    }
+
     void readSpawn(LineReader& in) {
         float least = 0;
         float most = 0;
@@ -181,7 +146,7 @@ private:
             return;
         }
         if (script.difficulty(difficulty.name) != nullptr) {
-            in.fail("difficulty " + difficulty.name + " is named twice");
+            in.fail("difficulty " + shortened(difficulty.name) + " is named twice");
             return;
         }
         script.difficulties.push_back(difficulty);
@@ -220,14 +185,30 @@ private:
         } else if (key == "bonus") {
             if (in.needs(1)) in.whole(0, "bonus", 0, mostPoints, world.bonus);
         } else if (key == "wave") {
-            if (in.needs(0)) {
-                world.waves.emplace_back();
-                waveLines.back().push_back(in.line);
-            }
+            readWave(in, world);
         } else if (key == "ships") {
             readShips(in, world);
         } else if (in.needs(0)) {
             world.final = true;
+        }
+    }
+
+    // "wave", or "wave DELAY" with the time before its first ships.
+    void readWave(LineReader& in, WorldScript& world) {
+        Wave wave;
+        if (in.valueCount() > 0 && (!in.needs(1) || !in.whole(0, "wave delay", 0, longestWaitMs, wave.delayMs))) {
+            return;
+        }
+        world.waves.push_back(wave);
+        waveLines.back().push_back(in.line);
+    }
+
+    void readShield(LineReader& in) {
+        ShieldScript shield;
+        if (in.needs(3) && in.number(0, "shield capacity", 0, 1e6f, shield.capacity) &&
+            in.whole(1, "shield quiet time", 0, longestWaitMs, shield.quietMs) &&
+            in.number(2, "shield recharge", 0, 1e6f, shield.perSecond)) {
+            script.shield = shield;
         }
     }
 
@@ -282,6 +263,14 @@ const Difficulty* CampaignScript::difficulty(const std::string& name) const {
     return nullptr;
 }
 
+std::vector<std::string> CampaignScript::difficultyNames() const {
+    std::vector<std::string> names;
+    for (const Difficulty& choice : difficulties) names.push_back(choice.name);
+    return names;
+}
+
+int scaledCount(int count, float factor) { return std::max(1, static_cast<int>(std::lround(count * factor))); }
+
 int CampaignScript::pointsFor(int type) const {
     if (type < 0 || static_cast<size_t>(type) >= points.size()) return 0;
     return points[static_cast<size_t>(type)];
@@ -289,20 +278,8 @@ int CampaignScript::pointsFor(int type) const {
 
 bool readCampaignScript(const std::string& fileName, size_t shipTypes, CampaignScript& script) {
     DataReport report(fileName);
-    std::string text;
-    if (!readDataText(fileName, text)) {
-        report.fail(0, "missing or not a file");
-        return false;
-    }
     ScriptReader reader(script, report, shipTypes);
-    std::istringstream lines(text);
-    std::string line;
-    for (int number = 1; std::getline(lines, line); ++number) {
-        std::vector<std::string> words = wordsOf(line);
-        if (words.empty()) continue;
-        LineReader in(report, number, std::move(words));
-        reader.read(in);
-    }
+    if (!readKeywordLines(fileName, report, [&reader](LineReader& in) { reader.read(in); })) return false;
     reader.finish();
     return !report.failed();
 }

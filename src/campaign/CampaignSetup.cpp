@@ -26,8 +26,9 @@ bool worldFilesPresent() {
     bool present = true;
     for (const std::string& file : {campaignWorldFiles.stars, campaignWorldFiles.planets,
                                     campaignWorldFiles.wormholes}) {
-        if (!isDataFile(file)) {
-            std::cout << file << ": missing or not a file" << std::endl;
+        std::string problem = dataFileProblem(file, textFiles);
+        if (!problem.empty()) {
+            std::cout << file << ": " << (problem == missingFile ? "missing or not a file" : problem) << std::endl;
             DataReport::noteProblem();
             present = false;
         }

@@ -3,6 +3,7 @@
 #include <random>
 #include <vector>
 
+#include "campaign/CampaignProgress.h"
 #include "campaign/CampaignScript.h"
 #include "core/point.h"
 
@@ -19,17 +20,22 @@ public:
     WaveSpawner(const CampaignScript& campaign, const WorldScript& world, const Difficulty& difficulty,
                 bool repeatLast, unsigned seed);
 
-    // Spawns what is due into `world` around `centre` (the ship). True when a
-    // wave is announced: it arrives after a short pause.
-    bool update(int now, WorldState& world, point centre);
+    // Spawns what is due into `world` around `centre` (the ship), on the side
+    // of `home` (the world's bodies) when the ship is far from them. True
+    // when a wave is announced: it arrives after its delay.
+    bool update(int now, WorldState& world, point centre, point home);
+    // A ship of the current wave (by its tag) got away: its line sends it again.
+    void comeBack(int tag);
     // Every ship of every wave has arrived and is gone.
     bool finished() const;
     // Waves announced so far (a repeated wave counts again), and how many the world has.
     int wavesBegun() const { return begun; }
     int waveCount() const { return static_cast<int>(waves.size()); }
+    // Where the waves stand, times counted from `now`; and back to there
+    // (the saved state fits these waves: campaign/SaveFile checks it).
+    WaveProgress progress(int now) const;
+    void resume(const WaveProgress& saved, int now);
 
-    // Between the end of one wave and the first ships of the next.
-    static constexpr int pauseMs = 3000;
 
 private:
     struct LineState {
@@ -39,8 +45,8 @@ private:
 
     void begin(int wave, int now);
     bool waveOver(const std::vector<int>& alive) const;
-    void spawnDue(int now, WorldState& world, point centre, const std::vector<int>& alive);
-    point spawnPoint(point centre);
+    void spawnDue(int now, WorldState& world, point centre, point home, const std::vector<int>& alive);
+    point spawnPoint(point centre, point home);
     int tagOf(int line) const { return firstTag[static_cast<size_t>(current)] + line; }
 
     const CampaignScript& campaign;

@@ -9,10 +9,12 @@
 #include "assets/Textures.h"
 #include "core/Constants.h"
 #include "core/Draw.h"
-#include "input/Controls.h"
 #include "sound/Sound.h"
 
 namespace {
+
+// Counting quiet time stops here: far past any shield's wait.
+const int longQuietMs = 1 << 30;
 
 // The flame reaches some 300 units behind the ship; twice that leaves room
 // for a longer one.
@@ -79,10 +81,12 @@ void Player::setAngle(float radians) { angle = radians; }
 float Player::getAngle() const { return angle * 57.2958f - 90; }
 
 void Player::takeDamage(float amount) {
-    if (shieldTime <= 0) {
-        health -= amount;
-        damageTaken += amount;
-    }
+    if (shieldTime > 0) return;
+    float absorbed = std::clamp(amount, 0.0f, shieldPoints);
+    shieldPoints -= absorbed;
+    health -= amount - absorbed;
+    damageTaken += amount;
+    if (amount > 0) msSinceHit = 0;
 }
 
 float Player::getHealth() const { return health; }
@@ -124,7 +128,22 @@ void Player::reverseThrust(int dt, float amount) {
     velocity.y -= std::sin(angle) * reverseAccel * amount;
 }
 
-void Player::update(int dt) {
+void Player::ease(int dt, float rate, point towards) {
+    if (landed || rate <= 0) {
+        return;
+    }
+    point off{velocity.x - towards.x, velocity.y - towards.y};
+    float speed = std::sqrt(off.x * off.x + off.y * off.y);
+    if (speed <= 0) {
+        return;
+    }
+    float share = std::min(speed, rate * dt) / speed;
+    velocity.x -= off.x * share;
+    velocity.y -= off.y * share;
+}
+
+void Player::update(int dt, const ShipCommand& command) {
+    if (command.weapon >= 0) weapon = command.weapon;
     // Re-arm only after a whole frame in which no wormhole claimed the ship.
     if (clearOfWormholes) {
         warpArmed = true;
@@ -134,11 +153,13 @@ void Player::update(int dt) {
     if (destroyed) {
         return;
     }
+    msSinceHit = std::min(msSinceHit + dt, longQuietMs);
+    if (msSinceHit >= shieldQuietMs) shieldPoints = std::min(shieldCapacity, shieldPoints + shieldPerMs * dt);
 
-    float right = actionAmount(Action::turnRight);
-    float left = actionAmount(Action::turnLeft);
-    float forward = actionAmount(Action::thrust);
-    float reverse = actionAmount(Action::reverse);
+    float right = command.turnRight;
+    float left = command.turnLeft;
+    float forward = command.thrust;
+    float reverse = command.reverse;
     if (right > 0) {
         turnCW(dt, right);
     }
@@ -154,6 +175,7 @@ void Player::update(int dt) {
     } else {
         thrustLevel = 0.0f;
     }
+    ease(dt, command.ease, command.easeTo);
 
     if (launchLock > 0) {
         launchLock -= dt;

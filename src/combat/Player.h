@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/Emitter.h"
+#include "combat/ShipCommand.h"
 #include "core/point.h"
 #include "world/Trail.h"
 
@@ -32,9 +33,13 @@ public:
     void turnCCW(int dt, float amount = 1);
     void forwardThrust(int dt, float amount = 1);
     void reverseThrust(int dt, float amount = 1);
+    // The flight computer's part of a command: the velocity drawn towards
+    // `towards` by at most `rate` units/ms every ms.
+    void ease(int dt, float rate, point towards);
 
-    // Steers by the turn and thrust actions (input/Controls.h), then moves.
-    void update(int dt);
+    // Selects the weapon the command names, steers by its turn and thrust,
+    // then moves.
+    void update(int dt, const ShipCommand& command);
     void drawTrail(int dt);
     void draw();
     void shoot(unsigned now, WorldState& world, point target, int dt);
@@ -63,6 +68,14 @@ public:
     bool destroyed = false;
     // Milliseconds left in which damage does nothing.
     int shieldTime = 0;
+    // A shield over the hull (the campaign gives one; Free flight's ship has
+    // none): it takes damage first, and fills again at `shieldPerMs` once the
+    // ship has gone `shieldQuietMs` without a hit.
+    float shieldCapacity = 0;
+    float shieldPoints = 0;
+    int shieldQuietMs = 0;
+    float shieldPerMs = 0;
+    int msSinceHit = 0;
     // Whether the last touch-down on a planet was slow enough not to crash.
     bool gentleTouchDown = false;
     // All the damage the ship has taken: the screen shows a hit when it grows.

@@ -25,6 +25,11 @@ namespace {
 const int chase = 1;
 const int flee = 2;
 const int keepRange = 3;
+// Flees a ship that comes close, circles it at a distance, and comes back
+// when left behind: worth chasing, and never far.
+const int skirmish = 4;
+const float skirmishNear = 1200;
+const float skirmishFar = 2600;
 const float preferredRange = 500;
 const float rangeBand = 0.2f * preferredRange;
 // The sprite's half-size for each unit of radius: 40 for the default ship.
@@ -98,8 +103,6 @@ void slideAlongBound(float& coordinate, float& speed, float bound) {
 
 }  // namespace
 
-bool campaignFeedback = false;
-
 Ship::Ship(point start, int type)
     : position(start),
       theta(0),
@@ -148,6 +151,8 @@ bool Ship::update(int dt, WorldState& world, Player* player) {
         push(velocity, toPlayer, -thrust / distance);
         limitSpeed(velocity, topSpeed);
         calcTheta();
+    } else if (ai == skirmish) {
+        skirmishWith(toPlayer, distance);
     } else if (ai == keepRange) {
         calcTheta();
         float k = thrust / distance;
@@ -201,7 +206,7 @@ void Ship::partFrom(Player& player) {
 
 bool Ship::takeDamage(float amount, point from, WorldState& world) {
     health -= amount;
-    if (campaignFeedback) {
+    if (world.hitFeedback) {
         flashMs = flashDurationMs;
         if (sparkWaitMs == 0) {
             sparkWaitMs = sparkGapMs;
@@ -242,4 +247,17 @@ float Ship::getTheta() const { return theta; }
 
 void Ship::calcTheta() { theta = std::atan2(velocity.y, velocity.x) - 1.57f; }
 
-bool Ship::drifts() const { return ai != chase && ai != flee && ai != keepRange; }
+bool Ship::drifts() const { return ai != chase && ai != flee && ai != keepRange && ai != skirmish; }
+
+void Ship::skirmishWith(point toPlayer, float distance) {
+    float k = thrust / distance;
+    if (distance < skirmishNear) {
+        push(velocity, toPlayer, -k);
+    } else if (distance < skirmishFar) {
+        push(velocity, point{-toPlayer.y, toPlayer.x}, k);
+    } else {
+        push(velocity, toPlayer, k);
+    }
+    limitSpeed(velocity, topSpeed);
+    calcTheta();
+}

@@ -7,11 +7,6 @@
 class Player;
 class WorldState;
 
-// The campaign's feedback on hits: a ship hit by the player flashes and throws
-// a spark of its own colour, and a destroyed ship explodes as wide as it is.
-// Off in Free flight, which draws as it always has; a campaign turns it on.
-extern bool campaignFeedback;
-
 // An enemy craft steering by its behaviour number; it rams, and an armed one
 // fires at the player.
 class Ship {
@@ -68,5 +63,6 @@ public:
 
 private:
     void partFrom(Player& player);
+    void skirmishWith(point toPlayer, float distance);
     SpriteTint tint() const;
 };

@@ -26,7 +26,7 @@ void standardExplosion(point position, WorldState& world) {
 
 void shipExplosion(point position, float shipRadius, WorldState& world) {
     standardExplosion(position, world);
-    if (campaignFeedback) {
+    if (world.hitFeedback) {
         auto& explosion = static_cast<TExplosion&>(*world.timers.back());
         explosion.size = shipRadius;
         explosion.ownColours = true;

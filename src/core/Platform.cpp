@@ -1,24 +1,23 @@
 #include "core/Platform.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 Uint8 heldKeys[SDLK_LAST] = {};
-const Uint8* heldKeysOverride = nullptr;
 const Uint32* ticksOverride = nullptr;
 Uint32 pausedTime = 0;
 }  // namespace
 
-bool keyHeld(SDLKey key) {
-    const Uint8* keys = heldKeysOverride ? heldKeysOverride : heldKeys;
-    return keys[key] != 0;
-}
+bool keyHeld(SDLKey key) { return heldKeys[key] != 0; }
 
 void setKeyHeld(SDLKey key, bool held) { heldKeys[key] = held; }
 
+void releaseAllKeys() { std::fill(std::begin(heldKeys), std::end(heldKeys), 0); }
+
 bool mouseButtonHeld(int button) {
-    return !heldKeysOverride && button >= 1 && button <= 8 &&
-           (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON(button)) != 0;
+    return button >= 1 && button <= 8 && (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON(button)) != 0;
 }
 
 int initWindowingLibrary(Uint32 flags) {
@@ -40,7 +39,5 @@ int initWindowingLibrary(Uint32 flags) {
 Uint32 ticks() { return (ticksOverride ? *ticksOverride : SDL_GetTicks()) - pausedTime; }
 
 void addPausedTime(Uint32 ms) { pausedTime += ms; }
-
-void setHeldKeysForTesting(const Uint8* keys) { heldKeysOverride = keys; }
 
 void setTicksForTesting(const Uint32* now) { ticksOverride = now; }

@@ -3,11 +3,12 @@
 #include <SDL/SDL.h>
 
 // The held keys and mouse buttons and the tick count, read through here so
-// tests can substitute their own without changing what the game does. Keys
-// are held as the game's own key events noted them (input/Controls.h), by
-// their place on the keyboard.
+// tests can substitute their own clock without changing what the game does.
+// Keys are held as the game's own key events noted them (input/Controls.h),
+// by their place on the keyboard; tests hold keys the same way.
 bool keyHeld(SDLKey key);
 void setKeyHeld(SDLKey key, bool held);
+void releaseAllKeys();
 bool mouseButtonHeld(int button);
 // SDL_Init, tried again a few times: a busy X server now and then refuses a
 // connection that succeeds a moment later.
@@ -17,8 +18,5 @@ int initWindowingLibrary(Uint32 flags);
 Uint32 ticks();
 void addPausedTime(Uint32 ms);
 
-// Tests only: a 323-entry array indexed by SDLKey, or nullptr for the real
-// keyboard; with one, no mouse button is held.
-void setHeldKeysForTesting(const Uint8* keys);
 // Tests only: a fixed tick count, or nullptr for the real clock.
 void setTicksForTesting(const Uint32* now);

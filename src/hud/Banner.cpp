@@ -4,12 +4,10 @@
 #include <string>
 
 #include "assets/Font.h"
-#include "campaign/Campaign.h"
 #include "core/Constants.h"
 #include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
 #include "hud/HudState.h"
-#include "hud/WorldNames.h"
 
 namespace {
 const int bannerMs = 4500;
@@ -42,10 +40,10 @@ void noteArrival(HudState& hud, int world, int now) {
     hud.bannerAt = now;
 }
 
-void drawArrivalBanner(const HudState& hud, const Universe& universe, const Campaign* campaign, HudCanvas& canvas, int now) {
+void drawArrivalBanner(const HudState& hud, const Universe& universe, const HudView& view, HudCanvas& canvas, int now) {
     float share = bannerShare(hud, now);
     if (share <= 0) return;
-    std::string name = worldTitle(universe, campaign, hud.bannerWorld);
+    std::string name = view.worldName(universe, hud.bannerWorld);
     float scale = canvas.fitting(name, bannerScale, w - 120.0f);
     float width = canvas.textWidth(name, scale);
     canvas.text(name, w / 2.0f, bannerY, scale, faded(colours::white, share), Align::centre);
@@ -53,18 +51,27 @@ void drawArrivalBanner(const HudState& hud, const Universe& universe, const Camp
     canvas.panel(w / 2.0f - width / 2, lineY, width, 2, faded(colours::calm, 0.8f * share));
 }
 
-void drawCampaignMessages(const Campaign& campaign, const HudState& hud, HudCanvas& canvas, int now, bool overMap) {
-    std::string name = bannerShare(hud, now) > 0 ? campaign.worldName(hud.bannerWorld) : "";
-    std::string prefix = name.empty() ? "" : name + ": ";
+std::vector<HudMessage> shownMessages(const std::vector<HudMessage>& messages, const std::string& bannerName) {
+    std::string prefix = bannerName.empty() ? "" : bannerName + ": ";
+    std::vector<HudMessage> shown;
+    for (const HudMessage& message : messages) {
+        std::string text = message.text;
+        if (!bannerName.empty() && text == bannerName) continue;
+        if (!prefix.empty() && text.compare(0, prefix.size(), prefix) == 0) text = capitalised(text.substr(prefix.size()));
+        shown.push_back(HudMessage{text, message.until});
+    }
+    return shown;
+}
+
+void drawMessages(const HudView& view, const HudState& hud, const Universe& universe, HudCanvas& canvas, int now) {
+    std::string name = bannerShare(hud, now) > 0 ? view.worldName(universe, hud.bannerWorld) : "";
+    bool overMap = view.largeMap;
     float y = overMap ? mapMessageY : messageY;
     float scale = overMap ? mapMessageScale : messageScale;
-    for (const CampaignMessage& message : campaign.messages) {
-        std::string text = message.text;
-        if (!name.empty() && text == name) continue;
-        if (!prefix.empty() && text.compare(0, prefix.size(), prefix) == 0) text = capitalised(text.substr(prefix.size()));
+    for (const HudMessage& message : shownMessages(view.messages, name)) {
         float fade = std::clamp((message.until - now) / static_cast<float>(messageFadeMs), 0.0f, 1.0f);
-        canvas.text(text, w / 2.0f, y, canvas.fitting(text, scale, w - 80), faded(colours::white, fade),
-                  Align::centre);
+        canvas.text(message.text, w / 2.0f, y, canvas.fitting(message.text, scale, w - 80),
+                    faded(colours::white, fade), Align::centre);
         y -= overMap ? mapMessageStep : messageStep;
     }
 }

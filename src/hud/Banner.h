@@ -1,6 +1,10 @@
 #pragma once
 
-class Campaign;
+#include <string>
+#include <vector>
+
+#include "hud/HudView.h"
+
 class HudCanvas;
 class HudState;
 class Universe;
@@ -8,9 +12,11 @@ class Universe;
 // Arriving in a world (and starting in one) announces its name.
 void noteArrival(HudState& hud, int world, int now);
 // The name of the world the ship arrived in, large, for a few seconds.
-void drawArrivalBanner(const HudState& hud, const Universe& universe, const Campaign* campaign, HudCanvas& canvas, int now);
-// The campaign's messages under the banner, each fading out at its end.
-// While the banner shows, a message that starts with the world's name
-// leaves the name to the banner, and one that is only the name is left out.
-// Over the large map they are smaller, at the top.
-void drawCampaignMessages(const Campaign& campaign, const HudState& hud, HudCanvas& canvas, int now, bool overMap);
+void drawArrivalBanner(const HudState& hud, const Universe& universe, const HudView& view, HudCanvas& canvas, int now);
+// The messages as shown now: while the banner names the world, a message
+// that starts with the world's name leaves the name to the banner, and one
+// that is only the name is left out.
+std::vector<HudMessage> shownMessages(const std::vector<HudMessage>& messages, const std::string& bannerName);
+// The messages under the banner, each fading out at its end. Over the large
+// map they are smaller, at the top.
+void drawMessages(const HudView& view, const HudState& hud, const Universe& universe, HudCanvas& canvas, int now);

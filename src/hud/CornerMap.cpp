@@ -5,8 +5,8 @@
 #include "hud/ChartView.h"
 #include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
+#include "hud/HudView.h"
 #include "hud/WorldChart.h"
-#include "hud/WorldNames.h"
 #include "world/Universe.h"
 
 namespace {
@@ -17,15 +17,15 @@ const Colour backColour{0, 0.03f, 0.08f, 0.7f};
 const Colour edgeColour{0.4f, 0.6f, 0.8f, 0.6f};
 }  // namespace
 
-void drawCornerMap(const Universe& universe, const Campaign* campaign, HudCanvas& canvas) {
+void drawCornerMap(const Universe& universe, const HudView& view, HudCanvas& canvas) {
     const Player& player = *universe.player;
     const WorldState& world = universe.currentWorld();
     Box frame{w - margin - size, w - margin, h - margin - size, h - margin};
     canvas.panel(frame.left, frame.bottom, size, size, backColour);
     canvas.outline(frame.left, frame.bottom, size, size, edgeColour);
     Box inner{frame.left + symbol, frame.right - symbol, frame.bottom + symbol, frame.top - symbol};
-    drawWorldChart(canvas, ChartView(chartExtent(world, player.position), inner), world, player, campaign, symbol);
-    std::string name = worldTitle(universe, campaign, player.getWorld());
+    drawWorldChart(canvas, ChartView(chartExtent(world, player.position), inner), world, player, view, symbol);
+    std::string name = view.worldName(universe, player.getWorld());
     canvas.text(name, (frame.left + frame.right) / 2, frame.bottom - 24, canvas.fitting(name, 16, size + 20),
              colours::calm, Align::centre);
 }

@@ -6,16 +6,16 @@
 
 #include "assets/Font.h"
 #include "assets/ShipLooks.h"
-#include "campaign/Campaign.h"
 #include "combat/Player.h"
+#include "combat/Targeting.h"
 #include "core/Constants.h"
 #include "core/Geometry.h"
 #include "hud/HudArt.h"
 #include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
+#include "hud/HudView.h"
 #include "hud/Labels.h"
 #include "hud/ScreenMap.h"
-#include "hud/WorldNames.h"
 #include "world/Universe.h"
 
 namespace {
@@ -41,23 +41,6 @@ float stepsToEdge(point from, point d, const Box& area) {
     return steps;
 }
 
-// The living enemy worth the most points, the nearest of equals: in Free
-// flight, where nothing is worth points, the nearest.
-const Ship* objectiveShip(const WorldState& world, const Campaign* campaign, point ship) {
-    const Ship* best = nullptr;
-    long long bestPoints = 0;
-    float bestDistance = 0;
-    for (const Ship& enemy : world.ships) {
-        long long points = campaign ? campaign->pointsFor(enemy.type) : 0;
-        float distance = pointDistance(enemy.position, ship);
-        if (!best || points > bestPoints || (points == bestPoints && distance < bestDistance)) {
-            best = &enemy;
-            bestPoints = points;
-            bestDistance = distance;
-        }
-    }
-    return best;
-}
 // A centred text's middle, moved so that the text, `half` either side,
 // stays in the area and out of the corners.
 float clearOfCorners(point middle, float half, const Box& area, const std::vector<Box>& keepOut) {
@@ -92,7 +75,7 @@ EdgeSpot edgeSpot(point target, const Box& area, const std::vector<Box>& keepOut
     return EdgeSpot{at, std::atan2(d.y, d.x) * degreesPerRadian - 90};
 }
 
-std::vector<MarkerTarget> markerTargets(const Universe& universe, const Campaign* campaign, const ScreenMap& screen) {
+std::vector<MarkerTarget> markerTargets(const Universe& universe, const HudView& view, const ScreenMap& screen) {
     const Player& player = *universe.player;
     const WorldState& world = universe.currentWorld();
     std::vector<MarkerTarget> targets;
@@ -100,17 +83,17 @@ std::vector<MarkerTarget> markerTargets(const Universe& universe, const Campaign
         if (!screen.shows(where, radius)) targets.push_back(MarkerTarget{where, radius, name, colour});
     };
     for (const Wormhole& wormhole : world.wormholes) {
-        if (!wormholeOpen(wormhole, campaign)) continue;
+        if (!view.wormholeOpen(wormhole)) continue;
         add(wormhole.position, wormhole.captureRadius * swirlReach,
-            "To " + worldTitle(universe, campaign, wormhole.destinationWorld), labelColours::openWormhole);
+            "To " + view.worldName(universe, wormhole.destinationWorld), labelColours::openWormhole);
     }
-    if (const Ship* target = objectiveShip(world, campaign, player.position)) {
+    if (const Ship* target = mostValuableShip(world.ships, view.pointsByType, player.position)) {
         std::string name = shipLook(target->type).name;
         add(target->position, target->radius, name.empty() ? "Enemy" : name, objectiveColour);
     }
-    if (campaign && campaign->respawn.onPlanet()) {
-        size_t star = static_cast<size_t>(campaign->respawn.star);
-        size_t planet = static_cast<size_t>(campaign->respawn.planet);
+    if (view.respawnStar >= 0) {
+        size_t star = static_cast<size_t>(view.respawnStar);
+        size_t planet = static_cast<size_t>(view.respawnPlanet);
         if (star < world.stars.size() && planet < world.stars[star].planets.size()) {
             const Planet& home = world.stars[star].planets[planet];
             add(home.position, home.getRadius(), home.getName(), labelColours::respawn);

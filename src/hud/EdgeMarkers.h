@@ -7,8 +7,8 @@
 #include "core/point.h"
 #include "ui/Text.h"
 
-class Campaign;
 class HudCanvas;
+struct HudView;
 class ScreenMap;
 class Universe;
 
@@ -37,6 +37,6 @@ std::vector<Box> markerKeepOut();
 EdgeSpot edgeSpot(point target, const Box& area, const std::vector<Box>& keepOut);
 // What matters off screen: the open wormholes, the objective (the most
 // valuable enemy, the nearest of those), the planet where new ships start.
-std::vector<MarkerTarget> markerTargets(const Universe& universe, const Campaign* campaign, const ScreenMap& screen);
+std::vector<MarkerTarget> markerTargets(const Universe& universe, const HudView& view, const ScreenMap& screen);
 // An arrow at the edge for each target, with its name and distance from the ship.
 void drawEdgeMarkers(const std::vector<MarkerTarget>& targets, const ScreenMap& screen, HudCanvas& canvas);

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "assets/Textures.h"
-#include "campaign/Campaign.h"
 #include "combat/Player.h"
 #include "core/Constants.h"
 #include "core/Draw.h"
@@ -16,6 +15,7 @@
 #include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
 #include "hud/HudState.h"
+#include "hud/HudView.h"
 #include "hud/ScreenMap.h"
 #include "sound/Sound.h"
 #include "ui/Text.h"
@@ -77,24 +77,25 @@ void drawShotGlow(const WorldState& world, int dt) {
     glPopAttrib();
 }
 
-void noteKills(HudState& hud, const WorldState& world, const Campaign& campaign, int now) {
+void noteKills(HudState& hud, const WorldState& world, const HudView& view, int now) {
     for (const ShipLoss& loss : world.shipLosses) {
         if (loss.cause != LossCause::destroyed) continue;
-        long long points = campaign.pointsFor(loss.type);
+        long long points = view.pointsFor(loss.type);
         if (points > 0) hud.floatingPoints.push_back(FloatingPoints{loss.position, points, now});
     }
 }
 
-void noteHits(HudState& hud, const Player& player, float fullHealth, int now) {
+bool noteHits(HudState& hud, float damageTaken, float fullHealth, int now) {
     // A new ship starts with nothing taken.
-    if (player.damageTaken < hud.seenDamage) hud.seenDamage = player.damageTaken;
-    float hit = player.damageTaken - hud.seenDamage;
-    hud.seenDamage = player.damageTaken;
-    if (hit <= 0) return;
+    if (damageTaken < hud.seenDamage) hud.seenDamage = damageTaken;
+    float hit = damageTaken - hud.seenDamage;
+    hud.seenDamage = damageTaken;
+    if (hit <= 0) return false;
     float share = fullHealth > 0 ? hit / fullHealth : 1;
     hud.hitStrength = std::clamp(leastHit + hitGain * share, leastHit, 1.0f);
     hud.hitAt = now;
     playSound(SoundEffect::playerHit);
+    return true;
 }
 
 void drawShipFlash(const HudState& hud, const Player& player, int now) {

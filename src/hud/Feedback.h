@@ -1,8 +1,8 @@
 #pragma once
 
-class Campaign;
 class HudCanvas;
 class HudState;
+struct HudView;
 class Player;
 class ScreenMap;
 class WorldState;
@@ -15,9 +15,10 @@ class WorldState;
 // them: a soft glow where each of the player's shots will be drawn.
 void drawShotGlow(const WorldState& world, int dt);
 // After the world step, before the campaign takes the step's losses.
-void noteKills(HudState& hud, const WorldState& world, const Campaign& campaign, int now);
-// A growth of the damage the ship has taken is a hit: remembered, and heard.
-void noteHits(HudState& hud, const Player& player, float fullHealth, int now);
+void noteKills(HudState& hud, const WorldState& world, const HudView& view, int now);
+// A growth of the damage the ship has taken (all it ever took) is a hit:
+// remembered, and heard. True when this frame brought one.
+bool noteHits(HudState& hud, float damageTaken, float fullHealth, int now);
 // With the world camera: the ship lit up for a moment after a hit.
 void drawShipFlash(const HudState& hud, const Player& player, int now);
 // On the layout. The points are dropped once they have faded.

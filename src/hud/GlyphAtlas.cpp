@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/DataFile.h"
+
 namespace {
 const int rasterHeight = 300;
 const int shrink = 3;
@@ -44,7 +46,8 @@ Glyph shrunk(const FT_Bitmap& bitmap) {
 
 bool renderGlyphs(const std::string& fontFile, std::vector<Glyph>& glyphs) {
     FT_Library library = nullptr;
-    if (FT_Init_FreeType(&library) != 0) return false;
+    // Start-up has named a font that cannot be used.
+    if (!dataFileProblem(fontFile, fontFiles).empty() || FT_Init_FreeType(&library) != 0) return false;
     FT_Face face = nullptr;
     bool rendered = FT_New_Face(library, fontFile.c_str(), 0, &face) == 0 &&
                     FT_Set_Pixel_Sizes(face, 0, rasterHeight) == 0;

@@ -1,5 +1,6 @@
 #include "hud/HudArt.h"
 
+#include <array>
 #include <filesystem>
 #include <iterator>
 
@@ -12,7 +13,12 @@ const char* const files[] = {"hud/icon-gun.png",   "hud/icon-laser.png",  "hud/i
                              "hud/map-wormhole.png", "hud/map-player.png", "hud/shotGlow.png"};
 static_assert(std::size(files) == static_cast<size_t>(HudImage::count), "one file for each picture");
 
-int registered[std::size(files)] = {-1, -1, -1, -1, -1, -1, -1, -1, -1};
+// -1 names no picture: every one until registered, however many there are.
+std::array<int, std::size(files)> registered = [] {
+    std::array<int, std::size(files)> none{};
+    none.fill(-1);
+    return none;
+}();
 }  // namespace
 
 void registerHudArt() {

@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "assets/Font.h"
-#include "campaign/Campaign.h"
 #include "combat/Player.h"
 #include "core/Constants.h"
 #include "hud/EdgeMarkers.h"
 #include "hud/HudCanvas.h"
+#include "hud/HudView.h"
 #include "hud/ScreenMap.h"
-#include "hud/WorldNames.h"
 #include "world/Universe.h"
 
 namespace {
@@ -63,17 +62,17 @@ std::vector<Box> labelKeepOut() {
     return boxes;
 }
 
-std::string wormholeLabel(const Universe& universe, const Campaign* campaign, const Wormhole& wormhole) {
-    return "To " + worldTitle(universe, campaign, wormhole.destinationWorld) +
-           (wormholeOpen(wormhole, campaign) ? " (open)" : " (closed)");
+std::string wormholeLabel(const Universe& universe, const HudView& view, const Wormhole& wormhole) {
+    return "To " + view.worldName(universe, wormhole.destinationWorld) +
+           (view.wormholeOpen(wormhole) ? " (open)" : " (closed)");
 }
 
-std::vector<NamedBody> namedBodies(const Universe& universe, const Campaign* campaign) {
+std::vector<NamedBody> namedBodies(const Universe& universe, const HudView& view) {
     const WorldState& world = universe.currentWorld();
     std::vector<NamedBody> bodies;
     for (const Wormhole& wormhole : world.wormholes) {
-        Colour colour = wormholeOpen(wormhole, campaign) ? labelColours::openWormhole : labelColours::closedWormhole;
-        bodies.push_back(NamedBody{wormholeLabel(universe, campaign, wormhole), wormhole.position,
+        Colour colour = view.wormholeOpen(wormhole) ? labelColours::openWormhole : labelColours::closedWormhole;
+        bodies.push_back(NamedBody{wormholeLabel(universe, view, wormhole), wormhole.position,
                                    wormhole.captureRadius * swirlReach, BodyKind::wormhole, colour});
     }
     for (const Star& star : world.stars) {
@@ -82,7 +81,7 @@ std::vector<NamedBody> namedBodies(const Universe& universe, const Campaign* cam
     for (size_t s = 0; s < world.stars.size(); ++s) {
         const std::vector<Planet>& planets = world.stars[s].planets;
         for (size_t p = 0; p < planets.size(); ++p) {
-            bool respawn = isRespawnPlanet(campaign, s, p);
+            bool respawn = view.isRespawnPlanet(s, p);
             bodies.push_back(NamedBody{planets[p].getName(), planets[p].position, planets[p].getRadius(),
                                        BodyKind::planet, respawn ? labelColours::respawn : labelColours::planet,
                                        respawn});

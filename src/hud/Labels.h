@@ -7,8 +7,8 @@
 #include "core/point.h"
 #include "ui/Text.h"
 
-class Campaign;
 class HudCanvas;
+struct HudView;
 class ScreenMap;
 class Universe;
 class WorldState;
@@ -55,7 +55,7 @@ struct NamedBody {
 
 // The wormholes (where each leads, open or closed), then the stars, then the
 // planets of the ship's world.
-std::vector<NamedBody> namedBodies(const Universe& universe, const Campaign* campaign);
+std::vector<NamedBody> namedBodies(const Universe& universe, const HudView& view);
 // Those of them the camera shows, as label targets.
 std::vector<LabelTarget> bodyLabels(const std::vector<NamedBody>& bodies, const ScreenMap& screen, HudCanvas& canvas);
 void drawLabels(const std::vector<PlacedLabel>& labels, HudCanvas& canvas, float scale);
@@ -71,4 +71,4 @@ const Colour enemy{1, 0.3f, 0.25f};
 }  // namespace labelColours
 
 // "To Castor Drift (open)"
-std::string wormholeLabel(const Universe& universe, const Campaign* campaign, const Wormhole& wormhole);
+std::string wormholeLabel(const Universe& universe, const HudView& view, const Wormhole& wormhole);

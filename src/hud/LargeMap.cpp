@@ -3,21 +3,21 @@
 #include <GL/glew.h>
 
 #include <algorithm>
+#include <cmath>
 #include <deque>
 #include <string>
 #include <vector>
 
 #include "assets/Font.h"
-#include "campaign/Campaign.h"
 #include "combat/Player.h"
 #include "core/Constants.h"
 #include "hud/ChartView.h"
 #include "hud/HudArt.h"
 #include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
+#include "hud/HudView.h"
 #include "hud/Labels.h"
 #include "hud/WorldChart.h"
-#include "hud/WorldNames.h"
 #include "world/Universe.h"
 
 namespace {
@@ -55,14 +55,14 @@ bool validWorld(const Universe& universe, int world) {
 
 // Each pair of worlds a wormhole joins, once, open when a wormhole of the
 // pair lets the ship through.
-std::vector<Link> worldLinks(const Universe& universe, const Campaign* campaign) {
+std::vector<Link> worldLinks(const Universe& universe, const HudView& view) {
     std::vector<Link> links;
     for (const WorldState& world : universe.worlds) {
         for (const Wormhole& wormhole : world.wormholes) {
             if (!validWorld(universe, wormhole.destinationWorld)) continue;
             int a = std::min(wormhole.sourceWorld, wormhole.destinationWorld);
             int b = std::max(wormhole.sourceWorld, wormhole.destinationWorld);
-            bool open = wormholeOpen(wormhole, campaign);
+            bool open = view.wormholeOpen(wormhole);
             auto same = std::find_if(links.begin(), links.end(), [&](const Link& l) { return l.from == a && l.to == b; });
             if (same == links.end()) {
                 links.push_back(Link{a, b, open});
@@ -76,7 +76,7 @@ std::vector<Link> worldLinks(const Universe& universe, const Campaign* campaign)
 
 // Worlds from `start` in steps through wormholes (only open ones when
 // `openOnly`), each with its number of steps; -1 where none lead.
-std::vector<int> stepsFrom(const Universe& universe, const Campaign* campaign, int start, bool openOnly) {
+std::vector<int> stepsFrom(const Universe& universe, const HudView& view, int start, bool openOnly) {
     std::vector<int> steps(universe.worlds.size(), -1);
     if (!validWorld(universe, start)) return steps;
     std::deque<int> queue{start};
@@ -87,7 +87,7 @@ std::vector<int> stepsFrom(const Universe& universe, const Campaign* campaign, i
         for (const Wormhole& wormhole : universe.worlds[static_cast<size_t>(world)].wormholes) {
             int next = wormhole.destinationWorld;
             if (!validWorld(universe, next) || steps[static_cast<size_t>(next)] >= 0) continue;
-            if (openOnly && !wormholeOpen(wormhole, campaign)) continue;
+            if (openOnly && !view.wormholeOpen(wormhole)) continue;
             steps[static_cast<size_t>(next)] = steps[static_cast<size_t>(world)] + 1;
             queue.push_back(next);
         }
@@ -97,16 +97,15 @@ std::vector<int> stepsFrom(const Universe& universe, const Campaign* campaign, i
 
 // A row for each number of steps from the start world, the worlds no
 // wormhole reaches in a last row; each row spread across the frame.
-std::vector<Node> layOutWorlds(const Universe& universe, const Campaign* campaign) {
+std::vector<Node> layOutWorlds(const Universe& universe, const HudView& view) {
     int here = universe.player->getWorld();
-    int start = campaign ? campaign->script.startWorld : here;
-    std::vector<int> steps = stepsFrom(universe, campaign, start, false);
+    int start = view.startWorld;
+    std::vector<int> steps = stepsFrom(universe, view, start, false);
     std::vector<Node> nodes;
     int rows = 0;
     for (size_t world = 0; world < universe.worlds.size(); ++world) {
         const WorldState& state = universe.worlds[world];
-        bool named = campaign && campaign->script.world(static_cast<int>(world)) != nullptr;
-        if (state.stars.empty() && state.wormholes.empty() && !named && static_cast<int>(world) != here) continue;
+        if (state.stars.empty() && state.wormholes.empty() && !view.named(static_cast<int>(world)) && static_cast<int>(world) != here) continue;
         nodes.push_back(Node{static_cast<int>(world), steps[world]});
         rows = std::max(rows, steps[world] + 1);
     }
@@ -132,8 +131,8 @@ std::vector<Node> layOutWorlds(const Universe& universe, const Campaign* campaig
     return nodes;
 }
 
-WorldStatus statusOf(int world, const Universe& universe, const Campaign* campaign, const std::vector<int>& reach) {
-    if (worldCleared(campaign, world)) return WorldStatus::cleared;
+WorldStatus statusOf(int world, const Universe& universe, const HudView& view, const std::vector<int>& reach) {
+    if (view.cleared(world)) return WorldStatus::cleared;
     if (world == universe.player->getWorld()) return WorldStatus::here;
     return reach[static_cast<size_t>(world)] >= 0 ? WorldStatus::open : WorldStatus::closed;
 }
@@ -148,10 +147,10 @@ Colour statusColour(WorldStatus status) {
     return closedColour;
 }
 
-std::string statusText(WorldStatus status, const Campaign* campaign) {
+std::string statusText(WorldStatus status, const HudView& view) {
     switch (status) {
         case WorldStatus::cleared: return "cleared";
-        case WorldStatus::here: return campaign ? "not cleared yet" : "";
+        case WorldStatus::here: return view.worlds.empty() ? "" : "not cleared yet";
         case WorldStatus::open: return "open";
         case WorldStatus::closed: return "closed";
     }
@@ -173,13 +172,13 @@ point toward(point from, point to, float by) {
     return point{from.x + dx / length * by, from.y + dy / length * by};
 }
 
-void drawWorldGraph(const Universe& universe, const Campaign* campaign, HudCanvas& canvas) {
+void drawWorldGraph(const Universe& universe, const HudView& view, HudCanvas& canvas) {
     canvas.outline(graphFrame.left, graphFrame.bottom, graphFrame.right - graphFrame.left,
                 graphFrame.top - graphFrame.bottom, edgeColour);
     canvas.text("Worlds and their wormholes", (graphFrame.left + graphFrame.right) / 2, graphFrame.top - 30, 16,
              colours::white, Align::centre);
-    std::vector<Node> nodes = layOutWorlds(universe, campaign);
-    for (const Link& link : worldLinks(universe, campaign)) {
+    std::vector<Node> nodes = layOutWorlds(universe, view);
+    for (const Link& link : worldLinks(universe, view)) {
         const Node* a = nodeOf(nodes, link.from);
         const Node* b = nodeOf(nodes, link.to);
         if (!a || !b || a == b) continue;
@@ -187,9 +186,9 @@ void drawWorldGraph(const Universe& universe, const Campaign* campaign, HudCanva
                  link.open ? labelColours::openWormhole : labelColours::closedWormhole, !link.open);
     }
     int here = universe.player->getWorld();
-    std::vector<int> reach = stepsFrom(universe, campaign, here, true);
+    std::vector<int> reach = stepsFrom(universe, view, here, true);
     for (const Node& node : nodes) {
-        WorldStatus status = statusOf(node.world, universe, campaign, reach);
+        WorldStatus status = statusOf(node.world, universe, view, reach);
         Colour colour = statusColour(status);
         canvas.circle(node.at, nodeRadius, colour);
         canvas.icon(hudImage(HudImage::mapStar), node.at, nodeRadius * 0.6f, 0, faded(colour, 0.8f));
@@ -197,28 +196,28 @@ void drawWorldGraph(const Universe& universe, const Campaign* campaign, HudCanva
             canvas.circle(node.at, nodeRadius + 4, hereColour);
             canvas.icon(hudImage(HudImage::mapPlayer), point{node.at.x - nodeRadius - 22, node.at.y}, 12, 0, colours::white);
         }
-        std::string name = worldTitle(universe, campaign, node.world);
+        std::string name = view.worldName(universe, node.world);
         float textX = node.at.x + nodeRadius + 10;
         float room = std::max(40.0f, node.right - textX);
         canvas.text(name, textX, node.at.y, canvas.fitting(name, 15, room), colours::white);
         std::string words = node.world == here ? "you are here" : "";
-        std::string state = statusText(status, campaign);
+        std::string state = statusText(status, view);
         if (!state.empty()) words += (words.empty() ? "" : ", ") + state;
         canvas.text(words, textX, node.at.y - 18, canvas.fitting(words, 12, room), colour);
     }
 }
 
-void drawChart(const Universe& universe, const Campaign* campaign, HudCanvas& canvas) {
+void drawChart(const Universe& universe, const HudView& view, HudCanvas& canvas) {
     const Player& player = *universe.player;
     const WorldState& world = universe.currentWorld();
     float size = chartFrame.right - chartFrame.left;
     canvas.outline(chartFrame.left, chartFrame.bottom, size, size, edgeColour);
     float inset = 2 * chartSymbol;
     Box inner{chartFrame.left + inset, chartFrame.right - inset, chartFrame.bottom + inset, chartFrame.top - inset};
-    ChartView view(chartExtent(world, player.position), inner);
-    drawWorldChart(canvas, view, world, player, campaign, chartSymbol);
+    ChartView chart(chartExtent(world, player.position), inner);
+    drawWorldChart(canvas, chart, world, player, view, chartSymbol);
     std::vector<LabelTarget> targets =
-        chartLabels(view, namedBodies(universe, campaign), chartSymbol, canvas, chartLabelScale);
+        chartLabels(chart, namedBodies(universe, view), chartSymbol, canvas, chartLabelScale);
     drawLabels(placeLabels(targets, chartFrame, chartLabelScale), canvas, chartLabelScale);
 }
 
@@ -243,7 +242,7 @@ void drawLegend(HudCanvas& canvas) {
 }
 }  // namespace
 
-void drawLargeMap(const Universe& universe, const Campaign* campaign, HudCanvas& canvas) {
+void drawLargeMap(const Universe& universe, const HudView& view, HudCanvas& canvas) {
     // Clearing the picture costs next to nothing where covering it would cost much.
     GLint picture[4];
     glGetIntegerv(GL_VIEWPORT, picture);
@@ -253,10 +252,10 @@ void drawLargeMap(const Universe& universe, const Campaign* campaign, HudCanvas&
     glClearColor(backdrop.r, backdrop.g, backdrop.b, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     glPopAttrib();
-    std::string title = "Map of " + worldTitle(universe, campaign, universe.player->getWorld());
+    std::string title = "Map of " + view.worldName(universe, universe.player->getWorld());
     canvas.text(title, w / 2.0f, h - 150, canvas.fitting(title, 28, w - 80), colours::white, Align::centre);
-    drawChart(universe, campaign, canvas);
-    drawWorldGraph(universe, campaign, canvas);
+    drawChart(universe, view, canvas);
+    drawWorldGraph(universe, view, canvas);
     drawLegend(canvas);
     canvas.text("Tab closes the map", w / 2.0f, h - 190.0f, 14, colours::dim, Align::centre);
 }

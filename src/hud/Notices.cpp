@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "app/FrameState.h"
 #include "core/Constants.h"
-#include "core/Geometry.h"
 #include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
 #include "hud/HudState.h"
@@ -13,25 +11,7 @@ namespace {
 const float noticeY = 128;
 const float noticeScale = 15;
 const int fadeMs = 400;
-
-std::string arrivalText(float intervalMs) {
-    if (intervalMs < 1000) return "Enemies arrive every " + toString(intervalMs) + " ms";
-    return "Enemies arrive every " + toString(intervalMs / 1000) + " s";
-}
 }  // namespace
-
-std::string keyNotice(Action action, const FrameState& state) {
-    switch (action) {
-        case Action::fewerEnemies:
-        case Action::moreEnemies:
-            return state.campaign ? "The campaign sends its own waves" : arrivalText(state.spawnIntervalMs);
-        case Action::flattenDepth:
-        case Action::deepenDepth: return "Near plane x" + toString(state.nearScale);
-        case Action::farPlaneOut:
-        case Action::farPlaneIn: return "Far plane x" + toString(state.farScale);
-        default: return "";
-    }
-}
 
 std::string screenshotNotice(const std::filesystem::path& saved) {
     return saved.empty() ? "Screenshot not saved" : "Screenshot saved: " + saved.filename().string();

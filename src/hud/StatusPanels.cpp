@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "campaign/Campaign.h"
 #include "combat/Player.h"
 #include "combat/Targeting.h"
 #include "core/Constants.h"
@@ -12,6 +11,7 @@
 #include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
 #include "hud/HudState.h"
+#include "hud/HudView.h"
 
 namespace {
 const Colour panelColour{0, 0.02f, 0.06f, 0.6f};
@@ -20,6 +20,7 @@ const Colour barBack{0.16f, 0.17f, 0.22f, 0.9f};
 const Colour healthy{0.35f, 0.9f, 0.45f};
 const Colour worn{1, 0.75f, 0.25f};
 const Colour failing{1, 0.3f, 0.25f};
+const Colour shieldColour{0.35f, 0.7f, 1};
 
 const float margin = 16;
 const float panelWidth = 360;
@@ -42,6 +43,14 @@ Colour hullColour(float share) {
     return share > 0.25f ? worn : failing;
 }
 
+// A thin bar over the hull's: what is left of the shield, which takes hits first.
+void drawShieldBar(HudCanvas& canvas, const Player& player, float x, float y, float width) {
+    const float height = 5;
+    float share = std::clamp(player.shieldPoints / player.shieldCapacity, 0.0f, 1.0f);
+    canvas.panel(x, y, width, height, barBack);
+    canvas.panel(x, y, width * share, height, shieldColour);
+}
+
 // The share of the wait between two shots that has passed: 1 when ready.
 float readiness(const Player& player, int number, int now) {
     if (number == laserWeapon) return 1;
@@ -52,8 +61,8 @@ float readiness(const Player& player, int number, int now) {
 }
 }  // namespace
 
-void drawHullPanel(HudCanvas& canvas, const Player& player, float fullHealth, const HudState& hud, const Campaign* campaign,
-                   int now) {
+void drawHullPanel(HudCanvas& canvas, const Player& player, const HudView& view, const HudState& hud, int now) {
+    float fullHealth = view.fullHealth;
     float x = margin;
     float y = margin;
     drawBox(canvas, x, y, panelWidth, panelHeight);
@@ -68,6 +77,7 @@ void drawHullPanel(HudCanvas& canvas, const Player& player, float fullHealth, co
     bool justHit = now - hud.hitAt >= 0 && now - hud.hitAt < hitShowMs;
     canvas.panel(barX, barY, barWidth * share, barHeight, justHit ? colours::white : hullColour(share));
     if (player.shieldTime > 0) canvas.outline(barX - 2, barY - 2, barWidth + 4, barHeight + 4, colours::calm);
+    if (player.shieldCapacity > 0) drawShieldBar(canvas, player, barX, barY + barHeight + 3, barWidth);
 
     canvas.text(player.shieldTime > 0 ? "HULL  shielded" : "HULL", barX, textY, 14,
              player.shieldTime > 0 ? colours::calm : colours::grey);
@@ -75,8 +85,8 @@ void drawHullPanel(HudCanvas& canvas, const Player& player, float fullHealth, co
                          std::to_string(static_cast<long long>(std::lround(fullHealth)));
     Colour figureColour = colours::white;
     if (player.destroyed) {
-        int seconds = campaign ? std::max(0, (campaign->respawnAt - now + 999) / 1000) : 0;
-        figure = campaign ? "Destroyed: new ship in " + std::to_string(seconds) + " s" : "Destroyed";
+        int seconds = std::max(0, (view.newShipAt - now + 999) / 1000);
+        figure = view.newShipAt >= 0 ? "Destroyed: new ship in " + std::to_string(seconds) + " s" : "Destroyed";
         figureColour = colours::warning;
     }
     canvas.text(figure, barX + barWidth, textY, canvas.fitting(figure, 16, barWidth - 80), figureColour,
@@ -106,12 +116,15 @@ void drawWeaponPanel(HudCanvas& canvas, const Player& player, int now) {
              ready >= 1 ? colours::calm : colours::highlight, Align::right);
 }
 
-void drawObjective(HudCanvas& canvas, const Campaign& campaign) {
+void drawObjective(HudCanvas& canvas, const HudView& view) {
     // Between the radar and the map.
     const float width = 800;
     float centre = w / 2.0f;
-    std::string objective = campaign.objectiveText();
+    const std::string& objective = view.objective;
     canvas.text(objective, centre, h - 34, canvas.fitting(objective, 20, width), colours::calm, Align::centre);
-    std::string score = campaign.scoreText();
+    const std::string& score = view.score;
     canvas.text(score, centre, h - 62, canvas.fitting(score, 16, width), colours::grey, Align::centre);
+    const std::string& unsaved = view.unsaved;
+    if (unsaved.empty()) return;
+    canvas.text(unsaved, centre, h - 88, canvas.fitting(unsaved, 15, width), colours::warning, Align::centre);
 }

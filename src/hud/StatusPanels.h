@@ -1,21 +1,22 @@
 #pragma once
 
-class Campaign;
 class HudCanvas;
 class HudState;
 class Player;
+struct HudView;
 
 // The HUD's panels, on the layout: the hull at the bottom left, the weapons
 // at the bottom right, the objective and the score at the top.
 
 // A bar with the hit points left and their number; a destroyed ship shows
 // when a new one comes, a shielded one says so.
-void drawHullPanel(HudCanvas& canvas, const Player& player, float fullHealth, const HudState& hud, const Campaign* campaign,
-                   int now);
+void drawHullPanel(HudCanvas& canvas, const Player& player, const HudView& view, const HudState& hud, int now);
 // The three weapons by their keys, the selected one lit, with its name and
 // whether it is ready to fire.
 void drawWeaponPanel(HudCanvas& canvas, const Player& player, int now);
-void drawObjective(HudCanvas& canvas, const Campaign& campaign);
+// The objective and the score at the top, and under them, while the progress
+// is not saved, why.
+void drawObjective(HudCanvas& canvas, const HudView& view);
 
 // How far up the status lines move so the hull panel stays clear of them.
 const float statusLinesRaise = 96;

@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include "app/GraphicsSetup.h"
 #include "assets/Font.h"
 #include "hud/GlyphAtlas.h"
 

@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "assets/Font.h"
-#include "campaign/Campaign.h"
 #include "combat/Player.h"
 #include "hud/ChartView.h"
 #include "hud/HudArt.h"
 #include "hud/HudCanvas.h"
 #include "hud/HudDraw.h"
-#include "hud/WorldNames.h"
+#include "hud/HudView.h"
 #include "world/Universe.h"
 
 namespace {
@@ -43,34 +42,34 @@ Box chartExtent(const WorldState& world, point ship) {
     return Box{centre.x - half, centre.x + half, centre.y - half, centre.y + half};
 }
 
-void drawWorldChart(HudCanvas& canvas, const ChartView& view, const WorldState& world, const Player& player,
-                    const Campaign* campaign, float symbol) {
+void drawWorldChart(HudCanvas& canvas, const ChartView& chart, const WorldState& world, const Player& player,
+                    const HudView& view, float symbol) {
     for (const Star& star : world.stars) {
         for (const Planet& planet : star.planets) {
-            canvas.circle(view.toFrame(star.position), view.toPixels(planet.orbitRadius), orbitColour);
+            canvas.circle(chart.toFrame(star.position), chart.toPixels(planet.orbitRadius), orbitColour);
         }
     }
     for (const Wormhole& wormhole : world.wormholes) {
-        Colour colour = wormholeOpen(wormhole, campaign) ? labelColours::openWormhole : labelColours::closedWormhole;
-        canvas.icon(hudImage(HudImage::mapWormhole), view.toFrame(wormhole.position), symbol * wormholeShare, 0, colour);
+        Colour colour = view.wormholeOpen(wormhole) ? labelColours::openWormhole : labelColours::closedWormhole;
+        canvas.icon(hudImage(HudImage::mapWormhole), chart.toFrame(wormhole.position), symbol * wormholeShare, 0, colour);
     }
     for (size_t s = 0; s < world.stars.size(); ++s) {
         const Star& star = world.stars[s];
-        canvas.icon(hudImage(HudImage::mapStar), view.toFrame(star.position), symbol, 0, labelColours::star);
+        canvas.icon(hudImage(HudImage::mapStar), chart.toFrame(star.position), symbol, 0, labelColours::star);
         for (size_t p = 0; p < star.planets.size(); ++p) {
-            bool respawn = isRespawnPlanet(campaign, s, p);
-            point at = view.toFrame(star.planets[p].position);
+            bool respawn = view.isRespawnPlanet(s, p);
+            point at = chart.toFrame(star.planets[p].position);
             canvas.icon(hudImage(HudImage::mapPlanet), at, symbol * planetShare, 0,
                      respawn ? labelColours::respawn : labelColours::planet);
             if (respawn) canvas.circle(at, symbol * planetShare + 3, labelColours::respawn);
         }
     }
     for (const Ship& ship : world.ships) {
-        point at = view.toFrame(ship.position);
-        if (view.inFrame(at)) canvas.dot(at, std::max(2.0f, symbol / 4), labelColours::enemy);
+        point at = chart.toFrame(ship.position);
+        if (chart.inFrame(at)) canvas.dot(at, std::max(2.0f, symbol / 4), labelColours::enemy);
     }
     if (!player.destroyed) {
-        canvas.icon(hudImage(HudImage::mapPlayer), view.toFrame(player.position), symbol, player.getAngle(), shipColour);
+        canvas.icon(hudImage(HudImage::mapPlayer), chart.toFrame(player.position), symbol, player.getAngle(), shipColour);
     }
 }
 

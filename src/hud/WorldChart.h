@@ -6,9 +6,9 @@
 #include "core/point.h"
 #include "hud/Labels.h"
 
-class Campaign;
 class ChartView;
 class HudCanvas;
+struct HudView;
 class Player;
 class Universe;
 class WorldState;
@@ -20,8 +20,8 @@ class WorldState;
 // planets' orbits, every wormhole and the ship, squared, with a margin.
 Box chartExtent(const WorldState& world, point ship);
 // `symbol` is a star's half-size in pixels; the rest are sized from it.
-void drawWorldChart(HudCanvas& canvas, const ChartView& view, const WorldState& world, const Player& player,
-                    const Campaign* campaign, float symbol);
+void drawWorldChart(HudCanvas& canvas, const ChartView& chart, const WorldState& world, const Player& player,
+                    const HudView& view, float symbol);
 // The names a large map writes under the symbols.
 std::vector<LabelTarget> chartLabels(const ChartView& view, const std::vector<NamedBody>& bodies, float symbol,
                                      HudCanvas& canvas, float scale);

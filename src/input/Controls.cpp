@@ -29,6 +29,14 @@ float actionAmount(Action action) {
 
 bool actionHeld(Action action) { return actionAmount(action) > 0; }
 
+void addHeldActions(ShipCommand& command) {
+    command.turnLeft = actionAmount(Action::turnLeft);
+    command.turnRight = actionAmount(Action::turnRight);
+    command.thrust = actionAmount(Action::thrust);
+    command.reverse = actionAmount(Action::reverse);
+    command.fire = actionHeld(Action::fire);
+}
+
 namespace {
 template <typename Input>
 std::vector<Action> actionsOf(const Input& input, Input Binding::*device) {

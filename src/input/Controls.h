@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "combat/ShipCommand.h"
 #include "input/StickRules.h"
 #include "settings/Bindings.h"
 
@@ -22,6 +23,8 @@ extern Controls controls;
 // button is held, else how far its pad control is pushed.
 float actionAmount(Action action);
 bool actionHeld(Action action);
+// The turns, thrusts and fire held now, into the frame's command.
+void addHeldActions(ShipCommand& command);
 // The actions bound to a key or mouse button, or to a pad control, in order.
 std::vector<Action> actionsOfKey(KeyInput key);
 std::vector<Action> actionsOfPad(PadInput pad);

@@ -1,46 +1,61 @@
 #include "settings/Actions.h"
 
+#include <iterator>
+
 namespace {
+
+// The contexts an action's press acts in.
+const unsigned inPlay = 1u << static_cast<int>(InputContext::play);
+const unsigned inPause = 1u << static_cast<int>(InputContext::paused);
+const unsigned inMenus = 1u << static_cast<int>(InputContext::menus);
+// Keys that answer wherever the player is: the window, the picture, the sound.
+const unsigned anywhere = inPlay | inPause | inMenus;
 
 struct ActionText {
     const char* name;
     const char* description;
+    // Held actions (flying, aiming, firing) are read each frame, not pressed.
+    unsigned contexts;
 };
 
 // In the order of the enumeration.
-const ActionText texts[actionCount] = {
-    {"thrust", "thrust forward (lift off)"},
-    {"reverse", "reverse (landed: charge a boost)"},
-    {"turn_left", "turn left"},
-    {"turn_right", "turn right"},
-    {"aim_left", "move the aim left"},
-    {"aim_right", "move the aim right"},
-    {"aim_up", "move the aim up"},
-    {"aim_down", "move the aim down"},
-    {"fire", "fire (hold)"},
-    {"weapon_1", "projectile gun"},
-    {"weapon_2", "laser beam"},
-    {"weapon_3", "shockwave gun"},
-    {"next_weapon", "next weapon"},
-    {"previous_weapon", "previous weapon"},
-    {"zoom_in", "zoom in"},
-    {"zoom_out", "zoom out"},
-    {"map", "large map"},
-    {"hud", "HUD"},
-    {"status_lines", "status lines"},
-    {"help", "help"},
-    {"pause", "pause / resume"},
-    {"mute", "mute / unmute"},
-    {"screenshot", "screenshot"},
-    {"full_screen", "window / full screen"},
-    {"fewer_enemies", "enemies arrive half as often"},
-    {"more_enemies", "enemies arrive twice as often"},
-    {"flatten_depth", "flatten the depth effect"},
-    {"deepen_depth", "deepen the depth effect"},
-    {"far_plane_out", "push the far plane out"},
-    {"far_plane_in", "pull the far plane in"},
-    {"quit", "quit"},
+const ActionText texts[] = {
+    {"thrust", "thrust forward (lift off)", 0},
+    {"reverse", "reverse (landed: charge a boost)", 0},
+    {"turn_left", "turn left", 0},
+    {"turn_right", "turn right", 0},
+    {"stop", "stop and hold still", inPlay},
+    {"autopilot", "autopilot on / off", inPlay},
+    {"next_destination", "next destination", inPlay},
+    {"aim_left", "move the aim left", 0},
+    {"aim_right", "move the aim right", 0},
+    {"aim_up", "move the aim up", 0},
+    {"aim_down", "move the aim down", 0},
+    {"fire", "fire (hold)", 0},
+    {"weapon_1", "projectile gun", inPlay},
+    {"weapon_2", "laser beam", inPlay},
+    {"weapon_3", "shockwave gun", inPlay},
+    {"next_weapon", "next weapon", inPlay},
+    {"previous_weapon", "previous weapon", inPlay},
+    {"zoom_in", "zoom in", inPlay},
+    {"zoom_out", "zoom out", inPlay},
+    {"map", "large map", inPlay},
+    {"hud", "HUD", inPlay},
+    {"status_lines", "status lines", inPlay},
+    {"help", "help", inPlay | inPause},
+    {"pause", "pause / resume", inPlay | inPause},
+    {"mute", "mute / unmute", anywhere},
+    {"screenshot", "screenshot", anywhere},
+    {"full_screen", "window / full screen", anywhere},
+    {"fewer_enemies", "enemies arrive half as often", inPlay},
+    {"more_enemies", "enemies arrive twice as often", inPlay},
+    {"flatten_depth", "flatten the depth effect", inPlay},
+    {"deepen_depth", "deepen the depth effect", inPlay},
+    {"far_plane_out", "push the far plane out", inPlay},
+    {"far_plane_in", "pull the far plane in", inPlay},
+    {"quit", "quit", inPlay | inPause},
 };
+static_assert(std::size(texts) == actionCount, "a row for each action");
 
 }  // namespace
 
@@ -56,4 +71,8 @@ bool actionFromName(const std::string& name, Action& action) {
         }
     }
     return false;
+}
+
+bool actsIn(Action action, InputContext context) {
+    return (texts[static_cast<int>(action)].contexts & (1u << static_cast<int>(context))) != 0;
 }

@@ -9,6 +9,9 @@ enum class Action {
     reverse,
     turnLeft,
     turnRight,
+    stop,
+    autopilot,
+    nextDestination,
     aimLeft,
     aimRight,
     aimUp,
@@ -38,6 +41,14 @@ enum class Action {
     quit,
 };
 const int actionCount = static_cast<int>(Action::quit) + 1;
+
+// Where input goes: the running game, the paused game with its menu, the
+// screens of menus (title, closing screen), and the key editor waiting for
+// the key to bind, which takes every key for itself.
+enum class InputContext { play, paused, menus, keyEditor };
+
+// Whether a press of the action's key acts in that context.
+bool actsIn(Action action, InputContext context);
 
 // The action's name in settings.txt ("turn_left").
 const char* actionName(Action action);

@@ -12,7 +12,7 @@ struct Settings {
     int musicVolume = 50;        // the music, 0 to 100, under `volume`
     bool fullScreen = false;     // start in full screen
     int mouseSensitivity = 100;  // percent of the standard cursor speed
-    std::string difficulty = "normal";  // for the next campaign: one of difficultyNames
+    std::string difficulty = "normal";  // for the next campaign: one the campaign offers
     // What Free flight shows beyond its classic picture; the status lines are
     // part of that picture, so they start shown.
     bool freeFlightStatusLines = true;
@@ -20,6 +20,11 @@ struct Settings {
     bool freeFlightLabels = false;
     bool freeFlightMarkers = false;
     bool freeFlightMusic = false;
+    // The campaign's flight assist eases the ship to rest when no thrust is
+    // held; Free flight's turns on the whole pilot: the assist, the stop, the
+    // autopilot and their readouts.
+    bool flightAssist = true;
+    bool freeFlightAssist = false;
     // The first campaign's hints are still to be shown; cleared once shown,
     // set again to bring them back.
     bool hints = true;

@@ -1,5 +1,6 @@
 #include "settings/SettingsFile.h"
 
+#include <algorithm>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
@@ -37,7 +38,7 @@ Field onOff(const char* name, bool Settings::*value, const char* comment) {
 }
 
 Field difficulty() {
-    Field field{"difficulty", "of the next campaign: easy, normal or hard"};
+    Field field{"difficulty", "of the next campaign: easy, normal, hard or one the campaign adds"};
     field.choice = &Settings::difficulty;
     return field;
 }
@@ -56,10 +57,25 @@ const Field fields[] = {
     onOff("freeflight_labels", &Settings::freeFlightLabels, "Free flight shows labels"),
     onOff("freeflight_markers", &Settings::freeFlightMarkers, "Free flight shows markers"),
     onOff("freeflight_music", &Settings::freeFlightMusic, "Free flight plays music"),
+    onOff("flight_assist", &Settings::flightAssist, "the campaign's ship eases to rest with no thrust held"),
+    onOff("freeflight_assist", &Settings::freeFlightAssist, "Free flight has the assist, stop and autopilot"),
     onOff("hints", &Settings::hints, "the first campaign's hints are still to come"),
     number("pad_dead_zone", &Settings::padDeadZone, 0, mostPadDeadZone,
            "percent of a stick's travel taken as rest, 0 to 90"),
 };
+
+// Far longer than any line the game writes.
+const size_t longestLine = 1000;
+
+// What the last read leaves for later: the file, whether it could be read
+// (one that could not is never overwritten in this run), and the line that
+// named the difficulty, checked once the campaign's own names are known.
+struct LastRead {
+    std::filesystem::path file;
+    bool unreadable = false;
+    int difficultyLine = 0;
+};
+LastRead lastRead;
 
 const char* const header =
     "# Rerara's settings. The game rewrites this file when its options change; it may also be\n"
@@ -83,17 +99,17 @@ public:
                 return;
             }
         }
-        complain("unknown setting '" + name + "', ignored");
+        complain("unknown setting '" + shortened(name) + "', ignored");
     }
 
-    int line = 0;
-
-private:
     void complain(const std::string& what) {
         std::cout << file << " line " << line << ": " << what << std::endl;
         DataReport::noteProblem();
     }
 
+    int line = 0;
+
+private:
     void readField(const Field& field, const std::string& value) {
         std::string name = field.name;
         if (field.number) {
@@ -109,15 +125,11 @@ private:
             } else {
                 complain(name + " must be on or off, using " + (flag ? "on" : "off"));
             }
+        } else if (value.empty() || value.find_first_of(" \t") != std::string::npos) {
+            complain(name + " must be one word, using " + settings.*field.choice);
         } else {
-            std::string& choice = settings.*field.choice;
-            bool known = false;
-            for (const char* difficulty : difficultyNames) known = known || value == difficulty;
-            if (known) {
-                choice = value;
-            } else {
-                complain(name + " must be easy, normal or hard, using " + choice);
-            }
+            settings.*field.choice = value;
+            lastRead.difficultyLine = line;
         }
     }
 
@@ -131,7 +143,7 @@ private:
         if (inputText.empty()) {
             complain(kind + " needs an action and what to bind it to, ignored");
         } else if (!actionFromName(actionText, action)) {
-            complain("unknown action '" + actionText + "', ignored");
+            complain("unknown action '" + shortened(actionText) + "', ignored");
         } else if (kind == "bind") {
             readKey(action, inputText);
         } else {
@@ -144,7 +156,7 @@ private:
         KeyInput key;
         std::string keeping = ", " + std::string(actionName(action)) + " keeps " + keyName(bound);
         if (!keyFromName(text, key)) {
-            complain("unknown key '" + text + "'" + keeping);
+            complain("unknown key '" + shortened(text) + "'" + keeping);
         } else if (!keyBindable(key)) {
             complain("escape cannot be bound, it always pauses and backs out of menus" + keeping);
         } else {
@@ -158,7 +170,7 @@ private:
         if (padFromName(text, pad)) {
             bound = pad;
         } else {
-            complain("unknown pad control '" + text + "', " + actionName(action) + " keeps " +
+            complain("unknown pad control '" + shortened(text) + "', " + actionName(action) + " keeps " +
                      padName(bound));
         }
     }
@@ -194,12 +206,32 @@ std::string fieldValue(const Settings& settings, const Field& field) {
     return settings.*field.choice;
 }
 
+bool sameFile(const std::filesystem::path& one, const std::filesystem::path& other) {
+    std::error_code error;
+    return std::filesystem::equivalent(one, other, error) || one.lexically_normal() == other.lexically_normal();
+}
+
+std::string spelledOut(const std::vector<std::string>& names) {
+    std::string text;
+    for (size_t i = 0; i < names.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + shortened(names[i]);
+    }
+    return text;
+}
+
 }  // namespace
 
 Settings readSettings(const std::string& fileName) {
     Settings settings;
+    lastRead = LastRead{fileName};
     std::string all;
-    if (!readDataText(fileName, all)) {
+    std::string problem;
+    if (!readDataText(fileName, playerFiles, all, problem)) {
+        if (problem == missingFile) return settings;
+        std::cout << fileName << ": " << problem << "; the defaults are used and the file is left as it is"
+                  << std::endl;
+        DataReport::noteProblem();
+        lastRead.unreadable = true;
         return settings;
     }
     Reader reader(fileName, settings);
@@ -207,6 +239,10 @@ Settings readSettings(const std::string& fileName) {
     std::string text;
     while (std::getline(lines, text)) {
         ++reader.line;
+        if (text.size() > longestLine) {
+            reader.complain("line longer than " + std::to_string(longestLine) + " characters, ignored");
+            continue;
+        }
         std::istringstream words(text.substr(0, text.find('#')));
         std::string name;
         std::string value;
@@ -237,8 +273,26 @@ std::string settingsText(const Settings& settings) {
     return out.str();
 }
 
+void checkDifficulty(Settings& settings, const std::vector<std::string>& names) {
+    if (lastRead.difficultyLine == 0 || names.empty() ||
+        std::find(names.begin(), names.end(), settings.difficulty) != names.end()) {
+        return;
+    }
+    std::string fallback = Settings{}.difficulty;
+    if (std::find(names.begin(), names.end(), fallback) == names.end()) fallback = names[0];
+    std::cout << lastRead.file.string() << " line " << lastRead.difficultyLine << ": difficulty must be "
+              << spelledOut(names) << ", using " << shortened(fallback) << std::endl;
+    DataReport::noteProblem();
+    settings.difficulty = fallback;
+}
+
 bool writeSettings(const Settings& settings, const std::filesystem::path& path) {
-    return replaceFile(path, settingsText(settings), "Settings not saved: cannot write ");
+    if (lastRead.unreadable && sameFile(path, lastRead.file)) {
+        std::cout << "Settings not saved: " << path.string() << " could not be read, so it is left as it is"
+                  << std::endl;
+        return false;
+    }
+    return replaceFile(path, settingsText(settings), "Settings not saved: cannot write ").written;
 }
 
 std::filesystem::path settingsSavePath() { return writeFolder() / "settings.txt"; }

@@ -1,5 +1,7 @@
 #include "sound/Music.h"
 
+#include <algorithm>
+
 #include "sound/SoundFiles.h"
 
 namespace {
@@ -34,11 +36,15 @@ Music::~Music() {
 
 // A loop asked for while it still fades out is left to end, and fades in
 // again from silence: cutting it short would click.
-void Music::play(MusicMood mood, int volume) {
+void Music::play(MusicMood mood, int volume, float gain) {
     for (int i = 0; i < musicChannels; ++i) {
         int channel = firstChannel + i;
         bool sounding = Mix_Playing(channel) != 0;
         Mix_Fading fading = Mix_FadingChannel(channel);
+        // The mixer's volume has a few dozen steps and its fades own it; the
+        // panning gain has 255 and is left alone by them.
+        auto fine = static_cast<Uint8>(255 * std::clamp(gain, 0.0f, 1.0f) + 0.5f);
+        Mix_SetPanning(channel, fine, fine);
         if (i != slot(mood)) {
             // The mixer will not fade a channel at volume 0; it is silent anyway.
             if (sounding && Mix_Volume(channel, -1) == 0) {

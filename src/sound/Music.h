@@ -20,8 +20,9 @@ public:
     Music& operator=(const Music&) = delete;
 
     // Once a frame: the mood's loop sounds at `volume` (the mixer's 0 to
-    // 128), every other fades away.
-    void play(MusicMood mood, int volume);
+    // 128), every other fades away; on a stereo device all of them further
+    // at `gain` (0 to 1), which may change every frame without a click.
+    void play(MusicMood mood, int volume, float gain);
     // Loops of this mood sounding now: 1, or 0.
     int playing(MusicMood mood) const;
 

@@ -37,6 +37,13 @@ struct SoundFile {
     // Came with the campaign: a data set without the file plays silently,
     // with no line about it.
     bool optional = false;
+    // A sound of fighting. Heard again and again, it plays in one of a few
+    // copies of slightly different pitch, each start a little louder or
+    // softer; and while any sounds the music steps back.
+    bool fight = false;
+    // Its loudness in the mix, 0 to 1: what a fight is made of sits lower
+    // than a rare event.
+    float level = 1;
 };
 
 const SoundFile& soundFile(SoundEffect effect);

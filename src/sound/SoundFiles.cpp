@@ -1,10 +1,9 @@
 #include "sound/SoundFiles.h"
 
+#include <cmath>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "assets/DataReport.h"
 #include "sound/Music.h"
@@ -20,17 +19,11 @@ bool refuse(const char* fileName, const std::string& problem) {
 }  // namespace
 
 bool readSoundFile(const char* fileName, WavSound& sound) {
-    std::error_code error;
-    std::uintmax_t size = std::filesystem::file_size(fileName, error);
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in || !isDataFile(fileName) || error) {
-        return refuse(fileName, std::string("Couldn't open ") + fileName);
-    }
-    if (size > largestWavFile) {
-        return refuse(fileName, std::to_string(size) + " bytes, more than " + std::to_string(largestWavFile));
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
     std::string problem;
+    if (!readDataFile(fileName, soundFiles, bytes, problem)) {
+        return refuse(fileName, problem == missingFile ? std::string("Couldn't open ") + fileName : problem);
+    }
     return parseWav(bytes, sound, problem) || refuse(fileName, problem);
 }
 
@@ -53,14 +46,16 @@ void checkSoundFiles() {
     }
 }
 
-Mix_Chunk* mixerChunk(const WavSound& sound) {
+Mix_Chunk* mixerChunk(const WavSound& sound, float pitch) {
     int rate = 0;
     Uint16 format = 0;
     int channels = 0;
     if (!Mix_QuerySpec(&rate, &format, &channels)) {
         return nullptr;
     }
-    std::vector<std::uint8_t> samples = convertWav(sound, rate, format, channels);
+    // Made for a slower device, the samples play faster on this one.
+    int madeFor = pitch == 1 ? rate : static_cast<int>(std::lround(rate / pitch));
+    std::vector<std::uint8_t> samples = convertWav(sound, madeFor, format, channels);
     // Built as Mix_LoadWAV builds one, so that Mix_FreeChunk frees both parts.
     auto* chunk = static_cast<Mix_Chunk*>(SDL_malloc(sizeof(Mix_Chunk)));
     auto* buffer = static_cast<Uint8*>(SDL_malloc(samples.size()));

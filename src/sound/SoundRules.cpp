@@ -1,6 +1,7 @@
 #include "sound/SoundRules.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/Geometry.h"
 
@@ -8,7 +9,13 @@ namespace {
 // The far ear keeps a quarter, so a sound off to one side is never lost.
 const float farEarFloor = 0.25f;
 
-int gain(float loss) { return static_cast<int>(255 * (1 - (1 - farEarFloor) * loss) + 0.5f); }
+// Time constants of the music's step back and of its return.
+const float duckDownMs = 80;
+const float duckBackMs = 700;
+
+int gain(float loss, float level) {
+    return static_cast<int>(255 * std::clamp(level, 0.0f, 1.0f) * (1 - (1 - farEarFloor) * loss) + 0.5f);
+}
 }  // namespace
 
 SoundPlacement placeSound(point listener, point source) {
@@ -18,13 +25,21 @@ SoundPlacement placeSound(point listener, point source) {
     }
     // Squared, so nearby sounds stay loud and the fade comes towards the edge.
     float nearness = 1 - distance / hearingRange;
-    float pan = std::clamp((source.x - listener.x) / panWidth, -1.0f, 1.0f);
+    float pan = std::clamp((source.x - listener.x) / std::max(distance, panNear), -1.0f, 1.0f);
     return SoundPlacement{nearness * nearness, pan};
 }
 
-StereoGains stereoGains(float pan) {
-    return StereoGains{gain(std::max(pan, 0.0f)), gain(std::max(-pan, 0.0f))};
+StereoGains stereoGains(float pan, float level) {
+    return StereoGains{gain(std::max(pan, 0.0f), level), gain(std::max(-pan, 0.0f), level)};
 }
+
+float musicDuck(float duckDb, float busy, int ms) {
+    float target = musicDuckDepthDb * std::clamp(busy / fullDuckBusy, 0.0f, 1.0f);
+    float timeConstant = target > duckDb ? duckDownMs : duckBackMs;
+    return target + (duckDb - target) * std::exp(-std::max(ms, 0) / timeConstant);
+}
+
+float gainOf(float decibels) { return std::pow(10.0f, decibels / 20); }
 
 std::vector<SoundStart> loudestPerEffect(const std::vector<SoundRequest>& requests, point listener) {
     std::vector<SoundStart> starts;

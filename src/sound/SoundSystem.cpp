@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <iterator>
 
 #include "core/Platform.h"
 #include "sound/SoundFiles.h"
@@ -17,15 +18,34 @@ const int loopFadeOutMs = 120;
 // Each channel plays at this share of its volume: 12 dB of room for the
 // mixer's sum, which the limiter then brings back up.
 const float channelShare = 0.25f;
+// The loops are made quiet, peaking at -12 dBFS; this brings them 6 dB up,
+// to meet a fight whose sounds play below full level (SoundEffect.cpp).
+const float musicLift = 2;
 
 void limitMix(void* limiter, Uint8* stream, int bytes) {
     static_cast<Limiter*>(limiter)->process(reinterpret_cast<Sint16*>(stream), bytes / 2);
 }
 
+// A fight sound plays in a copy at each of fightPitches; a loop, whose
+// copies would not meet at the join, and every other sound as it is.
+std::vector<float> pitchesOf(const SoundFile& file) {
+    if (file.fight && !file.loops) {
+        return std::vector<float>(std::begin(fightPitches), std::end(fightPitches));
+    }
+    return {1};
+}
+
 // Only checked samples reach the mixer: SDL's own WAV reader trusts the header.
-Mix_Chunk* loadSound(const SoundFile& file) {
+std::vector<Mix_Chunk*> loadSound(const SoundFile& file) {
     WavSound sound;
-    return readSoundFile(file, sound) ? mixerChunk(sound) : nullptr;
+    std::vector<Mix_Chunk*> copies;
+    if (!readSoundFile(file, sound)) {
+        return copies;
+    }
+    for (float pitch : pitchesOf(file)) {
+        if (Mix_Chunk* chunk = mixerChunk(sound, pitch)) copies.push_back(chunk);
+    }
+    return copies;
 }
 
 // Opening the device probes the drivers, and ALSA prints lines of its own
@@ -54,9 +74,11 @@ bool openAudioQuietly() {
 SoundSystem::SoundSystem(const SoundSettings& settings)
     : musicVolume(settings.musicVolume / 100.0f),
       channelGain(settings.volume / 100.0f),
-      chunks(soundEffectCount, nullptr),
+      chunks(soundEffectCount),
+      lastCopy(soundEffectCount, 0),
       firstChannel(soundEffectCount, 0),
-      lastStart(soundEffectCount, 0) {
+      lastStart(soundEffectCount, 0),
+      random(std::random_device{}()) {
     if (!openAudioQuietly()) {
         std::cout << "No audio (" << Mix_GetError() << "), the game runs without sound" << std::endl;
         return;
@@ -72,6 +94,7 @@ SoundSystem::SoundSystem(const SoundSettings& settings)
         channelGain = channelShare;
         Mix_SetPostMix(limitMix, limiter.get());
     }
+    stereo = channels == 2;
     loadSounds();
 }
 
@@ -82,8 +105,10 @@ SoundSystem::~SoundSystem() {
     Mix_HaltChannel(-1);
     music.reset();
     Mix_SetPostMix(nullptr, nullptr);
-    for (Mix_Chunk* chunk : chunks) {
-        Mix_FreeChunk(chunk);
+    for (const std::vector<Mix_Chunk*>& copies : chunks) {
+        for (Mix_Chunk* chunk : copies) {
+            Mix_FreeChunk(chunk);
+        }
     }
     Mix_CloseAudio();
 }
@@ -96,6 +121,7 @@ void SoundSystem::loadSounds() {
         channels += file.atOnce;
     }
     Mix_AllocateChannels(channels + musicChannels);
+    channelLevel.assign(static_cast<size_t>(channels), 0);
     for (int i = 0; i < soundEffectCount; ++i) {
         const SoundFile& file = soundFile(static_cast<SoundEffect>(i));
         Mix_GroupChannels(firstChannel[i], firstChannel[i] + file.atOnce - 1, i);
@@ -120,25 +146,49 @@ void SoundSystem::finishFrame(point listener, float thrustLevel) {
         }
         keepLoop(SoundEffect::engine, thrustLevel);
         keepLoop(SoundEffect::laser, laserHeld ? 1.0f : 0.0f);
+        duckDb = musicDuck(duckDb, fightBusy(), static_cast<int>(now - lastFrame));
+        lastFrame = now;
     }
     requests.clear();
     laserHeld = false;
 }
 
+// The level rides on the panning gains, which have 255 steps where the
+// channel's volume has a few dozen.
 void SoundSystem::start(const SoundStart& start, Uint32 now) {
     int i = static_cast<int>(start.effect);
-    if (!chunks[i] || !mayStart(soundFile(start.effect), playing(start.effect), now - lastStart[i])) {
+    const SoundFile& file = soundFile(start.effect);
+    if (chunks[i].empty() || !mayStart(file, playing(start.effect), now - lastStart[i])) {
         return;
     }
     int channel = Mix_GroupAvailable(i);
     if (channel < 0) {
         return;
     }
-    StereoGains gains = stereoGains(start.placement.pan);
-    Mix_SetPanning(channel, static_cast<Uint8>(gains.left), static_cast<Uint8>(gains.right));
-    Mix_Volume(channel, mixVolume(start.placement.volume));
-    Mix_PlayChannel(channel, chunks[i], 0);
+    float level = start.placement.volume * file.level;
+    if (file.fight) {
+        level *= gainOf(std::uniform_real_distribution<float>(-fightLevelSpreadDb, fightLevelSpreadDb)(random));
+    }
+    if (stereo) {
+        StereoGains gains = stereoGains(start.placement.pan, level);
+        Mix_SetPanning(channel, static_cast<Uint8>(gains.left), static_cast<Uint8>(gains.right));
+        Mix_Volume(channel, mixVolume(1));
+    } else {
+        Mix_Volume(channel, mixVolume(level));
+    }
+    Mix_PlayChannel(channel, chunks[i][pickCopy(i)], 0);
+    channelLevel[channel] = level;
     lastStart[i] = now;
+}
+
+// Any copy but the last one played, so no two starts in a row are the same.
+int SoundSystem::pickCopy(int effect) {
+    int copies = static_cast<int>(chunks[effect].size());
+    if (copies > 1) {
+        int skip = std::uniform_int_distribution<int>(1, copies - 1)(random);
+        lastCopy[effect] = (lastCopy[effect] + skip) % copies;
+    }
+    return lastCopy[effect];
 }
 
 // A loop fades in when asked for and out when no longer asked for, so it
@@ -146,16 +196,17 @@ void SoundSystem::start(const SoundStart& start, Uint32 now) {
 void SoundSystem::keepLoop(SoundEffect effect, float level) {
     int i = static_cast<int>(effect);
     int channel = firstChannel[i];
-    if (!chunks[i]) {
+    if (chunks[i].empty()) {
         return;
     }
     Mix_Fading fading = Mix_FadingChannel(channel);
     bool sounding = Mix_Playing(channel) && fading != MIX_FADING_OUT;
+    channelLevel[channel] = level * soundFile(effect).level;
     if (level > 0 && !sounding) {
-        Mix_Volume(channel, mixVolume(level));
-        Mix_FadeInChannel(channel, chunks[i], -1, loopFadeInMs);
+        Mix_Volume(channel, mixVolume(channelLevel[channel]));
+        Mix_FadeInChannel(channel, chunks[i][0], -1, loopFadeInMs);
     } else if (level > 0 && fading == MIX_NO_FADING) {
-        Mix_Volume(channel, mixVolume(level));
+        Mix_Volume(channel, mixVolume(channelLevel[channel]));
     } else if (level <= 0 && sounding) {
         Mix_FadeOutChannel(channel, loopFadeOutMs);
     }
@@ -169,7 +220,7 @@ void SoundSystem::playNow(SoundEffect effect) {
 
 void SoundSystem::playMusic(MusicMood mood) {
     if (open && !muted) {
-        music->play(mood, mixVolume(musicVolume));
+        music->play(mood, mixVolume(musicVolume * musicLift), gainOf(-duckDb));
     }
 }
 
@@ -220,6 +271,18 @@ int SoundSystem::playing(SoundEffect effect) const {
         count += Mix_Playing(channel) ? 1 : 0;
     }
     return count;
+}
+
+// The levels of the fight sounds sounding now, added up.
+float SoundSystem::fightBusy() const {
+    float busy = 0;
+    for (int i = 0; i < soundEffectCount; ++i) {
+        const SoundFile& file = soundFile(static_cast<SoundEffect>(i));
+        for (int channel = firstChannel[i]; file.fight && channel < firstChannel[i] + file.atOnce; ++channel) {
+            busy += Mix_Playing(channel) ? channelLevel[channel] : 0;
+        }
+    }
+    return busy;
 }
 
 int SoundSystem::mixVolume(float volume) const {

@@ -3,6 +3,7 @@
 #include <SDL/SDL_mixer.h>
 
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "sound/Limiter.h"
@@ -51,15 +52,31 @@ public:
     float channelGain;
     std::unique_ptr<Limiter> limiter;
     std::unique_ptr<Music> music;
-    std::vector<Mix_Chunk*> chunks;
+    // Each sound's copies: one, or a fight sound's at each of fightPitches;
+    // none when its file could not be read.
+    std::vector<std::vector<Mix_Chunk*>> chunks;
+    std::vector<int> lastCopy;
     std::vector<int> firstChannel;
+    // The level each mixer channel was last started at.
+    std::vector<float> channelLevel;
     std::vector<Uint32> lastStart;
     std::vector<SoundRequest> requests;
     bool laserHeld = false;
+    // Panning needs two channels; a mono device sets each sound's level
+    // through its volume instead.
+    bool stereo = false;
+    // How far the music has stepped back under the fight, in dB.
+    float duckDb = 0;
+    Uint32 lastFrame = 0;
+    // The variety of the fight sounds; never std::rand, whose sequence
+    // belongs to the world.
+    std::mt19937 random;
 
 private:
     void loadSounds();
     void start(const SoundStart& start, Uint32 now);
+    int pickCopy(int effect);
     void keepLoop(SoundEffect effect, float level);
+    float fightBusy() const;
     int mixVolume(float volume) const;
 };

@@ -18,7 +18,6 @@ struct WavSound {
 const int lowestWavRate = 4000;
 const int highestWavRate = 192000;
 const int longestWavSeconds = 600;
-const std::uintmax_t largestWavFile = 64u << 20;
 
 // Reads a whole WAV file as untrusted bytes: PCM (format 1), 1 or 2 channels,
 // 8 or 16 bits, the block align those make, a sample rate within the bounds

@@ -2,9 +2,9 @@
 
 #include <GL/glew.h>
 
-#include "app/WindowMode.h"
 #include "assets/Font.h"
 #include "core/Constants.h"
+#include "core/PictureArea.h"
 
 void useLayoutProjection() {
     glMatrixMode(GL_PROJECTION);

@@ -10,6 +10,7 @@
 #include "assets/Textures.h"
 #include "combat/Player.h"
 #include "combat/Timers.h"
+#include "core/DataFile.h"
 #include "core/Draw.h"
 #include "core/Geometry.h"
 #include "core/VisibleArea.h"
@@ -22,8 +23,6 @@ const double degreesToRadians = 3.14 / 180;
 const double spinToRadians = 0.0174444;
 // A landed player this close (in surface distances) is still held.
 const double holdFactor = 1.2;
-// Touch-downs at or above this speed relative to the planet crash.
-const float crashSpeed = 1.0f;
 const float crashDamagePerSpeed = 100.0f;
 }  // namespace
 
@@ -41,7 +40,7 @@ Planet::Planet(float radius, float density, float orbitRadius, float orbitSpeed,
       texture(texture),
       velocity{0, 0},
       name(std::move(name)) {
-    std::cout << this->name << std::endl;
+    std::cout << shortened(this->name) << std::endl;
 }
 
 std::string Planet::getName() const { return name; }

@@ -187,7 +187,8 @@ void buildStars(Universe& universe, const WorldTables& tables) {
                           planets.names[j][0]);
             planet.look = lookOf(planets.names, j);
             star.addPlanet(planet);
-            std::cout << "Adding " << planet.getName() << " to " << star.getName() << std::endl;
+            std::cout << "Adding " << shortened(planet.getName()) << " to " << shortened(star.getName())
+                      << std::endl;
         }
         growTo(universe, row[0]);
         universe.worlds[static_cast<size_t>(row[0])].stars.push_back(std::move(star));

@@ -39,4 +39,8 @@ public:
     std::vector<Wormhole> wormholes;
     // The ships removed since the step began.
     std::vector<ShipLoss> shipLosses;
+    // The campaign's feedback on hits: a ship hit by the player flashes and
+    // throws a spark of its own colour, and a destroyed ship explodes as wide
+    // as it is. Off in Free flight, which draws as it always has.
+    bool hitFeedback = false;
 };

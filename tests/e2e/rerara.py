@@ -33,7 +33,7 @@ class Game:
     """The game running in a scratch copy of data/, with its output captured;
     or, given a command (an installed game), that command in an empty folder."""
 
-    def __init__(self, remove=(), replace=None, env=None, args=(), command=None, free_flight=True):
+    def __init__(self, remove=(), replace=None, env=None, args=(), command=None, free_flight=True, prepare=None):
         self.dir = tempfile.mkdtemp(prefix="rerara-e2e-")
         if not command:
             shutil.copytree(DATA, self.dir, dirs_exist_ok=True)
@@ -47,6 +47,8 @@ class Game:
         for name, text in (replace or {}).items():
             with open(os.path.join(self.dir, name), "w") as f:
                 f.write(text)
+        if prepare:
+            prepare(self.dir)  # what plain text cannot be: pipes, huge files
         self.out = open(os.path.join(self.dir, "stdout.txt"), "w+")
         self.err = open(os.path.join(self.dir, "stderr.txt"), "w+")
         env = {**os.environ, "SDL_AUDIODRIVER": "dummy", **(env or {})}

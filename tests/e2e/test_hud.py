@@ -6,12 +6,13 @@ from rerara import Game, main, text_likeness, xdotool
 
 # A campaign of two worlds. The ship starts in world 0, which the script does
 # not name (its star does), facing a wormhole 1500 units ahead that leads on
-# to Far Shore.
+# to Far Shore: a wide one, so that no long frame of a busy machine carries
+# the ship past it.
 TINY_CAMPAIGN = {
     "campaign/campaign.txt": "start 0\npoints 1 100\nworld 1 Far Shore\nfinal\nwave\nships 1 1 1 0 1\n",
     "campaign/stardata.txt": "0 0 5000 300 0.01 0 14 @Harbor\n1 0 5000 300 0.01 0 14 @Yonder\n",
     "campaign/planetdata.txt": "",
-    "campaign/wormholedata.txt": "0 1500 -6000 300 1 0 -6000 1\n",
+    "campaign/wormholedata.txt": "0 1500 -6000 1000 1 0 -6000 1\n",
 }
 
 

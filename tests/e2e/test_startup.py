@@ -62,6 +62,14 @@ class StartUp(unittest.TestCase):
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
 
+    def test_a_start_at_the_title_passes_over_the_end_of_the_shader_list(self):
+        with Game(free_flight=False) as game:
+            game.start()
+            self.assertIn("Shaders read: 3", game.lines())
+            self.assertNotIn("Can't open", game.errors())
+            game.key("Up", "Return")  # Quit, the last item
+            self.assertEqual(game.wait_exit(), 0)
+
     def test_status_lines_show_after_two_seconds(self):
         with Game() as game:
             game.start()
@@ -98,6 +106,14 @@ class StartUp(unittest.TestCase):
             game.screenshot("no-images")
             game.key("q")
             self.assertEqual(game.wait_exit(), 0)
+
+    def test_a_font_that_cannot_be_used_ends_with_status_1(self):
+        with Game(replace={"subatomic.tsoonami.ttf": ""}) as game:
+            self.assertEqual(game.wait_exit(), 1)
+            assert_in_order(self, game.lines(), [
+                "Loading font",
+                "subatomic.tsoonami.ttf: not a font FreeType can read; the game cannot show its text"])
+            self.assertNotIn("Initializing stars", game.lines())
 
     def test_missing_player_file_ends_with_status_1(self):
         with Game(remove=["playerdata.txt"]) as game:

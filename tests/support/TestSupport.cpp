@@ -100,8 +100,8 @@ long brightness(int x, int y, int width, int height) {
 
 void useGameCamera(float x, float y, float viewHeight) {
     FrameState state;
-    state.viewHeight = viewHeight;
-    setCamera(state, point{x, y});
+    state.camera.viewHeight = viewHeight;
+    setCamera(state.camera, point{x, y});
 }
 
 void startPixelFrame() {

@@ -36,9 +36,10 @@ TEST(CampaignScript, ReadsEveryKeywordPastAByteOrderMarkCommentsAndCarriageRetur
     std::string output = readScript(
         "\xEF\xBB\xBF# a test campaign\r\n"
         "start 1\r\nspawn 100 200  # close\r\nescape 900\r\nrespawn 1500\r\ndeathcost 25\r\nrepair 40\r\n"
+        "edge 25000\r\nshield 300 4000 120\r\n"
         "points 1 75\r\ndifficulty gentle 0.5 0.25 2\r\n"
         "world 1   The  Far Side   # named with blanks\r\ngoal kills 4\r\nbonus 300\r\nwave\r\n"
-        "ships 1 6 2 1000 4\r\nships 0 1 1 0 1\r\nwave\r\nships 1 2 2 0 2\r\nfinal\r\n",
+        "ships 1 6 2 1000 4\r\nships 0 1 1 0 1\r\nwave 12000\r\nships 1 2 2 0 2\r\nfinal\r\n",
         true, script);
     EXPECT_EQ(output, "");
     EXPECT_EQ(script.startWorld, 1);
@@ -48,6 +49,10 @@ TEST(CampaignScript, ReadsEveryKeywordPastAByteOrderMarkCommentsAndCarriageRetur
     EXPECT_EQ(script.respawnMs, 1500);
     EXPECT_EQ(script.deathCostPercent, 25);
     EXPECT_EQ(script.repairPerSecond, 40);
+    EXPECT_EQ(script.edgeDistance, 25000);
+    EXPECT_EQ(script.shield.capacity, 300);
+    EXPECT_EQ(script.shield.quietMs, 4000);
+    EXPECT_EQ(script.shield.perSecond, 120);
     EXPECT_EQ(script.pointsFor(1), 75);
     EXPECT_EQ(script.pointsFor(0), 0);
     ASSERT_EQ(script.difficulties.size(), 1u);
@@ -61,6 +66,8 @@ TEST(CampaignScript, ReadsEveryKeywordPastAByteOrderMarkCommentsAndCarriageRetur
     EXPECT_TRUE(world.final);
     ASSERT_EQ(world.waves.size(), 2u);
     ASSERT_EQ(world.waves[0].ships.size(), 2u);
+    EXPECT_EQ(world.waves[0].delayMs, 3000);
+    EXPECT_EQ(world.waves[1].delayMs, 12000);
     const ShipsLine& ships = world.waves[0].ships[0];
     EXPECT_EQ(ships.type, 1);
     EXPECT_EQ(ships.total, 6);
@@ -76,6 +83,15 @@ TEST(CampaignScript, ReadsEveryKeywordPastAByteOrderMarkCommentsAndCarriageRetur
     EXPECT_EQ(plain.worlds[0].goal, WorldGoal::waves);
 }
 
+TEST(CampaignScript, AWaveOfMoreShipsAliveThanTheGameLetsInIsNamed) {
+    ScratchDir scratch;
+    CampaignScript script;
+    std::string output = readScript("difficulty many 3 1 1\nworld 0 Home\nwave\nships 1 200 100 0 100\n"
+                                    "ships 0 300 100 0 100\nfinal\n",
+                                    true, script);
+    EXPECT_EQ(output, "campaign.txt line 3: wave can have 600 ships alive at once; at most 500 are let in\n");
+}
+
 TEST(CampaignScript, NamesEveryBadLineAndRefusesTheFile) {
     ScratchDir scratch;
     const std::vector<BadScript> cases = {
@@ -85,6 +101,8 @@ TEST(CampaignScript, NamesEveryBadLineAndRefusesTheFile) {
         {"start 2x\n" + finalWorld, "campaign.txt line 1: start world \"2x\" is not a number"},
         {"deathcost 1e39\n" + finalWorld, "campaign.txt line 1: death cost inf is not a finite number"},
         {"respawn -1\n" + finalWorld, "campaign.txt line 1: respawn time -1 is not between 0 and 600000"},
+        {"edge 400000\n" + finalWorld, "campaign.txt line 1: edge distance 400000 is not between 5000 and 100000"},
+        {"shield 300 4000\n" + finalWorld, "campaign.txt line 1: shield needs 3 values, found 2"},
         {"spawn 9000 100\n" + finalWorld, "campaign.txt line 1: least spawn distance 9000 is beyond the most 100"},
         {"\nescape 9000\n" + finalWorld, "campaign.txt line 2: escape distance 9000 must be beyond the farthest spawn distance 9500"},
         {"points 2 100\n" + finalWorld, "campaign.txt line 1: ship type 2 is not between 0 and 1"},

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "app/FrameState.h"
-#include "app/Input.h"
+#include "app/Events.h"
 #include "combat/Player.h"
 #include "core/Platform.h"
 #include "input/Controls.h"
@@ -43,6 +43,16 @@ protected:
     void TearDown() override {
         controls = Controls{};
         useKeyPlaces(false);
+    }
+    // The ship obeys the command the presses so far made.
+    void obey() {
+        ship.update(0, state.command);
+        state.command = ShipCommand{};
+    }
+    static ShipCommand held() {
+        ShipCommand command;
+        addHeldActions(command);
+        return command;
     }
     Player ship{point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 40};
     FrameState state;
@@ -106,15 +116,19 @@ TEST_F(ControlsTest, KeysAreHeldByTheirPlaceUntilTheirSymbolComesUp) {
 TEST_F(ControlsTest, ReboundKeysAndPadPressesActAndTheOldKeyDoesNot) {
     controls.bindings[Action::weapon3].key = KeyInput::key(SDLK_k);
     applyKeyPress(SDLK_3, state, ship);
+    obey();
     EXPECT_EQ(ship.weapon, 0);
     applyKeyPress(SDLK_k, state, ship);
+    obey();
     EXPECT_EQ(ship.weapon, 2);
     applyKeyPress(SDLK_e, state, ship);  // next wraps round
+    obey();
     EXPECT_EQ(ship.weapon, 0);
     applyPadPress(PadInput::button(4), state, ship);  // previous, on the left shoulder
+    obey();
     EXPECT_EQ(ship.weapon, 2);
     applyKeyPress(SDLK_F3, state, ship);
-    EXPECT_FALSE(state.statusLinesShown);
+    EXPECT_FALSE(state.shown.statusLines);
     applyPadPress(PadInput::button(7), state, ship);  // start
     EXPECT_TRUE(state.pause.wanted);
     applyKeyPress(SDLK_ESCAPE, state, ship);  // not a binding: always there
@@ -124,26 +138,24 @@ TEST_F(ControlsTest, ReboundKeysAndPadPressesActAndTheOldKeyDoesNot) {
 }
 
 TEST_F(ControlsTest, AStickFliesInProportionAndKeysStillTakeWholeSteps) {
-    Uint8 keys[SDLK_LAST] = {};
-    setHeldKeysForTesting(keys);
     controls.padDeadZone = 0;
     const Sint16 halfway = static_cast<Sint16>(-0.475f * 32767);  // full is 95 % of the travel
     controls.pad.axes = {halfway, halfway};
-    ship.update(100);
+    ship.update(100, held());
     EXPECT_NEAR(ship.angle, 0.15f, 1e-4);  // half a step left
     EXPECT_NEAR(ship.velocity.x * std::cos(ship.angle) + ship.velocity.y * std::sin(ship.angle), 0.05f, 1e-5);
     EXPECT_NEAR(ship.thrustLevel, 0.5f, 1e-4);
-    keys[SDLK_d] = 1;  // the key's whole step right, the stick's half step left
+    setKeyHeld(SDLK_d, true);  // the key's whole step right, the stick's half step left
     float before = ship.angle;
-    ship.update(100);
+    ship.update(100, held());
     EXPECT_NEAR(ship.angle, before - 0.3f + 0.15f, 1e-4);
 
     state.frameTime = 100;
     controls.pad.axes = {0, 0, 0, 32767, 0};
     controls.bindings[Action::aimUp].key = KeyInput::key(SDLK_i);
-    keys[SDLK_i] = 1;
+    setKeyHeld(SDLK_i, true);
     state.steerCursor(actionAmount(Action::aimRight), actionAmount(Action::aimUp));
     EXPECT_FLOAT_EQ(state.cursor.x, 60);  // a tenth of the view in 100 ms
     EXPECT_FLOAT_EQ(state.cursor.y, 60);
-    setHeldKeysForTesting(nullptr);
+    releaseAllKeys();
 }

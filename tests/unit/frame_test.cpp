@@ -6,7 +6,7 @@
 #include "TestSupport.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
-#include "app/Input.h"
+#include "app/Events.h"
 #include "assets/EmitterData.h"
 #include "assets/Font.h"
 #include "assets/Tables.h"
@@ -79,7 +79,7 @@ TEST_F(FrameStateTest, SpawnFollowsTheTickCountStrictly) {
 }
 
 TEST_F(FrameStateTest, ViewRectangleAndCursorFollowTheCentre) {
-    ViewRect view = state.viewRect(point{1000, -2000});
+    ViewRect view = state.camera.viewRect(point{1000, -2000});
     EXPECT_FLOAT_EQ(view.left, 1000 - 2500);
     EXPECT_FLOAT_EQ(view.right, 1000 + 2500);
     EXPECT_FLOAT_EQ(view.bottom, -2000 - 2000);
@@ -121,27 +121,34 @@ TEST(Input, KeysChangeTheirSettingsAndTheDepthKeysStopAtTheirEnds) {
     EXPECT_GT(state.spawnIntervalMs, 0.0015f);
     state.spawnIntervalMs = 125;
     applyKeyPress(SDLK_n, state, player);
-    EXPECT_FLOAT_EQ(state.nearScale, 1.2f);
+    EXPECT_FLOAT_EQ(state.camera.nearScale, 1.2f);
     applyKeyPress(SDLK_m, state, player);
     applyKeyPress(SDLK_m, state, player);
-    EXPECT_NEAR(state.nearScale, 1 / 1.2f, 1e-6);
+    EXPECT_NEAR(state.camera.nearScale, 1 / 1.2f, 1e-6);
     applyKeyPress(SDLK_x, state, player);
-    EXPECT_FLOAT_EQ(state.farScale, 1.2f);
+    EXPECT_FLOAT_EQ(state.camera.farScale, 1.2f);
     applyKeyPress(SDLK_c, state, player);
-    EXPECT_NEAR(state.farScale, 1.0f, 1e-6);
+    EXPECT_NEAR(state.camera.farScale, 1.0f, 1e-6);
     for (int i = 0; i < 500; ++i) {  // a key held down stops at its end
         applyKeyPress(SDLK_x, state, player);
         applyKeyPress(SDLK_m, state, player);
     }
-    EXPECT_EQ(state.farScale, 40);
-    EXPECT_EQ(state.nearScale, 1 / 40.0f);
+    EXPECT_EQ(state.camera.farScale, 40);
+    EXPECT_EQ(state.camera.nearScale, 1 / 40.0f);
+    // The ship takes the weapon keys as its next command.
+    auto obey = [&] { player.update(0, state.command); };
     applyKeyPress(SDLK_3, state, player);
+    obey();
     EXPECT_EQ(player.weapon, 2);
     applyKeyPress(SDLK_2, state, player);
+    obey();
     EXPECT_EQ(player.weapon, 1);
     applyKeyPress(SDLK_1, state, player);
+    obey();
     EXPECT_EQ(player.weapon, 0);
+    state.command = ShipCommand{};
     applyKeyPress(SDLK_k, state, player);  // unmapped keys change nothing
+    obey();
     EXPECT_EQ(player.weapon, 0);
 }
 
@@ -151,15 +158,15 @@ TEST(Input, WheelZoomsAndOtherButtonsDoNothing) {
     for (int i = 0; i < 3; ++i) {
         applyMouseButton(SDL_BUTTON_WHEELUP, state, player);
     }
-    EXPECT_NEAR(state.viewHeight, 4000 / std::pow(1.2, 3), 0.01);
+    EXPECT_NEAR(state.camera.viewHeight, 4000 / std::pow(1.2, 3), 0.01);
     applyMouseButton(SDL_BUTTON_LEFT, state, player);
     applyMouseButton(SDL_BUTTON_RIGHT, state, player);
     applyMouseButton(SDL_BUTTON_MIDDLE, state, player);
-    EXPECT_NEAR(state.viewHeight, 2314.8, 0.1);
+    EXPECT_NEAR(state.camera.viewHeight, 2314.8, 0.1);
     applyMouseButton(SDL_BUTTON_WHEELDOWN, state, player);
-    EXPECT_NEAR(state.viewHeight, 4000 / 1.44, 0.01);
+    EXPECT_NEAR(state.camera.viewHeight, 4000 / 1.44, 0.01);
     for (int i = 0; i < 500; ++i) applyMouseButton(SDL_BUTTON_WHEELUP, state, player);  // a free-spinning wheel
-    EXPECT_EQ(state.viewHeight, 100);
+    EXPECT_EQ(state.camera.viewHeight, 100);
 }
 
 TEST(Input, EventNamesCoverEveryType) {
@@ -200,7 +207,6 @@ protected:
         GlobalTablesTest::SetUp();
         SHIPDATA.assign(2, std::vector<float>{0, 0, 0, 100, 10});
         WEAPONDATA.assign(3, std::vector<float>{100, 1, 1000, 10});
-        setHeldKeysForTesting(keys);
         setTicksForTesting(&clock);
         universe.worlds.emplace_back();
         universe.player = &player;
@@ -208,11 +214,9 @@ protected:
     }
     void TearDown() override {
         setTicksForTesting(nullptr);
-        setHeldKeysForTesting(nullptr);
         GlobalTablesTest::TearDown();
     }
 
-    Uint8 keys[SDLK_LAST] = {};
     Uint32 clock = 1000;
     Universe universe;
     Player player{point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 45};

@@ -23,9 +23,9 @@ LabelTarget target(const char* text, point centre, float radius = 10, float widt
 point litPixel(point centre, float viewHeight, float nearScale, point world) {
     startPixelFrame();
     FrameState state;
-    state.viewHeight = viewHeight;
-    state.nearScale = nearScale;
-    setCamera(state, centre);
+    state.camera.viewHeight = viewHeight;
+    state.camera.nearScale = nearScale;
+    setCamera(state.camera, centre);
     glBindTexture(GL_TEXTURE_2D, 0);
     glColor4f(1, 1, 1, 1);
     glPointSize(1);

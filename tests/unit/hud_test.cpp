@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "app/Hud.h"
+#include "hud/ClassicOverlays.h"
 #include "assets/Tables.h"
 #include "assets/Textures.h"
 #include "combat/Player.h"

@@ -1,31 +1,31 @@
+#include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 
 #include "TestSupport.h"
 #include "combat/Player.h"
-#include "core/Platform.h"
 #include "world/PlayerSetup.h"
 
 namespace {
 
 class PlayerTest : public testing::Test {
 protected:
-    void SetUp() override {
-        std::memset(keys, 0, sizeof keys);
-        setHeldKeysForTesting(keys);
-    }
-    void TearDown() override { setHeldKeysForTesting(nullptr); }
+    // The command the keys W, S, A and D give, held together.
     void hold(std::initializer_list<SDLKey> held) {
-        std::memset(keys, 0, sizeof keys);
-        for (SDLKey key : held) keys[key] = 1;
+        command = ShipCommand{};
+        for (SDLKey key : held) {
+            if (key == SDLK_w) command.thrust = 1;
+            if (key == SDLK_s) command.reverse = 1;
+            if (key == SDLK_a) command.turnLeft = 1;
+            if (key == SDLK_d) command.turnRight = 1;
+        }
     }
     float speedAlongHeading() const {
         return ship.velocity.x * std::cos(ship.angle) + ship.velocity.y * std::sin(ship.angle);
     }
 
-    Uint8 keys[SDLK_LAST];
+    ShipCommand command;
     Player ship{point{0, 0}, 0.001f, 0.001f, 0.003f, 1000, 40};
 };
 
@@ -40,14 +40,14 @@ std::string loadPlayer(std::unique_ptr<Player>& player) {
 TEST_F(PlayerTest, ForwardBeatsReverseTurnsCancelAndReverseIsPerFrame) {
     ship.angle = 0.5f;
     hold({SDLK_w, SDLK_s, SDLK_a, SDLK_d});
-    ship.update(16);
+    ship.update(16, command);
     EXPECT_FLOAT_EQ(ship.angle, 0.5f);
     EXPECT_FLOAT_EQ(ship.thrustLevel, 1.0f);
     EXPECT_NEAR(speedAlongHeading(), 0.016f, 1e-6);  // per millisecond
     hold({SDLK_s, SDLK_a});
     for (int dt : {1, 100}) {
         ship.velocity = point{0, 0};
-        ship.update(dt);
+        ship.update(dt, command);
         EXPECT_NEAR(speedAlongHeading(), -0.001f, 1e-7) << dt;
     }
     EXPECT_NEAR(ship.angle, 0.5f + 0.303f, 1e-6);
@@ -57,13 +57,13 @@ TEST_F(PlayerTest, ForwardBeatsReverseTurnsCancelAndReverseIsPerFrame) {
 TEST_F(PlayerTest, ClampsAtTheBoundsKeepingTheOtherAxis) {
     ship.position = point{99990, -99995};
     ship.velocity = point{1, -0.5f};
-    ship.update(20);
+    ship.update(20, command);
     EXPECT_FLOAT_EQ(ship.position.x, 100000);
     EXPECT_FLOAT_EQ(ship.velocity.x, 0);
     EXPECT_FLOAT_EQ(ship.position.y, -100000);
     EXPECT_FLOAT_EQ(ship.velocity.y, 0);
     ship.velocity = point{0, 0.5f};
-    ship.update(20);
+    ship.update(20, command);
     EXPECT_FLOAT_EQ(ship.position.y, -99990);
 }
 
@@ -71,20 +71,20 @@ TEST_F(PlayerTest, LandedShipWaitsOutTheLockThenLiftsOffWithItsCharge) {
     ship.position = point{500, 500};
     ship.setLanded();
     hold({SDLK_w, SDLK_a});
-    ship.update(100);
+    ship.update(100, command);
     EXPECT_TRUE(ship.isLanded());
     EXPECT_FLOAT_EQ(ship.thrustLevel, 1.0f);
     EXPECT_FLOAT_EQ(ship.angle, 0);
     EXPECT_FLOAT_EQ(ship.velocity.x, 0);
 
     hold({SDLK_s});
-    for (int i = 0; i < 5; ++i) ship.update(100);
+    for (int i = 0; i < 5; ++i) ship.update(100, command);
     EXPECT_EQ(ship.launchCharge, 500);
     EXPECT_EQ(ship.launchLock, 0);
     EXPECT_FLOAT_EQ(ship.position.x, 500);
 
     hold({SDLK_w});
-    ship.update(16);
+    ship.update(16, command);
     EXPECT_FALSE(ship.isLanded());
     EXPECT_EQ(ship.launchCharge, 0);
     EXPECT_NEAR(ship.velocity.x, 0.516f, 1e-5);
@@ -94,11 +94,11 @@ TEST_F(PlayerTest, LandedShipWaitsOutTheLockThenLiftsOffWithItsCharge) {
 TEST_F(PlayerTest, WormholeRearmsAfterOneWholeFrameOutside) {
     ship.warpArmed = false;
     ship.clearOfWormholes = false;  // carried this frame
-    ship.update(16);
+    ship.update(16, command);
     ship.clearOfWormholes = false;  // still inside the exit next frame
-    ship.update(16);
+    ship.update(16, command);
     EXPECT_FALSE(ship.warpArmed);
-    ship.update(16);
+    ship.update(16, command);
     EXPECT_TRUE(ship.warpArmed);
 }
 

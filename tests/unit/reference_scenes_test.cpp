@@ -57,7 +57,6 @@ protected:
     void SetUp() override {
         GlobalTablesTest::SetUp();
         setTicksForTesting(&clock);
-        setHeldKeysForTesting(keys);
         player = std::make_unique<Player>(*startup->player);
         player->position = point{0, 0};
         player->trail.clear(player->position);
@@ -67,7 +66,7 @@ protected:
     }
     void TearDown() override {
         setTicksForTesting(nullptr);
-        setHeldKeysForTesting(nullptr);
+        releaseAllKeys();
         GlobalTablesTest::TearDown();
     }
 
@@ -147,7 +146,6 @@ protected:
     static ScratchDir* scratch;
     static Startup* startup;
     Uint32 clock = startTick;
-    Uint8 keys[SDLK_LAST] = {};
     std::unique_ptr<Player> player;
     Universe universe;
     FrameState state;
@@ -185,8 +183,8 @@ protected:
         // New ships start on the far planet, off screen.
         campaign->respawn = RespawnPoint{0, 1, point{0, 0}};
         state.campaign = campaign.get();
-        state.hudShown = true;
-        state.statusLinesShown = false;
+        state.shown.hud = true;
+        state.shown.statusLines = false;
 
         addShip(point{1200, 900}, point{0, 0}, 1);
         addShip(point{-600, -700}, point{0, 0}, 1);
@@ -260,9 +258,9 @@ TEST_F(ReferenceScenes, LaserWhileThrusting) {
     addShip(point{1500, 900}, point{0, 0}, 3);
     player->weapon = 1;
     state.cursor = point{80, 72};
-    keys[SDLK_SPACE] = 1;
-    keys[SDLK_w] = 1;
-    keys[SDLK_a] = 1;
+    setKeyHeld(SDLK_SPACE, true);
+    setKeyHeld(SDLK_w, true);
+    setKeyHeld(SDLK_a, true);
     runAndCompare("laser", 25);
 }
 
@@ -285,8 +283,8 @@ TEST_F(ReferenceScenes, ACrowdWhoseTrailsCrossTheirBodies) {
 // Zoomed out, and with the depth effect pulled so far that the world plane
 // shows well beyond the nominal view: what lies there must still be drawn.
 TEST_F(ReferenceScenes, ZoomedOutWithAStrongDepthEffect) {
-    state.viewHeight = 9000;
-    state.nearScale = 0.0002f;
+    state.camera.viewHeight = 9000;
+    state.camera.nearScale = 0.0002f;
     for (int i = 0; i < 12; ++i) {
         float x = -9000 + 1500.0f * i;
         addShip(point{x, 4200 - 700.0f * (i % 5)}, point{0.5f, -0.3f}, i % 2 == 0 ? 0 : 3);
@@ -301,7 +299,7 @@ TEST_F(ReferenceScenes, ZoomedOutWithAStrongDepthEffect) {
 // armed ones firing at the player, gun shots hitting (a flash and a spark in
 // the ship's colour) and a kill exploding as wide as the Dreadnought.
 TEST_F(ReferenceScenes, TheCampaignsEnemiesFlashThrowSparksAndFire) {
-    campaignFeedback = true;
+    world().hitFeedback = true;
     const int types[] = {2, 3, 4, 5, 6, 2, 4};
     for (int i = 0; i < 7; ++i) {
         float angle = 0.9f * i;
@@ -318,7 +316,6 @@ TEST_F(ReferenceScenes, TheCampaignsEnemiesFlashThrowSparksAndFire) {
     world().ships.push_back(Ship(point{2000, -1500}, 7));
     world().ships.back().health = 0;
     runAndCompare("campaign_enemies", 12);
-    campaignFeedback = false;
 }
 
 // A star and a planet that name their looks draw those pictures, with the
@@ -353,6 +350,6 @@ TEST_F(CampaignScenes, TheHudInAFight) {
 // The large map over the same fight: the world with every body named, and
 // the two worlds with their closed link.
 TEST_F(CampaignScenes, TheLargeMap) {
-    state.largeMapShown = true;
+    state.shown.largeMap = true;
     runAndCompare("large_map", 30);
 }

@@ -86,7 +86,9 @@ TEST(SettingsFile, SavedSettingsReadBackWithoutAWordAndTheShippedFileGivesTheDef
     Settings read = readQuietly("own/rerara/settings.txt", said);
     EXPECT_EQ(said, "");
     EXPECT_EQ(settingsText(read), settingsText(changed));
-    EXPECT_FALSE(std::filesystem::exists("own/rerara/settings.txt.tmp"));
+    for (const auto& entry : std::filesystem::directory_iterator("own/rerara")) {
+        EXPECT_EQ(entry.path().filename(), "settings.txt");  // no temporary file left
+    }
 
     writeFile("blocked", "");
     testing::internal::CaptureStdout();
@@ -94,6 +96,50 @@ TEST(SettingsFile, SavedSettingsReadBackWithoutAWordAndTheShippedFileGivesTheDef
     EXPECT_EQ(testing::internal::GetCapturedStdout().rfind(
                   "Settings not saved: cannot write blocked/settings.txt: ", 0),
               0u);
+}
+
+TEST(SettingsFile, ALinkIsWrittenThroughAndAFileThatCannotBeReadIsNeverOverwritten) {
+    ScratchDir dir;
+    std::string said;
+    std::filesystem::create_directories("kept");
+    writeFile("kept/mine.txt", "volume 30\n");
+    std::filesystem::create_symlink("kept/mine.txt", "settings.txt");
+    Settings settings = readQuietly("settings.txt", said);
+    EXPECT_EQ(settings.volume, 30);
+    settings.volume = 60;
+    ASSERT_TRUE(writeSettings(settings, "settings.txt"));
+    EXPECT_TRUE(std::filesystem::is_symlink("settings.txt"));
+    EXPECT_EQ(readQuietly("kept/mine.txt", said).volume, 60);
+
+    std::string huge = "volume 10\n" + std::string(300 << 10, ' ');
+    writeFile("settings.txt", huge);  // through the link
+    settings = readQuietly("settings.txt", said);
+    EXPECT_EQ(said, "settings.txt: 307210 bytes, more than the 256 KB a settings or save file may have; "
+                    "the defaults are used and the file is left as it is\n");
+    EXPECT_EQ(settings.volume, 100);
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(writeSettings(settings, "kept/mine.txt"));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Settings not saved: kept/mine.txt could not be read, so it is left as it is\n");
+    EXPECT_EQ(std::filesystem::file_size("kept/mine.txt"), huge.size());
+}
+
+// The campaign may name difficulties of its own; settings.txt may choose one.
+TEST(SettingsFile, TheDifficultyIsOneTheCampaignOffers) {
+    ScratchDir dir;
+    std::string said;
+    writeFile("settings.txt", "volume 80\ndifficulty brutal\n");
+    Settings settings = readQuietly("settings.txt", said);
+    EXPECT_EQ(said, "");
+    testing::internal::CaptureStdout();
+    checkDifficulty(settings, {"easy", "brutal"});
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(settings.difficulty, "brutal");
+    testing::internal::CaptureStdout();
+    checkDifficulty(settings, {"easy", "normal", "hard"});
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "settings.txt line 2: difficulty must be easy, normal or hard, using normal\n");
+    EXPECT_EQ(settings.difficulty, "normal");
 }
 
 TEST(InputNames, EveryKeyButtonAndPadControlReadsBackFromItsName) {

@@ -134,7 +134,7 @@ TEST_F(ShipTest, DiesWithAnExplosionAtItsNextUpdate) {
 TEST_F(ShipTest, CampaignFeedbackFlashesSparksAndSizesTheExplosion) {
     Ship s = ship(0, 0, 0, point{0, 1000});
     s.radius = 120;
-    campaignFeedback = true;
+    world.hitFeedback = true;
     s.takeDamage(10, point{0, 0}, world);
     s.takeDamage(10, point{0, 0}, world);
     EXPECT_EQ(s.flashMs, Ship::flashDurationMs);
@@ -150,7 +150,6 @@ TEST_F(ShipTest, CampaignFeedbackFlashesSparksAndSizesTheExplosion) {
     auto* explosion = dynamic_cast<TExplosion*>(world.timers.back().get());
     ASSERT_NE(explosion, nullptr);
     EXPECT_FLOAT_EQ(explosion->size, 120);
-    campaignFeedback = false;
 }
 
 TEST_F(ShipTest, SlidesAlongTheEdgeAndLeavesItWhenPushedBack) {

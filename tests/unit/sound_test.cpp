@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <vector>
 
 #include "TestSupport.h"
@@ -23,16 +24,34 @@ TEST(SoundRules, FadesWithDistanceAndPansToTheSourceSide) {
     EXPECT_EQ(placeSound(ship, point{-90000, 0}).volume, 0);
 
     SoundPlacement right = placeSound(ship, point{2500, -500});
-    StereoGains rightGains = stereoGains(right.pan);
+    StereoGains rightGains = stereoGains(right.pan, 1);
     EXPECT_GT(right.pan, 0);
     EXPECT_EQ(rightGains.right, 255);
     EXPECT_LT(rightGains.left, 255);
-    StereoGains farLeft = stereoGains(placeSound(ship, point{-8000, -500}).pan);
+    StereoGains farLeft = stereoGains(placeSound(ship, point{-8000, -500}).pan, 1);
     EXPECT_EQ(farLeft.left, 255);
     EXPECT_GT(farLeft.right, 50);  // the far ear still hears it
-    StereoGains above = stereoGains(placeSound(ship, point{1000, 2000}).pan);
+    StereoGains above = stereoGains(placeSound(ship, point{1000, 2000}).pan, 1);
     EXPECT_EQ(above.left, 255);
     EXPECT_EQ(above.right, 255);
+    // Straight beside the ship is fully on that side, at the ship part of the way.
+    EXPECT_FLOAT_EQ(placeSound(ship, point{-500, -500}).pan, -1);
+    EXPECT_FLOAT_EQ(placeSound(ship, point{1300, -500}).pan, 0.3f);
+    EXPECT_EQ(stereoGains(-1, 0.5f).right, 32);  // the level scales both ears
+}
+
+// Down within a quarter second under a busy fight, in steps under 1 dB;
+// back over about two once it is over; a lighter fight, part of the way.
+TEST(SoundRules, MusicStepsBackUnderAFightAndReturnsSmoothly) {
+    float duck = 0;
+    for (int ms = 0; ms < 250; ms += 16) {
+        EXPECT_LT(musicDuck(duck, fullDuckBusy, 16) - duck, 1.0f);
+        duck = musicDuck(duck, fullDuckBusy, 16);
+    }
+    EXPECT_GT(duck, 0.9f * musicDuckDepthDb);
+    EXPECT_NEAR(musicDuck(0, fullDuckBusy / 2, 5000), musicDuckDepthDb / 2, 0.01f);
+    EXPECT_GT(musicDuck(duck, 0, 1000), 0.5f);
+    EXPECT_LT(musicDuck(duck, 0, 3000), 0.1f);
 }
 
 TEST(SoundRules, OneStartPerSoundPerFrameTheLoudestHeard) {
@@ -209,6 +228,13 @@ TEST(SoundSystem, LimitsInstancesCrossFadesMusicMutesAndSilencesAMissingFile) {
     EXPECT_EQ(sound.playing(SoundEffect::ram), 0);
     EXPECT_EQ(sound.playing(SoundEffect::engine), 1);
     EXPECT_EQ(sound.playing(SoundEffect::laser), 1);
+    EXPECT_GT(sound.duckDb, 2);  // the music steps back under the fight
+
+    // A fight sound comes in a copy at each pitch, the highest shortest; a loop in one.
+    const std::vector<Mix_Chunk*>& shots = sound.chunks[static_cast<int>(SoundEffect::gunShot)];
+    ASSERT_EQ(shots.size(), std::size(fightPitches));
+    EXPECT_LT(shots.back()->alen, shots.front()->alen);
+    EXPECT_EQ(sound.chunks[static_cast<int>(SoundEffect::laser)].size(), 1u);
 
     // Keys let go while paused: the loops do not come back on resume.
     sound.pause(true);

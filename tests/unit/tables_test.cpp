@@ -201,7 +201,8 @@ TEST_F(GlobalTables, AFolderIsAMissingFile) {
     std::filesystem::create_directory("weapondata.txt");
     testing::internal::CaptureStdout();
     EXPECT_FALSE(initializeWeaponArray());
-    EXPECT_EQ(problemLines(testing::internal::GetCapturedStdout()), "Error opening file\n");
+    EXPECT_EQ(problemLines(testing::internal::GetCapturedStdout()),
+              "weapondata.txt: a folder, not a file\nError opening file\n");
 }
 
 // A file whose every number line holds 5, 7 or 8 numbers is read a row a

@@ -1,0 +1,63 @@
+#include "app/CampaignRun.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "app/FrameState.h"
+#include "campaign/Campaign.h"
+#include "campaign/SaveFile.h"
+
+namespace {
+WriteResult writeProgress(Campaign& campaign, int now) {
+    WriteResult result = writeSave(campaign.progress(now));
+    if (result.written) std::cout << "Progress saved" << std::endl;
+    campaign.saveProblem = result.reason;
+    return result;
+}
+
+// The quit question, as true as the save just tried; it says itself why a save failed.
+std::string quitQuestion(Campaign& campaign, int now) {
+    if (campaign.won) return "Quit? The win is recorded.";
+    WriteResult saved = writeProgress(campaign, now);
+    return saved.written ? "Quit? Progress is saved." : "Could not save: " + saved.reason + ". Quit anyway?";
+}
+}  // namespace
+
+void stepCampaign(Campaign& campaign, int now, int dt) {
+    campaign.update(now, dt);
+    // A won campaign has no save: its result is kept instead.
+    if (campaign.takeSaveRequest() && !campaign.won) {
+        saveProgress(campaign, now);
+    }
+}
+
+// A failure already on screen stays there longer rather than showing twice.
+WriteResult saveProgress(Campaign& campaign, int now) {
+    WriteResult result = writeProgress(campaign, now);
+    if (result.written) return result;
+    std::string text = "Could not save: " + result.reason;
+    int until = now + Campaign::worldMessageMs;
+    for (CampaignMessage& message : campaign.messages) {
+        if (message.text != text) continue;
+        message.until = until;
+        return result;
+    }
+    campaign.messages.push_back(CampaignMessage{text, until});
+    return result;
+}
+
+void quitGame(const FrameState& state) {
+    if (state.campaign && !state.campaign->won) {
+        saveProgress(*state.campaign, static_cast<int>(state.clockTime));
+    }
+    std::exit(0);
+}
+
+void requestQuit(FrameState& state) {
+    if (!state.campaign) {
+        quitGame(state);
+    }
+    state.pauseMenu.askToQuit(!state.pause.paused, quitQuestion(*state.campaign, static_cast<int>(state.clockTime)));
+    state.pause.wanted = true;
+}

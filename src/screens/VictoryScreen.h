@@ -1,0 +1,29 @@
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include <cstddef>
+#include <vector>
+
+#include "campaign/CampaignProgress.h"
+#include "screens/Menu.h"
+
+class Font;
+class WindowMode;
+
+// The closing screen of a won campaign: this run's results beside the best
+// results so far.
+class VictoryScreen {
+public:
+    // `place` is the run's place among the best (1 is the best), 0 when off the list.
+    void open(const RunResult& run, std::vector<RunResult> best, size_t place);
+    // True when the player is done with it.
+    bool handle(const SDL_Event& event, const WindowMode& window);
+    void draw(Font& font) const;
+
+    RunResult run;
+    std::vector<RunResult> best;
+    size_t place = 0;
+    Menu menu;
+};
+
