@@ -234,7 +234,9 @@ void Ship::addSprite(SpriteBatch& batch) const {
     }
 }
 
-bool Ship::endsRun(const SpriteBatch& batch) const { return batch.endsRun(shipSprite(type), tint()); }
+bool Ship::endsRun(const SpriteBatch& batch) const {
+    return visibleArea.showsSquare(position, spriteScale * radius) && batch.endsRun(shipSprite(type), tint());
+}
 
 // enemy.png takes the colour the ship's trail leaves current, as it always
 // has; a sprite of the type's own is drawn in its own colours.
