@@ -26,6 +26,11 @@
 #include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Platform.h"
+#include "desktop/GraphicsSetup.h"
+#include "assets/NamedImages.h"
+#include "endless/EndlessRun.h"
+#include "endless/WaveMaker.h"
+#include "endless/WorldGenerator.h"
 
 namespace {
 const int warmupFrames = 5;
@@ -183,6 +188,19 @@ void topUpBattleShots(Universe& universe) {
     }
 }
 
+// The types of the most ships one of the world's waves has alive at once,
+// as the wave spawner scales them by `factor`, if more than `largest` has.
+void takeLargestWave(const WorldScript& world, float factor, std::vector<int>& largest) {
+    auto scaled = [&](int count) { return std::max(1, static_cast<int>(std::lround(count * factor))); };
+    for (const Wave& wave : world.waves) {
+        std::vector<int> types;
+        for (const ShipsLine& line : wave.ships) {
+            types.insert(types.end(), static_cast<size_t>(std::min(scaled(line.cap), scaled(line.total))), line.type);
+        }
+        if (types.size() > largest.size()) largest = types;
+    }
+}
+
 // The most ships a wave of the shipped campaign has alive at once, at the
 // difficulty that sends the most, as the wave spawner scales them: their
 // types. Empty when the data set has no campaign.
@@ -191,17 +209,8 @@ std::vector<int> largestWave() {
     if (!readCampaignScript(campaignScriptFile, SHIPDATA.size(), script)) return {};
     float factor = 1;
     for (const Difficulty& difficulty : script.difficulties) factor = std::max(factor, difficulty.countFactor);
-    auto scaled = [&](int count) { return std::max(1, static_cast<int>(std::lround(count * factor))); };
     std::vector<int> largest;
-    for (const WorldScript& world : script.worlds) {
-        for (const Wave& wave : world.waves) {
-            std::vector<int> types;
-            for (const ShipsLine& line : wave.ships) {
-                types.insert(types.end(), static_cast<size_t>(std::min(scaled(line.cap), scaled(line.total))), line.type);
-            }
-            if (types.size() > largest.size()) largest = types;
-        }
-    }
+    for (const WorldScript& world : script.worlds) takeLargestWave(world, factor, largest);
     return largest;
 }
 
@@ -261,6 +270,35 @@ void printRow(const char* label, int ships, int projectiles, int events, const T
 // to it); and the large map, which covers the whole picture. The campaign's
 // first world is cleared, so that its wormholes are open and marked, and the
 // planet where new ships start is off screen; the battle goes on round the ship.
+// The busiest of the first ten worlds a seed makes, built as an endless run
+// builds it, with its largest wave (as normal sends it) round the ship where
+// it comes in, firing.
+template <typename Dust>
+void printEndlessRow(Startup& startup, Dust dust) {
+    const uint64_t seed = 1;
+    int number = busiestWorld(seed, 10);
+    EndlessRun run(seed, startup.campaignScript);
+    Universe universe;
+    run.keepAhead(number, universe);
+    loadNamedImages();
+    Player pilot(*startup.player);
+    universe.player = &pilot;
+    relinkEmitters(universe);
+    pilot.warpWorld(number);
+    pilot.position = generateWorld(seed, number).arrival;
+    universe.currentWorld().hitFeedback = true;
+    std::vector<int> wave;
+    takeLargestWave(*run.script.world(number), endlessDifficulty(run.script).countFactor, wave);
+    FrameState state;
+    state.clockTime = SDL_GetTicks();
+    state.spawnIntervalMs = 1e9f;
+    int shots = 0;
+    fillWave(universe, wave, -1, shots);
+    printRow("endless", static_cast<int>(wave.size()), shots, 0,
+             measure([&] { runFrame(state, universe, *startup.font); }, dust,
+                     [&] { fillWave(universe, wave, -1, shots); }));
+}
+
 template <typename Dust>
 void printOverlayRows(Startup& startup, Dust dust) {
     Universe universe = freshUniverse(startup.campaignUniverse);
@@ -367,6 +405,9 @@ int main() {
     printRow("mixed 40", static_cast<int>(crowd.size()), crowdShots, 0,
              measure(gameFrame, dustOnly, [&] { fillWave(universe, crowd, 5, crowdShots); }));
     universe.currentWorld().hitFeedback = false;
+    if (startup.campaign && SHIPDATA.size() >= static_cast<size_t>(generatedShipTypes)) {
+        printEndlessRow(startup, dustOnly);
+    }
     if (startup.campaign) printOverlayRows(startup, dustOnly);
     SDL_Quit();
     return 0;

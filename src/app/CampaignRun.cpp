@@ -15,6 +15,7 @@ void stepCampaign(Campaign& campaign, int now, int dt) {
 }
 
 void saveProgress(const Campaign& campaign) {
+    if (campaign.run.endless) return;
     if (writeSave(campaign.progress()).written) {
         std::cout << "Progress saved" << std::endl;
     }

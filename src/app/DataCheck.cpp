@@ -6,7 +6,6 @@
 #include "desktop/OffscreenGl.h"
 #include "app/Startup.h"
 #include "assets/DataReport.h"
-#include "campaign/UpgradeTable.h"
 
 namespace {
 
@@ -24,9 +23,6 @@ int runDataCheck() {
     startup.withGl = openOffscreenContext();
     startup.withCampaign = true;
     bool startsUp = startup.loadAll();
-    // Upgrades only ever leave the campaign without a choice: the game starts either way.
-    UpgradeTable upgrades;
-    loadUpgrades(upgrades);
     if (!startup.withGl) {
         say("No display: the images, shaders and font need OpenGL and were not checked");
     }

@@ -18,6 +18,9 @@ void drawFrame(FrameState& state, Universe& universe, Font& font);
 // The same flown by `command` (an autopilot, a recorded run), with the
 // cursor where the pilot put it: no input is read.
 void drawFrame(FrameState& state, Universe& universe, Font& font, const ShipCommand& command);
+// Whether the paused picture is drawn again this frame: when asked for, and
+// now and then; otherwise it waits a moment, leaving the machine to others.
+bool pausedPictureDue(FrameState& state);
 // Shows the back buffer, saving it first when a screenshot is wanted.
 void presentFrame(FrameState& state);
 // F11, once a frame is shown: the other mode, with start-up's graphics made

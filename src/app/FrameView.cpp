@@ -30,6 +30,7 @@ void addCampaign(HudView& view, const Campaign& campaign) {
     for (size_t type = 0; type < campaign.script.points.size(); ++type) {
         view.pointsByType.push_back(campaign.pointsFor(static_cast<int>(type)));
     }
+    for (const Upgrade& upgrade : campaign.upgrades) view.upgradeIcons.push_back(upgrade.icon);
 }
 }  // namespace
 

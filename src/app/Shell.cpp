@@ -10,14 +10,24 @@
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
 #include "app/Startup.h"
+#include "assets/NamedImages.h"
+#include "assets/Tables.h"
 #include "campaign/SaveFile.h"
+#include "core/SeededRandom.h"
 #include "desktop/GraphicsSetup.h"
+#include "endless/WaveMaker.h"
+#include "endless/WorldGenerator.h"
 #include "settings/SettingsFile.h"
 #include "sound/Sound.h"
 
 namespace {
 // The last world's message stays on screen this long before the closing screen.
 const int victoryDelayMs = 5000;
+
+std::string endlessItem(const std::optional<uint64_t>& seed) {
+    if (SHIPDATA.size() < static_cast<size_t>(generatedShipTypes)) return "";
+    return seed ? "Endless: seed " + std::to_string(*seed) : "Endless";
+}
 
 // A fresh start of the view, the cursor, the enemies' clock and the music's
 // memory of them, as at start-up.
@@ -34,12 +44,14 @@ void resetView(FrameState& state) {
 }
 }  // namespace
 
-Shell::Shell(FrameState& state, Startup& startup)
+Shell::Shell(FrameState& state, Startup& startup, std::optional<uint64_t> seed)
     : state(state),
       startup(startup),
       scenery(startup.campaignUniverse, *startup.player, startup.campaignScript.startWorld,
               startup.player->position),
-      title(startup.campaignScript) {
+      title(startup.campaignScript),
+      seedGiven(seed) {
+    title.endlessItem = endlessItem(seed);
     state.titleAvailable = true;
     showTitle();
 }
@@ -48,12 +60,15 @@ void Shell::runFrame() {
     switch (screen) {
         case Screen::title: titleFrame(); break;
         case Screen::playing: playingFrame(); break;
+        case Screen::upgrade: upgradeFrame(); break;
         case Screen::victory: victoryFrame(); break;
     }
     switchWindowIfWanted(state, startup, shownUniverse());
 }
 
-Universe& Shell::shownUniverse() { return screen == Screen::playing ? universe : scenery.universe; }
+Universe& Shell::shownUniverse() {
+    return screen == Screen::playing || screen == Screen::upgrade ? universe : scenery.universe;
+}
 
 void Shell::menuFrame(const std::function<bool(const SDL_Event&)>& take) {
     state.startFrame();
@@ -99,6 +114,7 @@ void Shell::victoryFrame() {
 
 void Shell::playingFrame() {
     ::runFrame(state, universe, *startup.font);
+    if (endless) growEndless();
     if (state.quitToTitleWanted) {
         state.quitToTitleWanted = false;
         if (campaign && !campaign->won) saveProgress(*campaign);
@@ -106,16 +122,67 @@ void Shell::playingFrame() {
         state.pause.resumeIfUnwanted();
         state.pauseMenu.page = PauseMenu::Page::menu;
         showTitle();
-    } else if (campaign && campaign->won && !state.pause.paused &&
-               static_cast<int>(state.clockTime) >= campaign->wonAt + victoryDelayMs) {
+    } else if (campaign && !campaign->offer.empty()) {
+        offerUpgrades();
+    } else if (campaign && campaign->ended() && !state.pause.paused &&
+               static_cast<int>(state.clockTime) >= (campaign->won ? campaign->wonAt : campaign->lostAt) + victoryDelayMs) {
         showVictory();
     }
+}
+
+void Shell::offerUpgrades() {
+    // The pause keeps the world's picture and stops its clock: the choice goes over it.
+    if (!state.pause.paused) {
+        state.pause.wanted = true;
+        return;
+    }
+    upgradeChoice.open(campaign->offer, campaign->worldName(campaign->world));
+    screen = Screen::upgrade;
+    state.pause.redrawWanted = true;
+}
+
+void Shell::upgradeFrame() {
+    ScreenInput input;
+    input.take = [this, &input](const SDL_Event& event) {
+        int choice = upgradeChoice.handle(event, state.window);
+        state.pause.redrawWanted = true;
+        if (choice >= 0) takeUpgrade(choice);
+        input.keepReading = choice < 0;
+        return true;
+    };
+    readEvents(state, InputContext::menus, nullptr, &input);
+    if (screen != Screen::upgrade) return;
+    if (!pausedPictureDue(state)) return;
+    state.pause.draw();
+    upgradeChoice.draw(*startup.font);
+    presentFrame(state);
+}
+
+void Shell::takeUpgrade(int choice) {
+    campaign->takeUpgrade(static_cast<size_t>(choice), static_cast<int>(state.clockTime));
+    listUpgradesInPause();
+    screen = Screen::playing;
+    state.pause.wanted = false;
+    state.pause.resumeIfUnwanted();
+    state.pauseMenu.page = PauseMenu::Page::menu;
+}
+
+void Shell::listUpgradesInPause() {
+    state.pauseMenu.upgrades = campaign ? upgradeList(campaign->upgrades) : std::vector<std::string>{};
+}
+
+void Shell::growEndless() {
+    if (!campaign || !endless->keepAhead(campaign->world, universe)) return;
+    campaign->noteNewWorlds();
+    loadNamedImages();
+    relinkEmitters(universe);
 }
 
 void Shell::choose(TitleChoice choice) {
     switch (choice) {
         case TitleChoice::continueCampaign: startCampaign(&save); break;
         case TitleChoice::newCampaign: startCampaign(nullptr); break;
+        case TitleChoice::endless: startEndless(); break;
         case TitleChoice::freeFlight:
             play(startup.universe);
             startFreeFlightOverlays(state);
@@ -129,6 +196,7 @@ void Shell::choose(TitleChoice choice) {
 void Shell::play(const Universe& loaded) {
     campaign.reset();
     state.campaign = nullptr;
+    listUpgradesInPause();
     universe = freshUniverse(loaded);
     player = std::make_unique<Player>(*startup.player);
     universe.player = player.get();
@@ -152,20 +220,46 @@ void Shell::startCampaign(const SavedCampaign* from) {
         settingsChanged = state.settings.difficulty != title.difficulty().name;
         state.settings.difficulty = title.difficulty().name;
         campaign = std::make_unique<Campaign>(startup.campaignScript, universe, title.difficulty(), now);
+        campaign->run.seed = freshSeed();
     }
-    state.campaign = campaign.get();
+    beginRun();
     if (state.settings.hints) {
         state.hints.start(state.settings.bindings, campaign->objectiveText(), now);
         state.settings.hints = false;
         settingsChanged = true;
     }
     if (settingsChanged) saveSettings(state.settings);
+}
+
+// The worlds are made as the ship gets to them, from where the first takes it in.
+void Shell::startEndless() {
+    uint64_t seed = seedGiven ? *seedGiven : freshSeed();
+    endless = std::make_unique<EndlessRun>(seed, startup.campaignScript);
+    play(Universe());
+    endless->keepAhead(0, universe);
+    loadNamedImages();
+    relinkEmitters(universe);
+    player->position = firstArrival;
+    int now = static_cast<int>(state.clockTime);
+    campaign = std::make_unique<Campaign>(endless->script, universe, endlessDifficulty(endless->script), now);
+    campaign->run.endless = true;
+    campaign->run.seed = seed;
+    campaign->spareShips = endlessSpareShips;
+    campaign->say("Endless run, seed " + std::to_string(seed), now, Campaign::worldMessageMs);
+    beginRun();
+}
+
+void Shell::beginRun() {
+    campaign->upgradeTable = &startup.upgrades;
+    state.campaign = campaign.get();
+    listUpgradesInPause();
     state.shown.statusLines = false;
     state.shown.hud = true;
 }
 
 void Shell::showTitle() {
     campaign.reset();
+    endless.reset();
     state.campaign = nullptr;
     title.open(readSave(startup.campaignScript, startup.campaignUniverse, save), state.settings.difficulty);
     screen = Screen::title;
@@ -177,9 +271,10 @@ void Shell::showVictory() {
     RunResult run = campaign->run;
     std::vector<RunResult> best;
     size_t place = recordBestResult(run, best);
-    removeSave();
-    victory.open(run, best, place);
+    if (!run.endless) removeSave();
+    victory.open(run, best, place, upgradeList(campaign->upgrades));
     campaign.reset();
+    endless.reset();
     state.campaign = nullptr;
     screen = Screen::victory;
     givePointerToMenus(true);

@@ -2,40 +2,57 @@
 
 #include <SDL/SDL.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "screens/Scenery.h"
 #include "screens/TitleScreen.h"
+#include "screens/UpgradeScreen.h"
 #include "screens/VictoryScreen.h"
 #include "campaign/Campaign.h"
 #include "combat/Player.h"
+#include "endless/EndlessRun.h"
 #include "world/Universe.h"
 
 class FrameState;
 class Startup;
 
 // The game when the data set has a campaign: the title screen over the live
-// campaign universe, then a campaign or Free flight, each played on fresh
-// copies of its universe and ship; back to the title when the player asks,
-// and the closing screen when a campaign is won.
+// campaign universe, then a campaign, an endless run or Free flight, each
+// played on fresh copies of its universe and ship; the choice of an upgrade
+// over the world standing still after a world is cleared; back to the title
+// when the player asks, and the closing screen when a campaign is won or an
+// endless run ends.
 class Shell {
 public:
-    Shell(FrameState& state, Startup& startup);
+    // Endless runs take `seed` when one is given, else a new one each time.
+    Shell(FrameState& state, Startup& startup, std::optional<uint64_t> seed = std::nullopt);
     void runFrame();
 
 private:
-    enum class Screen { title, playing, victory };
+    enum class Screen { title, playing, upgrade, victory };
 
     void titleFrame();
     void victoryFrame();
     void playingFrame();
+    void upgradeFrame();
     // A frame of a menu screen over the scenery; `take` has each event,
     // false when the screen changed.
     void menuFrame(const std::function<bool(const SDL_Event&)>& take);
     void choose(TitleChoice choice);
     void play(const Universe& loaded);
     void startCampaign(const SavedCampaign* save);
+    void startEndless();
+    // Ready for play: the upgrades it offers, the HUD on, the lines off.
+    void beginRun();
+    // An endless run's next world, made as the ship enters the one before.
+    void growEndless();
+    // Once the world stands still (a frame after the world was cleared), the choice.
+    void offerUpgrades();
+    void takeUpgrade(int choice);
+    void listUpgradesInPause();
     void showTitle();
     void showVictory();
     void givePointerToMenus(bool menus);
@@ -53,4 +70,8 @@ private:
     std::unique_ptr<Player> player;
     std::unique_ptr<Campaign> campaign;
     SavedCampaign save;
+    UpgradeScreen upgradeChoice;
+    // The endless run being played; null otherwise.
+    std::unique_ptr<EndlessRun> endless;
+    std::optional<uint64_t> seedGiven;
 };

@@ -6,6 +6,7 @@
 
 #include "campaign/CampaignProgress.h"
 #include "campaign/CampaignScript.h"
+#include "campaign/UpgradeTable.h"
 #include "campaign/WaveSpawner.h"
 
 class Player;
@@ -37,6 +38,8 @@ public:
 
     // What the player is to do here, in one line.
     std::string objectiveText() const;
+    // "Ship destroyed", with the ships left when they can run out.
+    std::string shipsLeftText(const std::string& first) const;
     // Score, kills, deaths and time played, in one line.
     std::string scoreText() const;
     // True once after each moment the progress should be written.
@@ -46,6 +49,12 @@ public:
     std::string worldName(int world) const;
     // What destroying a ship of `type` adds to the score.
     long long pointsFor(int type) const;
+    // Takes upgrade `choice` of the offer: the ship has it from now on.
+    void takeUpgrade(size_t choice, int now);
+    // Cleared worlds with waves (the final one aside) earn an upgrade each.
+    size_t upgradesEarned() const;
+    // The run is over: won, or its last ship lost.
+    bool ended() const { return won || lost; }
 
     const CampaignScript& script;
     Universe& universe;
@@ -62,6 +71,18 @@ public:
     int respawnAt = 0;
     bool won = false;
     int wonAt = 0;
+    // Ships a run has left beyond the one flying; -1 never runs out (the campaign).
+    int spareShips = -1;
+    // The last ship was lost: the run ends.
+    bool lost = false;
+    int lostAt = 0;
+    // What a cleared world may offer (not owned); null offers nothing.
+    const UpgradeTable* upgradeTable = nullptr;
+    // The upgrades taken, in order, and the three on offer while the player chooses.
+    std::vector<Upgrade> upgrades;
+    std::vector<Upgrade> offer;
+    // Repair while landed, times this.
+    float repairFactor = 1;
     bool saveWanted = false;
     // Oldest first; the ones whose time is over are dropped at each update.
     std::vector<CampaignMessage> messages;
@@ -74,10 +95,18 @@ public:
     // Past the soft edge the push back grows to this, over this many units.
     static constexpr float edgePushPerMs = 0.003f;
     static constexpr float edgePushRamp = 2000;
+    // Gun spread upgrades stop adding shots here, so a frame stays light.
+    static constexpr int mostSpreadShots = 8;
+
+    // Worlds added to the universe since (an endless run's): not cleared.
+    void noteNewWorlds();
+    // A line on screen (and on standard output) until `now + forMs`.
+    void say(const std::string& text, int now, int forMs = messageMs);
 
 private:
-    void say(const std::string& text, int now, int forMs = messageMs);
-    void fitShield();
+    void fitShip();
+    void applyUpgrade(const Upgrade& upgrade);
+    void offerUpgrades();
     void enterWorld(int number, int now);
     void takeLosses(int number);
     void letEscapedShipsGo(int now);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "campaign/UpgradeTable.h"
 #include "core/point.h"
 
 // What a run has earned so far; a finished one goes into the best results.
@@ -12,7 +14,16 @@ struct RunResult {
     int deaths = 0;
     long long timeMs = 0;
     std::string difficulty;
+    // Through generated worlds, one after another, rather than the campaign's.
+    bool endless = false;
+    // What made the run: its generated worlds and its upgrade choices.
+    uint64_t seed = 0;
+    // Worlds cleared: how far an endless run got.
+    int worlds = 0;
 };
+
+// Best results are kept apart by this: a difficulty of the campaign, or "endless".
+std::string modeOf(const RunResult& run);
 
 // "27:13": time played, in minutes and seconds.
 std::string playTime(long long ms);
@@ -34,4 +45,6 @@ struct SavedCampaign {
     std::vector<int> cleared;
     RespawnPoint respawn;
     float health = 0;
+    // The upgrades chosen, in order.
+    std::vector<Upgrade> upgrades;
 };

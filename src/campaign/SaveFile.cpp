@@ -1,7 +1,9 @@
 #include "campaign/SaveFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -18,6 +20,8 @@
 namespace {
 
 const char* const versionLine = "version 1";
+// Best results gained a mode and a seed in version 2; version 1's lines still read.
+const char* const bestResultsVersion = "version 2";
 const long long mostCount = 1000000000LL;
 const long long mostScore = 1000000000000LL;
 const size_t longestWhole = 15;
@@ -68,8 +72,8 @@ RunResult withinLimits(RunResult run) {
     return run;
 }
 
-bool isVersionLine(const std::vector<FileLine>& lines) {
-    return !lines.empty() && lines[0].words.size() == 2 && lines[0].words[0] + " " + lines[0].words[1] == versionLine;
+bool isVersionLine(const std::vector<FileLine>& lines, const char* version = versionLine) {
+    return !lines.empty() && lines[0].words.size() == 2 && lines[0].words[0] + " " + lines[0].words[1] == version;
 }
 
 bool readWhole(const std::string& text, long long lo, long long hi, long long& out) {
@@ -202,13 +206,38 @@ private:
 
 std::string resultLine(const RunResult& result) {
     return "result " + std::to_string(result.score) + " " + std::to_string(result.kills) + " " +
-           std::to_string(result.deaths) + " " + std::to_string(result.timeMs) + " " + result.difficulty + "\n";
+           std::to_string(result.deaths) + " " + std::to_string(result.timeMs) + " " + result.difficulty + " " +
+           (result.endless ? "endless " : "campaign ") + std::to_string(result.seed) + " " +
+           std::to_string(result.worlds) + "\n";
+}
+
+// A seed: all of a uint64_t, in decimal digits alone.
+bool readSeed(const std::string& text, uint64_t& seed) {
+    if (text.empty() || text.size() > 20 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+    errno = 0;
+    unsigned long long value = std::strtoull(text.c_str(), nullptr, 10);
+    if (errno == ERANGE) return false;
+    seed = value;
+    return true;
+}
+
+// Version 2's MODE SEED WORLDS after version 1's six words.
+bool readResultMode(const FileLine& line, RunResult& result) {
+    if (line.words.size() == 6) return true;
+    long long worlds = 0;
+    if (line.words.size() != 9 || (line.words[6] != "campaign" && line.words[6] != "endless") ||
+        !readSeed(line.words[7], result.seed) || !readWhole(line.words[8], 0, mostCount, worlds)) {
+        return false;
+    }
+    result.endless = line.words[6] == "endless";
+    result.worlds = static_cast<int>(worlds);
+    return true;
 }
 
 bool readResult(const FileLine& line, RunResult& result) {
     long long kills = 0;
     long long deaths = 0;
-    if (line.words.size() != 6 || line.words[0] != "result" || !readWhole(line.words[1], 0, mostScore, result.score) ||
+    if (line.words.size() < 6 || line.words[0] != "result" || !readWhole(line.words[1], 0, mostScore, result.score) ||
         !readWhole(line.words[2], 0, mostCount, kills) || !readWhole(line.words[3], 0, mostCount, deaths) ||
         !readWhole(line.words[4], 0, mostScore, result.timeMs)) {
         return false;
@@ -216,10 +245,27 @@ bool readResult(const FileLine& line, RunResult& result) {
     result.kills = static_cast<int>(kills);
     result.deaths = static_cast<int>(deaths);
     result.difficulty = line.words[5];
-    return true;
+    return readResultMode(line, result);
 }
 
 bool betterThan(const RunResult& a, const RunResult& b) { return a.score > b.score; }
+
+// Best first, and no more than are kept of each mode.
+void keepBestOfEachMode(std::vector<RunResult>& results) {
+    std::stable_sort(results.begin(), results.end(), betterThan);
+    std::map<std::string, size_t> counted;
+    results.erase(std::remove_if(results.begin(), results.end(),
+                                 [&](const RunResult& result) { return ++counted[modeOf(result)] > bestResultsKept; }),
+                  results.end());
+}
+
+std::vector<RunResult> ofMode(const std::vector<RunResult>& results, const std::string& mode) {
+    std::vector<RunResult> kept;
+    for (const RunResult& result : results) {
+        if (modeOf(result) == mode) kept.push_back(result);
+    }
+    return kept;
+}
 
 }  // namespace
 
@@ -278,7 +324,7 @@ std::vector<RunResult> readBestResults() {
         return results;
     }
     std::vector<FileLine> lines = linesOf(text);
-    if (!isVersionLine(lines)) {
+    if (!isVersionLine(lines) && !isVersionLine(lines, bestResultsVersion)) {
         std::cout << path.string() << ": not a best results file of this game; it is not used" << std::endl;
         return results;
     }
@@ -294,20 +340,23 @@ std::vector<RunResult> readBestResults() {
     if (firstBad > 0) {
         std::cout << path.string() << " line " << firstBad << ": not a result; such lines are left out" << std::endl;
     }
-    std::stable_sort(results.begin(), results.end(), betterThan);
-    if (results.size() > bestResultsKept) results.resize(bestResultsKept);
+    keepBestOfEachMode(results);
     return results;
 }
 
 size_t recordBestResult(const RunResult& result, std::vector<RunResult>& results) {
-    results = readBestResults();
+    std::vector<RunResult> all = readBestResults();
+    const std::string mode = modeOf(result);
+    results = ofMode(all, mode);
     auto place = std::upper_bound(results.begin(), results.end(), result, betterThan);
     size_t index = static_cast<size_t>(place - results.begin());
     if (index >= bestResultsKept) return 0;
     results.insert(place, withinLimits(result));
     if (results.size() > bestResultsKept) results.resize(bestResultsKept);
-    std::string text = std::string(versionLine) + "\n";
-    for (const RunResult& kept : results) text += resultLine(kept);
+    all.push_back(withinLimits(result));
+    keepBestOfEachMode(all);
+    std::string text = std::string(bestResultsVersion) + "\n";
+    for (const RunResult& kept : all) text += resultLine(kept);
     replaceFile(inWriteFolder(bestResultsFileName), text, "Could not write ");
     return index + 1;
 }

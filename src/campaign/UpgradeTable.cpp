@@ -79,6 +79,7 @@ void readUpgrade(LineReader& in, UpgradeTable& table) {
     }
     if (!dataFileProblem(upgrade.icon, imageFiles).empty()) {
         in.report.warn(in.line, "icon " + shortened(upgrade.icon) + " is not a file; none is shown");
+        upgrade.icon.clear();
     }
     table.upgrades.push_back(upgrade);
 }
@@ -92,8 +93,26 @@ const char* upgradeKeyword(UpgradeKind kind) {
     return "";
 }
 
-std::vector<size_t> UpgradeTable::drawChoice(uint64_t seed) const {
-    SeededRandom random(seed, choiceStream);
+std::vector<std::string> upgradeList(const std::vector<Upgrade>& taken) {
+    std::vector<std::string> texts;
+    std::vector<int> times;
+    for (const Upgrade& upgrade : taken) {
+        auto found = std::find(texts.begin(), texts.end(), upgrade.text);
+        if (found == texts.end()) {
+            texts.push_back(upgrade.text);
+            times.push_back(1);
+        } else {
+            ++times[static_cast<size_t>(found - texts.begin())];
+        }
+    }
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (times[i] > 1) texts[i] += " x" + std::to_string(times[i]);
+    }
+    return texts;
+}
+
+std::vector<size_t> UpgradeTable::drawChoice(uint64_t seed, int choice) const {
+    SeededRandom random(seed, choiceStream + 16 * static_cast<uint64_t>(choice));
     std::vector<size_t> order;
     for (size_t i = 0; i < upgrades.size(); ++i) order.push_back(i);
     for (size_t i = order.size(); i > 1; --i) {

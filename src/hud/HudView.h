@@ -54,6 +54,8 @@ struct HudView {
     int newShipAt = -1;
     // Points a kill of each enemy type gives.
     std::vector<long long> pointsByType;
+    // The pictures of the upgrades the ship carries, in the order taken ("" for one without).
+    std::vector<std::string> upgradeIcons;
 
     // The name the player knows a world by: its own, else its first star's.
     std::string worldName(const Universe& universe, int world) const;

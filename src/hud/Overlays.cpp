@@ -60,7 +60,10 @@ void drawOverlays(HudState& hud, const HudView& view, Universe& universe, Font& 
         }
     }
     // What the ship must not miss, whatever covers the view.
-    if (view.panels) drawHullPanel(canvas, player, view, hud, now);
+    if (view.panels) {
+        drawHullPanel(canvas, player, view, hud, now);
+        drawUpgradeIcons(canvas, view);
+    }
     drawMessages(view, hud, universe, canvas, now);
     drawNotice(hud, canvas, now);
     canvas.draw();

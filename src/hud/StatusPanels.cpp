@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "assets/NamedImages.h"
 #include "combat/Player.h"
-#include "combat/Targeting.h"
 #include "core/Constants.h"
 #include "hud/HudArt.h"
 #include "hud/HudCanvas.h"
@@ -54,7 +54,7 @@ void drawShieldBar(HudCanvas& canvas, const Player& player, float x, float y, fl
 // The share of the wait between two shots that has passed: 1 when ready.
 float readiness(const Player& player, int number, int now) {
     if (number == laserWeapon) return 1;
-    float cooldown = weaponStat(number, COOLDOWN);
+    float cooldown = player.cooldownOf(number);
     float left = player.nextShotTime - static_cast<float>(now);
     if (cooldown <= 0 || left <= 0) return 1;
     return std::clamp(1 - left / cooldown, 0.0f, 1.0f);
@@ -124,4 +124,15 @@ void drawObjective(HudCanvas& canvas, const HudView& view) {
     canvas.text(objective, centre, h - 34, canvas.fitting(objective, 20, width), colours::calm, Align::centre);
     const std::string& score = view.score;
     canvas.text(score, centre, h - 62, canvas.fitting(score, 16, width), colours::grey, Align::centre);
+}
+
+void drawUpgradeIcons(HudCanvas& canvas, const HudView& view) {
+    const float half = 11;
+    const float step = 26;
+    const size_t perRow = static_cast<size_t>((panelWidth - 2 * inset) / step);
+    for (size_t i = 0; i < view.upgradeIcons.size(); ++i) {
+        point centre{margin + inset + half + step * static_cast<float>(i % perRow),
+                     margin + panelHeight + 6 + half + step * static_cast<float>(i / perRow)};
+        canvas.icon(namedImageOf(view.upgradeIcons[i]), centre, half, 0, colours::white);
+    }
 }

@@ -15,6 +15,8 @@ void drawHullPanel(HudCanvas& canvas, const Player& player, const HudView& view,
 // whether it is ready to fire.
 void drawWeaponPanel(HudCanvas& canvas, const Player& player, int now);
 void drawObjective(HudCanvas& canvas, const HudView& view);
+// The upgrades the ship carries, as small icons in rows over the hull panel.
+void drawUpgradeIcons(HudCanvas& canvas, const HudView& view);
 
 // How far up the status lines move so the hull panel stays clear of them.
 const float statusLinesRaise = 96;

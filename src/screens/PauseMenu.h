@@ -2,6 +2,9 @@
 
 #include <SDL/SDL.h>
 
+#include <string>
+#include <vector>
+
 #include "screens/Menu.h"
 #include "screens/MenuRequests.h"
 #include "screens/OptionsScreen.h"
@@ -36,6 +39,8 @@ public:
     Menu menu;
     Menu question;
     OptionsScreen options;
+    // The upgrades the ship carries, listed under the menu.
+    std::vector<std::string> upgrades;
 
 private:
     void choose(Settings& settings, MenuRequests& requests);

@@ -38,7 +38,9 @@ TitleScreen::TitleScreen(const CampaignScript& script) : script(script) {
 void TitleScreen::open(bool saved, const std::string& difficulty) {
     main.items.clear();
     if (saved) main.items.push_back({continueItem});
-    main.items.insert(main.items.end(), {{newItem}, {freeItem}, {optionsItem}, {quitItem}});
+    main.items.push_back({newItem});
+    if (!endlessItem.empty()) main.items.push_back({endlessItem});
+    main.items.insert(main.items.end(), {{freeItem}, {optionsItem}, {quitItem}});
     main.select(0);
     choosingDifficulty = false;
     showingOptions = false;
@@ -73,6 +75,7 @@ TitleChoice TitleScreen::chooseMain(const Settings& settings) {
         return TitleChoice::none;
     }
     if (label == continueItem) return TitleChoice::continueCampaign;
+    if (label == endlessItem) return TitleChoice::endless;
     if (label == freeItem) return TitleChoice::freeFlight;
     if (label == quitItem) return TitleChoice::quit;
     choosingDifficulty = true;

@@ -14,10 +14,11 @@ class Font;
 class WindowMode;
 
 // What the player picked on the title screen this frame.
-enum class TitleChoice { none, continueCampaign, newCampaign, freeFlight, quit };
+enum class TitleChoice { none, continueCampaign, newCampaign, endless, freeFlight, quit };
 
 // The game's name and its first menu: Continue (when a campaign is saved),
-// New campaign (then how hard), Free flight, Options, Quit.
+// New campaign (then how hard), Endless (when offered), Free flight,
+// Options, Quit.
 class TitleScreen {
 public:
     explicit TitleScreen(const CampaignScript& script);
@@ -31,6 +32,8 @@ public:
     bool waitingForKey() const { return showingOptions && options.waitingForKey(); }
 
     const CampaignScript& script;
+    // The Endless entry's words ("Endless", "Endless: seed 42"); empty offers none.
+    std::string endlessItem;
     Menu main;
     Menu difficulties;
     bool choosingDifficulty = false;

@@ -3,6 +3,7 @@
 #include <SDL/SDL.h>
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "campaign/CampaignProgress.h"
@@ -11,12 +12,12 @@
 class Font;
 class WindowMode;
 
-// The closing screen of a won campaign: this run's results beside the best
-// results so far.
+// The closing screen of a won campaign or an ended endless run: this run's
+// results and upgrades beside the best results of its mode so far.
 class VictoryScreen {
 public:
     // `place` is the run's place among the best (1 is the best), 0 when off the list.
-    void open(const RunResult& run, std::vector<RunResult> best, size_t place);
+    void open(const RunResult& run, std::vector<RunResult> best, size_t place, std::vector<std::string> upgrades);
     // True when the player is done with it.
     bool handle(const SDL_Event& event, const WindowMode& window);
     void draw(Font& font) const;
@@ -24,6 +25,7 @@ public:
     RunResult run;
     std::vector<RunResult> best;
     size_t place = 0;
+    std::vector<std::string> upgrades;
     Menu menu;
 };
 

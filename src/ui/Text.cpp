@@ -4,6 +4,7 @@
 
 #include "assets/Font.h"
 #include "core/Constants.h"
+#include "core/Draw.h"
 #include "core/PictureArea.h"
 
 void useLayoutProjection() {
@@ -40,6 +41,16 @@ void drawPanel(float x, float y, float width, float height, Colour colour) {
     glVertex2f(x + width, y);
     glEnd();
     glPopAttrib();
+}
+
+void drawPicture(unsigned texture, point centre, float half) {
+    if (texture == 0) return;
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glPushMatrix();
+    glTranslatef(centre.x, centre.y, 0);
+    drawSquare(half);
+    glPopMatrix();
+    glBindTexture(GL_TEXTURE_2D, 0);
 }
 
 std::string capitalised(std::string text) {

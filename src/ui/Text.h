@@ -37,6 +37,8 @@ void drawText(Font& font, const std::string& text, float x, float y, float scale
               Align align = Align::left);
 // A flat rectangle, from (x, y) at its bottom-left corner.
 void drawPanel(float x, float y, float width, float height, Colour colour);
+// A picture `half` pixels each way from its centre; texture 0 draws nothing.
+void drawPicture(unsigned texture, point centre, float half);
 // The text with its first letter in capitals.
 std::string capitalised(std::string text);
 // A window pixel of a mouse event (origin top-left) on the layout.
