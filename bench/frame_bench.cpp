@@ -158,6 +158,8 @@ void fillTrail(Ship& ship) {
 }
 
 const int battleShips = 300;
+// Longer than any row takes.
+const int shieldedMs = 1 << 30;
 const int battleShots = 300;
 const int battleEvents = 50;
 
@@ -335,6 +337,46 @@ void printOverlayRows(Startup& startup, Dust dust) {
                 "markers %+.3f, the large map %+.3f (a frame with it open draws no dust: see battle+map)\n",
                 beyondClassic(hud), beyondClassic(map));
 }
+
+// The busiest moment of the campaign as a player sees it: its largest wave
+// round the ship, firing, the ship moving and firing back, with the HUD, its
+// labels and markers and the flight readouts (the velocity mark ahead of the
+// ship), times the dust-only frame: at most 1.3. The first world is cleared,
+// so that its wormhole is open and marked; the ship is shielded, so that it
+// stays in the fight.
+template <typename Dust>
+void printBusiestCampaignRow(Startup& startup, Dust dust) {
+    std::vector<int> wave = largestWave();
+    if (wave.empty()) return;
+    Universe universe = freshUniverse(startup.campaignUniverse);
+    Player ship(*startup.player);
+    universe.player = &ship;
+    FrameState state;
+    state.clockTime = SDL_GetTicks();
+    Campaign campaign(startup.campaignScript, universe, startup.campaignScript.difficulties.front(),
+                      static_cast<int>(state.clockTime));
+    campaign.cleared[static_cast<size_t>(campaign.world)] = true;
+    campaign.spawner.reset();
+    for (Wormhole& wormhole : universe.currentWorld().wormholes) wormhole.open = true;
+    state.campaign = &campaign;
+    state.shown.hud = true;
+    state.shown.statusLines = false;
+    state.shown.flight = true;
+    state.cursor = point{70, 60};
+    int shots = 0;
+    auto refill = [&] {
+        fillWave(universe, wave, -1, shots);
+        ship.shieldTime = shieldedMs;
+        ship.velocity = point{0.9f, 0.4f};
+    };
+    refill();
+    setKeyHeld(SDLK_SPACE, true);
+    Font& font = *startup.font;
+    printRow("wave+hud", static_cast<int>(wave.size()), shots, 0,
+             measure([&] { runFrame(state, universe, font); }, dust, refill));
+    releaseAllKeys();
+    std::printf("The campaign's largest wave with the HUD and the flight readouts: goal at most 1.3 x dust\n");
+}
 }  // namespace
 
 int main() {
@@ -409,6 +451,7 @@ int main() {
         printEndlessRow(startup, dustOnly);
     }
     if (startup.campaign) printOverlayRows(startup, dustOnly);
+    if (startup.campaign) printBusiestCampaignRow(startup, dustOnly);
     SDL_Quit();
     return 0;
 }

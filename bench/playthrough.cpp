@@ -2,11 +2,12 @@
 // the real frame loop, at a fixed frame time, and prints when each world was
 // entered and cleared, the upgrades taken, the deaths and the score: proof
 // that the campaign can be won, and a measure of how long it takes. A plain
-// pilot: it shoots the nearest enemy in view (the laser close by, the gun
-// farther out), backs away from rammers, lands to repair when its hull is
-// low, takes the upgrade it likes best, and flies to the next open wormhole
-// once a world is cleared. Its aim trails a moving target by a human
-// reaction time; a player who dodges does better.
+// pilot, with the flight assist on: it shoots the nearest enemy in view (the
+// laser close by, the gun farther out), backs away from rammers, lands to
+// repair when its hull is low, takes the upgrade it likes best, and once a
+// world is cleared lets the game's autopilot take it to the wormhole onward.
+// Its aim trails a moving target by a human reaction time; a player who
+// dodges does better.
 //
 // Usage, inside data/: playthrough [easy|normal|hard|endless] [picture folder]
 // Both draw their upgrades and worlds from seed 1. With a folder, it saves a
@@ -86,8 +87,10 @@ public:
     Autopilot(Universe& universe, Player& player, Campaign& campaign)
         : universe(universe), player(player), campaign(campaign) {}
 
-    // The ship's command this frame, and where to aim (a world point).
-    ShipCommand decide(point& aim) {
+    // The ship's command this frame, and where to aim (a world point); the
+    // game's autopilot engaged through `pilot` flies while the command holds
+    // no flight key.
+    ShipCommand decide(point& aim, Pilot& pilot) {
         ShipCommand c;
         WorldState& world = universe.currentWorld();
         const Ship* target = nearestShip(world);
@@ -108,8 +111,8 @@ public:
             return c;
         }
         if (campaign.cleared[static_cast<size_t>(campaign.world)]) {
-            const Wormhole* next = nextWormhole(world);
-            if (next) steer(c, towards(player.position, next->position, cruiseSpeed));
+            // The wormhole onward comes first, so it is the one marked.
+            if (!pilot.autopilot) pilot.autopilotPressed = true;
             return c;
         }
         steer(c, point{0, 0});
@@ -173,17 +176,6 @@ private:
         c.turnRight = turn < -0.05f && turn > -2.8f ? 1 : 0;
         c.thrust = std::fabs(turn) < 0.35f ? 1 : 0;
         c.reverse = c.thrust == 0 && std::fabs(turn) > 2.8f ? 1 : 0;
-    }
-
-    // The wormhole to a world not yet cleared, else any open one.
-    const Wormhole* nextWormhole(const WorldState& world) const {
-        const Wormhole* any = nullptr;
-        for (const Wormhole& wormhole : world.wormholes) {
-            if (!wormhole.open) continue;
-            if (!campaign.cleared[static_cast<size_t>(wormhole.destinationWorld)]) return &wormhole;
-            any = &wormhole;
-        }
-        return any;
     }
 
     // Flies slowly to the nearest planet, sits there until repaired.
@@ -383,6 +375,7 @@ int main(int argc, char** argv) {
     state.clockTime = now;
     state.shown.statusLines = false;
     state.shown.hud = true;
+    state.shown.flight = true;
     state.campaign = &campaign;
 
     Autopilot pilot(run.universe, player, campaign);
@@ -392,7 +385,7 @@ int main(int argc, char** argv) {
     while (!campaign.ended() && campaign.run.timeMs < giveUpMs) {
         now += frameMs;
         point aim = player.position;
-        ShipCommand command = pilot.decide(aim);
+        ShipCommand command = pilot.decide(aim, state.pilot);
         state.cursor = cursorFor(state, player.position, aim);
         drawFrame(state, run.universe, *startup.font, command);
         report(watch, campaign, folder, campaign.run.timeMs);

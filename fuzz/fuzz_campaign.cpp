@@ -1,5 +1,6 @@
 // The campaign's script and its three world files, a save to continue and the
-// player's settings; then a few frames of the campaign so read, saving as it goes.
+// player's settings; then a few frames of the campaign so read, saving as it
+// goes, and the pilot flying in its worlds.
 #include <filesystem>
 #include <iterator>
 #include <memory>
@@ -10,12 +11,36 @@
 #include "campaign/CampaignSetup.h"
 #include "campaign/SaveFile.h"
 #include "combat/Player.h"
+#include "pilot/Pilot.h"
 #include "settings/SettingsFile.h"
 #include "world/Universe.h"
+#include "world/WorldStep.h"
 
 namespace {
 const char* const shippedFiles[] = {"campaign/campaign.txt", "campaign/stardata.txt", "campaign/planetdata.txt",
                                     "campaign/wormholedata.txt", "settings.txt"};
+
+// The autopilot to each place of the world in turn, the assist, then a stop,
+// by the script's flight tuning.
+void flyPilot(const Campaign& campaign, Universe& universe, int now) {
+    KnownPlaces known;
+    known.cleared = campaign.cleared;
+    known.respawnStar = campaign.respawn.star;
+    known.respawnPlanet = campaign.respawn.planet;
+    for (int points : campaign.script.points) known.pointsByType.push_back(points);
+    Player& player = *universe.player;
+    Pilot pilot;
+    for (int frame = 0; frame < 12; ++frame) {
+        pilot.nextPressed = frame % 3 == 0;
+        pilot.autopilotPressed = frame % 3 == 1;
+        pilot.stopPressed = frame == 10;
+        ShipCommand command =
+            pilot.fly(ShipCommand{}, player, universe, destinations(universe, known), true, campaign.script.flight, 16);
+        player.update(16, command);
+        now += 16;
+        stepWorld(universe, player, 16, now);
+    }
+}
 
 void playCampaign(const CampaignScript& script, Universe& universe) {
     Player player(point{0, 0}, 0.001f, 0.003f, 0.003f, 1000, 45);
@@ -29,8 +54,9 @@ void playCampaign(const CampaignScript& script, Universe& universe) {
         playFrames(universe, 1);
         now += 16;
         campaign->update(now, 16);
-        if (campaign->takeSaveRequest()) writeSave(campaign->progress());
+        if (campaign->takeSaveRequest()) writeSave(campaign->progress(now));
     }
+    flyPilot(*campaign, universe, now);
     universe.player = nullptr;
 }
 }  // namespace

@@ -22,4 +22,5 @@ void applyAndSaveSettings(FrameState& state) {
 void startFreeFlightOverlays(FrameState& state) {
     state.shown.statusLines = state.settings.freeFlightStatusLines;
     state.shown.hud = state.settings.freeFlightHud;
+    state.shown.flight = state.settings.freeFlightAssist;
 }

@@ -11,6 +11,7 @@
 #include "combat/Player.h"
 #include "core/Geometry.h"
 #include "input/Controls.h"
+#include "input/Gamepad.h"
 #include "sound/Sound.h"
 
 namespace {
@@ -97,10 +98,14 @@ void actOn(const SDL_Event& event, FrameState& state, InputContext context, cons
 }  // namespace
 
 void readEvents(FrameState& state, InputContext context, const Player* player, ScreenInput* screen) {
+    if (gamepadLost()) state.hud.notice("Gamepad disconnected", static_cast<int>(state.clockTime));
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         bool editing = screen && screen->waitingForKey && screen->waitingForKey();
         actOn(event, state, editing ? InputContext::keyEditor : context, player);
+        // The keys after the quit question answer it: they wait for the paused frame.
+        bool asked = state.pause.wanted && state.pauseMenu.page == PauseMenu::Page::quitQuestion;
+        if (context == InputContext::play && asked) return;
         if (!screen) continue;
         bool taken = screen->take(event);
         if (taken && context == InputContext::paused) state.pause.redrawWanted = true;
@@ -110,6 +115,7 @@ void readEvents(FrameState& state, InputContext context, const Player* player, S
 
 void handlePlayInput(FrameState& state, const Player& player) {
     state.command = ShipCommand{};
+    state.window.keepPointerMoving();
     readEvents(state, InputContext::play, &player);
     state.pause.pauseIfFocusStaysLost();
     addHeldActions(state.command);
@@ -125,6 +131,7 @@ void handlePlayInput(FrameState& state, const Player& player) {
 }
 
 void handlePausedInput(FrameState& state) {
+    if (lostGamepadFound()) state.hud.notice("Gamepad connected", static_cast<int>(state.clockTime));
     ScreenInput menu;
     menu.take = [&state](const SDL_Event& event) {
         if (event.type == SDL_KEYUP) return false;
@@ -163,6 +170,9 @@ void applyAction(Action action, FrameState& state, const Player* player) {
         case Action::fullScreen: state.window.switchWanted = true; break;
         case Action::screenshot: state.screenshotWanted = true; break;
         case Action::help: toggleHelp(state); break;
+        case Action::stop: state.pilot.stopPressed = state.shown.flight; break;
+        case Action::autopilot: state.pilot.autopilotPressed = state.shown.flight; break;
+        case Action::nextDestination: state.pilot.nextPressed = state.shown.flight; break;
         default: break;
     }
     std::string notice = keyNotice(action, state);

@@ -40,11 +40,24 @@ void beginFrame(FrameState& state, Universe& universe) {
     }
 }
 
+// The pilot between the command and the ship: the flight computer, the stop
+// and the autopilot. What it says shows as a notice.
+void pilotShip(FrameState& state, const Universe& universe) {
+    bool assist = state.campaign ? state.settings.flightAssist : state.settings.freeFlightAssist;
+    std::vector<Destination> places = destinations(universe, knownPlaces(state));
+    state.command =
+        state.pilot.fly(state.command, *universe.player, universe, places, assist, flightTuning(state), state.frameTime);
+    if (state.pilot.notice.empty()) return;
+    state.hud.notice(state.pilot.notice, static_cast<int>(state.clockTime));
+    state.pilot.notice.clear();
+}
+
 // The frame once its command is known.
 void stepFrame(FrameState& state, Universe& universe, Font& font) {
     Player& player = *universe.player;
     int dt = state.frameTime;
     int now = static_cast<int>(state.clockTime);
+    if (state.shown.flight) pilotShip(state, universe);
     player.update(dt, state.command);
     const point camera = player.position;
     setCamera(state.camera, camera);

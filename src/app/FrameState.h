@@ -10,6 +10,7 @@
 #include "desktop/Pause.h"
 #include "desktop/WindowMode.h"
 #include "hud/HudState.h"
+#include "pilot/Pilot.h"
 #include "screens/Hints.h"
 #include "screens/PauseMenu.h"
 #include "settings/Settings.h"
@@ -22,11 +23,13 @@ const float standardCursorSensitivity = 0.15f;
 
 // Which pieces are drawn over the world, each toggled by its action. The
 // status lines and the HUD start as the settings say (a campaign shows the
-// HUD and hides the lines).
+// HUD and hides the lines). The pilot (its keys, flight computer and
+// readouts) is the campaign's, and Free flight's when the settings say.
 struct ShownPieces {
     bool statusLines = true;
     bool hud = false;
     bool largeMap = false;
+    bool flight = false;
 };
 
 // What the frame loop keeps from one frame to the next: timing, the FPS
@@ -61,6 +64,8 @@ public:
     float cursorSensitivity = standardCursorSensitivity;
     // This frame's command to the ship, gathered from the input.
     ShipCommand command;
+    // Between the command and the ship, where `shown.flight` turns it on.
+    Pilot pilot;
     Pause pause;
     PauseMenu pauseMenu;
     WindowMode window;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "hud/HudView.h"
+#include "pilot/Destinations.h"
+#include "pilot/FlightTuning.h"
 
 class FrameState;
 class Universe;
@@ -9,3 +11,8 @@ class Universe;
 // campaign has them all), and the campaign's worlds, goal, score, messages
 // and respawn point; in Free flight those stay empty.
 HudView frameView(const FrameState& state, const Universe& universe);
+// What the pilot knows of the places worth flying to: the campaign's
+// worlds, respawn planet and points; nothing in Free flight.
+KnownPlaces knownPlaces(const FrameState& state);
+// The campaign's flight tuning, Free flight's defaults.
+FlightTuning flightTuning(const FrameState& state);

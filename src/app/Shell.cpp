@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 
 #include <iostream>
+#include <optional>
 
 #include "app/ApplySettings.h"
 #include "app/CampaignRun.h"
@@ -115,17 +116,20 @@ void Shell::victoryFrame() {
 void Shell::playingFrame() {
     ::runFrame(state, universe, *startup.font);
     if (endless) growEndless();
+    if (campaign && campaign->ended() && !resultRecorded) recordResult();
     if (state.quitToTitleWanted) {
         state.quitToTitleWanted = false;
-        if (campaign && !campaign->won) saveProgress(*campaign);
+        WriteResult saved{true, ""};
+        if (campaign) saved = leaveRun(*campaign, static_cast<int>(state.clockTime));
         state.pause.wanted = false;
         state.pause.resumeIfUnwanted();
         state.pauseMenu.page = PauseMenu::Page::menu;
         showTitle();
+        if (!saved.written) title.note = "Could not save: " + saved.reason;
     } else if (campaign && !campaign->offer.empty()) {
         offerUpgrades();
     } else if (campaign && campaign->ended() && !state.pause.paused &&
-               static_cast<int>(state.clockTime) >= (campaign->won ? campaign->wonAt : campaign->lostAt) + victoryDelayMs) {
+               static_cast<int>(state.clockTime) >= campaign->endedAt() + victoryDelayMs) {
         showVictory();
     }
 }
@@ -203,6 +207,7 @@ void Shell::play(const Universe& loaded) {
     relinkEmitters(universe);
     resetView(state);
     state.hud = HudState();
+    state.pilot = Pilot();
     state.shown.largeMap = false;
     screen = Screen::playing;
     givePointerToMenus(false);
@@ -252,27 +257,40 @@ void Shell::startEndless() {
 void Shell::beginRun() {
     campaign->upgradeTable = &startup.upgrades;
     state.campaign = campaign.get();
+    resultRecorded = false;
     listUpgradesInPause();
     state.shown.statusLines = false;
     state.shown.hud = true;
+    state.shown.flight = true;
 }
 
 void Shell::showTitle() {
     campaign.reset();
     endless.reset();
     state.campaign = nullptr;
-    title.open(readSave(startup.campaignScript, startup.campaignUniverse, save), state.settings.difficulty);
+    std::optional<SaveSummary> saved;
+    if (readSave(startup.campaignScript, startup.campaignUniverse, save)) {
+        saved = SaveSummary{worldNameIn(startup.campaignScript, startup.campaignUniverse, save.world), save.run.score,
+                            save.run.timeMs};
+    }
+    title.open(saved, state.settings.difficulty);
     screen = Screen::title;
     givePointerToMenus(true);
     relinkEmitters(scenery.universe);
 }
 
-void Shell::showVictory() {
-    RunResult run = campaign->run;
+// The run as it stood at its end (a win, or an endless run's last ship)
+// goes to the closing screen too.
+void Shell::recordResult() {
+    resultRecorded = true;
+    const RunResult& run = campaign->run;
     std::vector<RunResult> best;
-    size_t place = recordBestResult(run, best);
+    size_t place = ::recordResult(run, best);
     if (!run.endless) removeSave();
     victory.open(run, best, place, upgradeList(campaign->upgrades));
+}
+
+void Shell::showVictory() {
     campaign.reset();
     endless.reset();
     state.campaign = nullptr;

@@ -54,6 +54,9 @@ private:
     void takeUpgrade(int choice);
     void listUpgradesInPause();
     void showTitle();
+    // The moment the run ends (won, or its last ship lost): the best results
+    // and the save take it, whatever the player does next.
+    void recordResult();
     void showVictory();
     void givePointerToMenus(bool menus);
     // The universe on screen: the one played, or the scenery behind the menus.
@@ -69,6 +72,7 @@ private:
     Universe universe;
     std::unique_ptr<Player> player;
     std::unique_ptr<Campaign> campaign;
+    bool resultRecorded = false;
     SavedCampaign save;
     UpgradeScreen upgradeChoice;
     // The endless run being played; null otherwise.

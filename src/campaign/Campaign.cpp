@@ -7,6 +7,7 @@
 #include <iostream>
 #include <limits>
 
+#include "campaign/WorldResume.h"
 #include "combat/Player.h"
 #include "combat/Ship.h"
 #include "combat/Timers.h"
@@ -99,7 +100,8 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Saved
     player.warpWorld(save.world);
     enterWorld(save.world, now);
     respawn = save.respawn;
-    placeShip();
+    if (save.here) resumeWorld(*this, *save.here, now);
+    if (!save.here || !save.here->ship) placeShip();
     player.health = std::min(save.health, fullHealth);
 }
 
@@ -348,10 +350,12 @@ void Campaign::landAndRepair(int now, int dt) {
     }
 }
 
-std::string Campaign::worldName(int number) const {
+std::string worldNameIn(const CampaignScript& script, const Universe& universe, int number) {
     const WorldScript* block = script.world(number);
     return block != nullptr ? block->name : starName(universe, number);
 }
+
+std::string Campaign::worldName(int number) const { return worldNameIn(script, universe, number); }
 
 long long Campaign::pointsFor(int type) const {
     return std::llround(script.pointsFor(type) * difficulty.scoreFactor);
@@ -400,7 +404,7 @@ bool Campaign::takeSaveRequest() {
 }
 
 // A ship lost and not yet replaced comes back whole, so it is saved as whole.
-SavedCampaign Campaign::progress() const {
+SavedCampaign Campaign::progress(int now) const {
     SavedCampaign save;
     save.run = run;
     save.world = world;
@@ -410,6 +414,7 @@ SavedCampaign Campaign::progress() const {
     save.respawn = respawn;
     save.health = player.destroyed || player.health <= 0 ? fullHealth : player.health;
     save.upgrades = upgrades;
+    save.here = worldProgress(*this, now);
     return save;
 }
 

@@ -13,6 +13,9 @@ class Player;
 class Universe;
 class WorldState;
 
+// The name a world goes by: its block's name, else its first star's.
+std::string worldNameIn(const CampaignScript& script, const Universe& universe, int world);
+
 // A line for the screen to show until the game clock reaches `until`.
 struct CampaignMessage {
     std::string text;
@@ -28,7 +31,9 @@ public:
     // world. The universe is the run's own: its worlds show hits (WorldState::hitFeedback).
     Campaign(const CampaignScript& script, Universe& universe, const Difficulty& difficulty, int now);
     // A saved run (checked by readSave against this script and universe): the
-    // ship appears at the saved respawn point with the saved health.
+    // world as it was left, the ship in flight or at the saved respawn point,
+    // with the saved health. A save without the world's progress starts the
+    // world again.
     Campaign(const CampaignScript& script, Universe& universe, const SavedCampaign& save, int now);
     Campaign(const Campaign&) = delete;
     Campaign& operator=(const Campaign&) = delete;
@@ -44,7 +49,8 @@ public:
     std::string scoreText() const;
     // True once after each moment the progress should be written.
     bool takeSaveRequest();
-    SavedCampaign progress() const;
+    // The run and the world as they stand, times counted from `now`.
+    SavedCampaign progress(int now) const;
     // The name a world goes by: its block's name, else its first star's.
     std::string worldName(int world) const;
     // What destroying a ship of `type` adds to the score.
@@ -55,6 +61,7 @@ public:
     size_t upgradesEarned() const;
     // The run is over: won, or its last ship lost.
     bool ended() const { return won || lost; }
+    int endedAt() const { return won ? wonAt : lostAt; }
 
     const CampaignScript& script;
     Universe& universe;
@@ -84,6 +91,8 @@ public:
     // Repair while landed, times this.
     float repairFactor = 1;
     bool saveWanted = false;
+    // Why the last save was not written, in a player's words; "" once one is.
+    std::string saveProblem;
     // Oldest first; the ones whose time is over are dropped at each update.
     std::vector<CampaignMessage> messages;
     // Null once the world is cleared, or in a world without waves.

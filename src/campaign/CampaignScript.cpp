@@ -51,6 +51,12 @@ public:
             readShield(in);
         } else if (key == "laser_reach") {
             if (in.needs(1)) in.number(0, "laser reach", 0, farthest, script.laserReach);
+        } else if (key == "assist") {
+            if (in.needs(1)) in.number(0, "assist time", leastAssistMs, mostAssistMs, script.flight.assistMs);
+        } else if (key == "brake") {
+            if (in.needs(1)) in.number(0, "brake", leastBrake, mostBrake, script.flight.brake);
+        } else if (key == "cruise") {
+            if (in.needs(1)) in.number(0, "cruise speed", leastCruise, mostCruise, script.flight.cruise);
         } else if (key == "points") {
             readPoints(in);
         } else if (key == "difficulty") {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "pilot/FlightTuning.h"
+
 // One "ships" line: a kind of enemy a wave sends, and how.
 struct ShipsLine {
     int type = 0;
@@ -72,6 +74,7 @@ public:
     ShieldScript shield;
     // How far the ship's laser reaches; 0 reaches the world's edge, as in Free flight.
     float laserReach = 0;
+    FlightTuning flight;
     std::vector<int> points;  // by ship type
     std::vector<Difficulty> difficulties;
     std::vector<WorldScript> worlds;

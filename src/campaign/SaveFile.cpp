@@ -2,64 +2,37 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "assets/DataReport.h"
+#include "campaign/Campaign.h"
 #include "campaign/CampaignScript.h"
+#include "campaign/SaveText.h"
+#include "campaign/WorldSave.h"
 #include "core/Constants.h"
-#include "core/Numbers.h"
 #include "core/WriteFolder.h"
 #include "world/Universe.h"
 
 namespace {
 
-const char* const versionLine = "version 1";
+const int savedVersion = 2;
 // Best results gained a mode and a seed in version 2; version 1's lines still read.
-const char* const bestResultsVersion = "version 2";
+const int resultsVersion = 2;
 const long long mostCount = 1000000000LL;
 const long long mostScore = 1000000000000LL;
-const size_t longestWhole = 15;
-const size_t longestLine = 1000;
 const float mostHealth = 1e9f;
+// The lines every save has, each once.
+const std::vector<std::string> runEntryNames{"difficulty", "world", "cleared", "score", "kills",
+                                             "deaths",     "time",  "respawn", "health"};
 
 std::filesystem::path inWriteFolder(const char* name) { return writeFolder() / name; }
 
-std::string exactly(float value) {
-    std::ostringstream text;
-    text.precision(9);
-    text << value;
-    return text.str();
-}
-
-// The lines of a small "name value ..." file, each split into words; a line
-// longer than any the game writes is kept unsplit, as too long.
-struct FileLine {
-    int number;
-    std::vector<std::string> words;
-    bool tooLong = false;
-};
-
-std::vector<FileLine> linesOf(const std::string& text) {
-    std::vector<FileLine> lines;
-    std::istringstream in(text);
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (line.size() > longestLine) {
-            lines.push_back(FileLine{number, {}, true});
-            continue;
-        }
-        std::istringstream words(line);
-        FileLine read{number, {}};
-        for (std::string word; words >> word;) read.words.push_back(word);
-        if (!read.words.empty()) lines.push_back(read);
-    }
-    return lines;
+bool listed(const std::vector<std::string>& names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 // A run kept within what the reader takes back: a run that long or that
@@ -72,76 +45,66 @@ RunResult withinLimits(RunResult run) {
     return run;
 }
 
-bool isVersionLine(const std::vector<FileLine>& lines, const char* version = versionLine) {
-    return !lines.empty() && lines[0].words.size() == 2 && lines[0].words[0] + " " + lines[0].words[1] == version;
-}
-
-bool readWhole(const std::string& text, long long lo, long long hi, long long& out) {
-    size_t digits = text[0] == '-' ? 1 : 0;
-    if (text.size() == digits || text.size() > longestWhole ||
-        text.find_first_not_of("0123456789", digits) != std::string::npos) {
-        return false;
-    }
-    long long value = std::stoll(text);
-    if (value < lo || value > hi) return false;
-    out = value;
-    return true;
-}
-
-bool readNumber(const std::string& text, float lo, float hi, float& out) {
-    if (numberPrefixLength(text) != text.size()) return false;
-    float value = leadingNumber(text);
-    if (!std::isfinite(value) || value < lo || value > hi) return false;
-    out = value;
-    return true;
+// N of a first line "version N", 0 when the file has none.
+int versionOf(const std::vector<FileLine>& lines) {
+    int version = 0;
+    bool named = !lines.empty() && lines[0].words.size() == 2 && lines[0].words[0] == "version";
+    return named && readWhole(lines[0].words[1], 1, 1000000, version) ? version : 0;
 }
 
 // Reads the save's lines against the campaign; the first problem ends it.
+// A save of version 1 has no world's progress: its world starts again.
 class SaveReader {
 public:
     SaveReader(const CampaignScript& script, const Universe& universe) : script(script), universe(universe) {}
 
     bool read(const std::vector<FileLine>& lines, SavedCampaign& save) {
-        if (!isVersionLine(lines)) return fail(lines.empty() ? 0 : lines[0].number, "not a campaign save of this game");
-        for (size_t i = 1; i < lines.size(); ++i) {
-            if (lines[i].tooLong) {
-                return fail(lines[i].number, "longer than " + std::to_string(longestLine) + " characters");
-            }
-            const std::string& name = lines[i].words[0];
-            if (std::find(names.begin(), names.end(), name) == names.end()) {
-                return fail(lines[i].number, "unknown entry \"" + shortened(name) + "\"");
-            }
-            if (!entries.emplace(name, lines[i]).second) return fail(lines[i].number, name + " is given twice");
+        version = versionOf(lines);
+        if (version == 0) return problem.fail(lines.empty() ? 0 : lines[0].number, "not a campaign save of this game");
+        if (version > savedVersion) return problem.fail(lines[0].number, "saved by a later version of the game");
+        if (!collect(lines) || !readRun(save.run) || !readWorlds(save) || !readRespawn(save) || !readHealth(save)) {
+            return false;
         }
-        for (const std::string& name : names) {
-            if (entries.count(name) == 0) return fail(0, "no " + name + " line");
-        }
-        return readRun(save.run) && readWorlds(save) && readRespawn(save) && readHealth(save);
+        return version == 1 || (readWorld(save) && readUpgrades(save));
     }
 
-    int problemLine = 0;
-    std::string problem;
+    int version = 0;
+    SaveProblem problem;
 
 private:
-    bool fail(int line, const std::string& what) {
-        problemLine = line;
-        problem = what;
-        return false;
+    bool collect(const std::vector<FileLine>& lines) {
+        bool current = version == savedVersion;
+        for (size_t i = 1; i < lines.size(); ++i) {
+            if (lines[i].tooLong) {
+                return problem.fail(lines[i].number, "longer than " + std::to_string(longestSaveLine) + " characters");
+            }
+            const std::string& name = lines[i].words[0];
+            bool repeats = current && (listed(repeatedEntryNames, name) || name == "upgrade");
+            if (!repeats && !listed(runEntryNames, name) && !(current && listed(worldEntryNames, name))) {
+                return problem.fail(lines[i].number, "unknown entry \"" + shortened(name) + "\"");
+            }
+            std::vector<FileLine>& given = entries[name];
+            if (!repeats && !given.empty()) return problem.fail(lines[i].number, name + " is given twice");
+            given.push_back(lines[i]);
+        }
+        std::vector<std::string> needed = runEntryNames;
+        if (current) needed.insert(needed.end(), worldEntryNames.begin(), worldEntryNames.end());
+        for (const std::string& name : needed) {
+            if (entries.count(name) == 0) return problem.fail(0, "no " + name + " line");
+        }
+        return true;
     }
 
-    const FileLine& entry(const char* name) { return entries.at(name); }
+    const FileLine& entry(const char* name) { return entries.at(name).front(); }
 
     bool single(const char* name, long long lo, long long hi, long long& out) {
-        const FileLine& line = entry(name);
-        if (line.words.size() == 2 && readWhole(line.words[1], lo, hi, out)) return true;
-        return fail(line.number, std::string(name) + " must be one whole number from " + std::to_string(lo) +
-                                     " to " + std::to_string(hi));
+        return readSingle(entry(name), lo, hi, out, problem);
     }
 
     bool readRun(RunResult& run) {
         const FileLine& difficulty = entry("difficulty");
         if (difficulty.words.size() != 2 || script.difficulty(difficulty.words[1]) == nullptr) {
-            return fail(difficulty.number, "not a difficulty of this campaign");
+            return problem.fail(difficulty.number, "not a difficulty of this campaign");
         }
         run.difficulty = difficulty.words[1];
         long long kills = 0;
@@ -162,8 +125,8 @@ private:
         for (size_t i = 1; i < cleared.words.size(); ++i) {
             long long number = 0;
             if (!readWhole(cleared.words[i], 0, last, number)) {
-                return fail(cleared.number, "cleared world \"" + shortened(cleared.words[i]) +
-                                                "\" is not a world of this campaign");
+                return problem.fail(cleared.number, "cleared world \"" + shortened(cleared.words[i]) +
+                                                        "\" is not a world of this campaign");
             }
             save.cleared.push_back(static_cast<int>(number));
         }
@@ -186,7 +149,8 @@ private:
             fits = readNumber(line.words[2], -XBOUND, XBOUND, respawn.position.x) &&
                    readNumber(line.words[3], -YBOUND, YBOUND, respawn.position.y);
         }
-        return fits || fail(line.number, "respawn must be \"planet STAR PLANET\" of the saved world or \"point X Y\"");
+        return fits ||
+               problem.fail(line.number, "respawn must be \"planet STAR PLANET\" of the saved world or \"point X Y\"");
     }
 
     bool readHealth(SavedCampaign& save) {
@@ -194,14 +158,33 @@ private:
         if (line.words.size() == 2 && readNumber(line.words[1], 0, mostHealth, save.health) && save.health > 0) {
             return true;
         }
-        return fail(line.number, "health must be a number above 0");
+        return problem.fail(line.number, "health must be a number above 0");
+    }
+
+    bool readWorld(SavedCampaign& save) {
+        bool cleared = std::find(save.cleared.begin(), save.cleared.end(), save.world) != save.cleared.end();
+        SavedWorldFrame frame{script.world(save.world), cleared, script.difficulty(save.run.difficulty)->countFactor,
+                              universe.worlds[static_cast<size_t>(save.world)]};
+        WorldProgress here;
+        if (!readWorldSave(entries, frame, here, problem)) return false;
+        save.here = here;
+        return true;
+    }
+
+    bool readUpgrades(SavedCampaign& save) {
+        for (const FileLine& line : entries["upgrade"]) {
+            Upgrade upgrade;
+            std::vector<std::string> words(line.words.begin() + 1, line.words.end());
+            std::string wrong = upgradeFromWords(words, upgrade);
+            if (!wrong.empty()) return problem.fail(line.number, wrong);
+            save.upgrades.push_back(upgrade);
+        }
+        return true;
     }
 
     const CampaignScript& script;
     const Universe& universe;
-    const std::vector<std::string> names{"difficulty", "world", "cleared", "score", "kills",
-                                         "deaths",     "time",  "respawn", "health"};
-    std::map<std::string, FileLine> entries;
+    SaveEntries entries;
 };
 
 std::string resultLine(const RunResult& result) {
@@ -275,7 +258,7 @@ WriteResult writeSave(const SavedCampaign& kept) {
     save.health = std::min(save.health > 0 ? save.health : 1.0f, mostHealth);
     save.respawn.position = point{std::clamp(save.respawn.position.x, -XBOUND, XBOUND),
                                   std::clamp(save.respawn.position.y, -YBOUND, YBOUND)};
-    std::string text = std::string(versionLine) + "\n";
+    std::string text = "version " + std::to_string(save.here ? savedVersion : 1) + "\n";
     text += "difficulty " + save.run.difficulty + "\n";
     text += "world " + std::to_string(save.world) + "\n";
     text += "cleared";
@@ -289,6 +272,8 @@ WriteResult writeSave(const SavedCampaign& kept) {
                 ? "respawn planet " + std::to_string(respawn.star) + " " + std::to_string(respawn.planet) + "\n"
                 : "respawn point " + exactly(respawn.position.x) + " " + exactly(respawn.position.y) + "\n";
     text += "health " + exactly(save.health) + "\n";
+    if (save.here) text += worldSaveText(*save.here);
+    for (const Upgrade& upgrade : save.upgrades) text += "upgrade " + upgradeWords(upgrade) + "\n";
     return replaceFile(inWriteFolder(saveFileName), text, "Could not write ", true);
 }
 
@@ -297,15 +282,21 @@ bool readSave(const CampaignScript& script, const Universe& universe, SavedCampa
     std::string text;
     SaveReader reader(script, universe);
     SavedCampaign read;
-    if (!readDataText(path.string(), playerFiles, text, reader.problem)) {
-        if (reader.problem == missingFile) return false;
+    SaveProblem& problem = reader.problem;
+    if (!readDataText(path.string(), playerFiles, text, problem.what)) {
+        if (problem.what == missingFile) return false;
     } else if (reader.read(linesOf(text), read)) {
         save = read;
+        bool cleared = std::find(save.cleared.begin(), save.cleared.end(), save.world) != save.cleared.end();
+        if (!save.here && !cleared) {
+            std::cout << path.string() << ": saved by an earlier version of the game; "
+                      << worldNameIn(script, universe, save.world) << " starts again" << std::endl;
+        }
         return true;
     }
     std::cout << path.string();
-    if (reader.problemLine > 0) std::cout << " line " << reader.problemLine;
-    std::cout << ": " << reader.problem << "; the save is not used" << std::endl;
+    if (problem.line > 0) std::cout << " line " << problem.line;
+    std::cout << ": " << problem.what << "; the save is not used" << std::endl;
     return false;
 }
 
@@ -324,7 +315,8 @@ std::vector<RunResult> readBestResults() {
         return results;
     }
     std::vector<FileLine> lines = linesOf(text);
-    if (!isVersionLine(lines) && !isVersionLine(lines, bestResultsVersion)) {
+    int version = versionOf(lines);
+    if (version < 1 || version > resultsVersion) {
         std::cout << path.string() << ": not a best results file of this game; it is not used" << std::endl;
         return results;
     }
@@ -346,8 +338,7 @@ std::vector<RunResult> readBestResults() {
 
 size_t recordBestResult(const RunResult& result, std::vector<RunResult>& results) {
     std::vector<RunResult> all = readBestResults();
-    const std::string mode = modeOf(result);
-    results = ofMode(all, mode);
+    results = ofMode(all, modeOf(result));
     auto place = std::upper_bound(results.begin(), results.end(), result, betterThan);
     size_t index = static_cast<size_t>(place - results.begin());
     if (index >= bestResultsKept) return 0;
@@ -355,7 +346,7 @@ size_t recordBestResult(const RunResult& result, std::vector<RunResult>& results
     if (results.size() > bestResultsKept) results.resize(bestResultsKept);
     all.push_back(withinLimits(result));
     keepBestOfEachMode(all);
-    std::string text = std::string(bestResultsVersion) + "\n";
+    std::string text = "version " + std::to_string(resultsVersion) + "\n";
     for (const RunResult& kept : all) text += resultLine(kept);
     replaceFile(inWriteFolder(bestResultsFileName), text, "Could not write ");
     return index + 1;

@@ -16,13 +16,16 @@ const size_t bestResultsKept = 10;
 
 // Writes the save whole or not at all: into a temporary file that then
 // replaces the old save, every value kept within what readSave takes back.
+// A save with the world's progress is of version 2, one without of version 1.
 // The first save takes the save for this game alone: while another game
 // holds it, nothing is written. A failure gets a line naming the file, and
 // its reason in a player's words.
 WriteResult writeSave(const SavedCampaign& save);
 // Reads the save, checking every value, also against the campaign it is to
-// go on with. False when there is none; a damaged or foreign one also gets
-// one line naming the file, the line and what is wrong.
+// go on with. False when there is none; a damaged, foreign or later one also
+// gets one line naming the file, the line and what is wrong. A save of
+// version 1 is read without the world's progress, saying in one line that
+// its world starts again.
 bool readSave(const CampaignScript& script, const Universe& universe, SavedCampaign& save);
 // After a won campaign there is nothing to continue.
 void removeSave();

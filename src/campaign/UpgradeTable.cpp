@@ -8,6 +8,7 @@
 
 #include "assets/DataReport.h"
 #include "campaign/LineReader.h"
+#include "campaign/SaveText.h"
 #include "core/DataFile.h"
 #include "core/SeededRandom.h"
 
@@ -90,6 +91,28 @@ const char* upgradeKeyword(UpgradeKind kind) {
     for (const KindRange& range : kinds) {
         if (range.kind == kind) return range.keyword;
     }
+    return "";
+}
+
+std::string upgradeWords(const Upgrade& upgrade) {
+    return std::string(upgradeKeyword(upgrade.kind)) + " " + exactly(upgrade.amount) + " " +
+           (upgrade.icon.empty() ? "-" : upgrade.icon) + " " + upgrade.text;
+}
+
+std::string upgradeFromWords(const std::vector<std::string>& words, Upgrade& upgrade) {
+    const KindRange* range = words.empty() ? nullptr : kindNamed(words[0]);
+    if (range == nullptr) return "not an upgrade";
+    if (words.size() < 4) return std::string(range->keyword) + " needs an amount, an icon and a text";
+    int whole = 0;
+    bool fits = range->whole ? readWhole(words[1], static_cast<int>(range->least), static_cast<int>(range->most), whole)
+                             : readNumber(words[1], range->least, range->most, upgrade.amount);
+    if (!fits) return std::string(range->keyword) + " amount out of its range";
+    if (range->whole) upgrade.amount = static_cast<float>(whole);
+    upgrade.kind = range->kind;
+    upgrade.icon = words[2] == "-" ? "" : words[2];
+    upgrade.text = words[3];
+    for (size_t i = 4; i < words.size(); ++i) upgrade.text += " " + words[i];
+    if (upgrade.text.size() > longestText) return "upgrade text longer than " + std::to_string(longestText) + " characters";
     return "";
 }
 

@@ -65,6 +65,10 @@ public:
 // The upgrades taken, for a list: each text once, in the order first taken,
 // with the times taken after it when more than once ("Gun: +20 % fire rate x2").
 std::vector<std::string> upgradeList(const std::vector<Upgrade>& taken);
+// An upgrade as a save keeps it: the words of its line in upgrades.txt
+// ("-" for no icon), and back; "" when they make one, else what is wrong.
+std::string upgradeWords(const Upgrade& upgrade);
+std::string upgradeFromWords(const std::vector<std::string>& words, Upgrade& upgrade);
 // The keyword the file names a kind by: `gun_rate`.
 const char* upgradeKeyword(UpgradeKind kind);
 // Reads an upgrades file: one upgrade a line, `KIND AMOUNT ICON TEXT`.

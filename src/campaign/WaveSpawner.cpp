@@ -49,6 +49,24 @@ WaveSpawner::WaveSpawner(const CampaignScript& campaign, const WorldScript& worl
 
 bool WaveSpawner::finished() const { return done; }
 
+// A time long past is as good as now.
+WaveProgress WaveSpawner::progress(int now) const {
+    WaveProgress saved{current, begun, std::max(0, startsAt - now), {}};
+    for (const LineState& line : lines) {
+        saved.lines.push_back(ShipsLineProgress{line.spawned, std::max(0, line.nextAt - now)});
+    }
+    return saved;
+}
+
+void WaveSpawner::resume(const WaveProgress& saved, int now) {
+    current = std::clamp(saved.current, -1, waveCount() - 1);
+    begun = saved.begun;
+    startsAt = now + saved.startsInMs;
+    lines.clear();
+    for (const ShipsLineProgress& line : saved.lines) lines.push_back(LineState{line.spawned, now + line.nextInMs});
+    lines.resize(current < 0 ? 0 : waves[static_cast<size_t>(current)].ships.size(), LineState{0, startsAt});
+}
+
 void WaveSpawner::begin(int wave, int now) {
     current = wave;
     ++begun;

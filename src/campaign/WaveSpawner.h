@@ -3,6 +3,7 @@
 #include <random>
 #include <vector>
 
+#include "campaign/CampaignProgress.h"
 #include "campaign/CampaignScript.h"
 #include "core/point.h"
 
@@ -30,6 +31,10 @@ public:
     // Waves announced so far (a repeated wave counts again), and how many the world has.
     int wavesBegun() const { return begun; }
     int waveCount() const { return static_cast<int>(waves.size()); }
+    // Where the waves stand, times counted from `now`; and back to there
+    // (the saved state fits these waves: campaign/SaveFile checks it).
+    WaveProgress progress(int now) const;
+    void resume(const WaveProgress& saved, int now);
 
 
 private:

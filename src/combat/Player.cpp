@@ -128,6 +128,20 @@ void Player::reverseThrust(int dt, float amount) {
     velocity.y -= std::sin(angle) * reverseAccel * amount;
 }
 
+void Player::ease(int dt, float rate, point towards) {
+    if (landed || rate <= 0) {
+        return;
+    }
+    point off{velocity.x - towards.x, velocity.y - towards.y};
+    float speed = std::sqrt(off.x * off.x + off.y * off.y);
+    if (speed <= 0) {
+        return;
+    }
+    float share = std::min(speed, rate * dt) / speed;
+    velocity.x -= off.x * share;
+    velocity.y -= off.y * share;
+}
+
 void Player::update(int dt, const ShipCommand& command) {
     if (command.weapon >= 0) weapon = command.weapon;
     // Re-arm only after a whole frame in which no wormhole claimed the ship.
@@ -161,6 +175,7 @@ void Player::update(int dt, const ShipCommand& command) {
     } else {
         thrustLevel = 0.0f;
     }
+    ease(dt, command.ease, command.easeTo);
 
     if (launchLock > 0) {
         launchLock -= dt;

@@ -34,6 +34,9 @@ public:
     void turnCCW(int dt, float amount = 1);
     void forwardThrust(int dt, float amount = 1);
     void reverseThrust(int dt, float amount = 1);
+    // The flight computer's part of a command: the velocity drawn towards
+    // `towards` by at most `rate` units/ms every ms.
+    void ease(int dt, float rate, point towards);
 
     // Selects the weapon the command names, steers by its turn and thrust,
     // then moves.

@@ -42,3 +42,20 @@ Ship* nearestShipOnSegment(point from, point to, std::list<Ship>& ships) {
     }
     return nearest;
 }
+
+const Ship* mostValuableShip(const std::list<Ship>& ships, const std::vector<long long>& points, point from) {
+    const Ship* best = nullptr;
+    long long bestPoints = 0;
+    float bestDistance = 0;
+    for (const Ship& ship : ships) {
+        bool known = ship.type >= 0 && static_cast<std::size_t>(ship.type) < points.size();
+        long long worth = known ? points[static_cast<std::size_t>(ship.type)] : 0;
+        float distance = pointDistance(ship.position, from);
+        if (!best || worth > bestPoints || (worth == bestPoints && distance < bestDistance)) {
+            best = &ship;
+            bestPoints = worth;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <list>
+#include <vector>
 
 #include "combat/Ship.h"
 #include "core/point.h"
@@ -15,3 +16,7 @@ bool segmentHits(point from, point to, point centre, float radius);
 // The ship whose hit circle the segment from-to crosses with its centre
 // nearest to `from`; the first one listed wins a tie. nullptr when none.
 Ship* nearestShipOnSegment(point from, point to, std::list<Ship>& ships);
+
+// The ship worth the most `points` (by its type; a type past the end is worth
+// 0), the nearest to `from` of equals; nullptr when there is none.
+const Ship* mostValuableShip(const std::list<Ship>& ships, const std::vector<long long>& points, point from);

@@ -1,7 +1,9 @@
 #include "desktop/WindowMode.h"
 
 #include <SDL/SDL.h>
+#include <SDL/SDL_syswm.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,6 +11,42 @@
 
 namespace {
 Uint32 videoFlags(bool full) { return SDL_OPENGL | (full ? SDL_FULLSCREEN : 0); }
+
+// SDL reads it each time it chooses the pointer's mode; "0" keeps it out of
+// the relative mode.
+const char* const relativeMode = "SDL_MOUSE_RELATIVE";
+
+// Where the window's top-left corner is on the screen, and the screen's size.
+struct ScreenPlace {
+    int x = 0;
+    int y = 0;
+    int screenWidth = 0;
+    int screenHeight = 0;
+};
+
+// False when the windowing system is not X11 or does not say.
+bool windowPlace(ScreenPlace& place) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWMInfo(&info) != 1 || info.subsystem != SDL_SYSWM_X11) return false;
+    Display* display = info.info.x11.display;
+    info.info.x11.lock_func();
+    int screen = DefaultScreen(display);
+    Window child;
+    bool known = XTranslateCoordinates(display, info.info.x11.window, RootWindow(display, screen), 0, 0, &place.x,
+                                       &place.y, &child);
+    place.screenWidth = DisplayWidth(display, screen);
+    place.screenHeight = DisplayHeight(display, screen);
+    info.info.x11.unlock_func();
+    return known;
+}
+
+// The middle of the part of the span from `start` to `start + length` that
+// lies within 0 to `limit`, measured from `start`.
+int middleOnScreen(int start, int length, int limit) {
+    int middle = (std::max(start, 0) + std::min(start + length, limit)) / 2 - start;
+    return std::clamp(middle, 0, length - 1);
+}
 }  // namespace
 
 PictureArea pictureArea(int width, int height) {
@@ -26,6 +64,35 @@ PictureArea pictureArea(int width, int height) {
 void captureInput(bool captured) {
     SDL_WM_GrabInput(captured ? SDL_GRAB_ON : SDL_GRAB_OFF);
     SDL_ShowCursor(captured ? SDL_DISABLE : SDL_ENABLE);
+}
+
+void WindowMode::keepPointerMoving() {
+    // A player's own choice of the mode is left alone.
+    if (SDL_WM_GrabInput(SDL_GRAB_QUERY) != SDL_GRAB_ON || (!pointerFree && std::getenv(relativeMode))) return;
+    ScreenPlace place;
+    if (!windowPlace(place)) return;
+    int centreX = place.x + width / 2;
+    int centreY = place.y + height / 2;
+    bool free = centreX < 0 || centreY < 0 || centreX >= place.screenWidth || centreY >= place.screenHeight;
+    if (free == pointerFree) return;
+    pointerFree = free;
+    if (free) {
+        setenv(relativeMode, "0", 1);
+    } else {
+        unsetenv(relativeMode);
+    }
+    // SDL chooses the mode again when the cursor is shown or hidden.
+    int shown = SDL_ShowCursor(SDL_QUERY);
+    SDL_ShowCursor(!shown);
+    SDL_ShowCursor(shown);
+    if (free) {
+        // SDL's idea of the pointer meets the real one, in the room to move on the screen.
+        SDL_WarpMouse(middleOnScreen(place.x, width, place.screenWidth),
+                      middleOnScreen(place.y, height, place.screenHeight));
+        SDL_PumpEvents();
+    }
+    // The jump between the modes is no move of the player's.
+    SDL_GetRelativeMouseState(nullptr, nullptr);
 }
 
 void WindowMode::readDesktop() {

@@ -25,6 +25,13 @@ public:
     // so the GL context may be new; one line, and the old mode, when the
     // other one cannot be set.
     bool toggle();
+    // Before the events of a frame with the input captured. Grabbed and
+    // hidden, the pointer moves in SDL's relative mode: SDL warps it back to
+    // the window's centre and waits for it to get there, forever when the
+    // centre is off the screen, and play stops until the mouse moves. While
+    // the centre is off, the pointer moves plainly instead, within the part
+    // of the window on the screen.
+    void keepPointerMoving();
 
     bool fullScreen = false;
     // F11 was pressed: switch once the frame is shown.
@@ -35,6 +42,8 @@ public:
     int width = w;
     int height = h;
     PictureArea area{0, 0, w, h};
+    // SDL's relative mode is off: the window's centre is off the screen.
+    bool pointerFree = false;
 
 private:
     bool set(bool full);

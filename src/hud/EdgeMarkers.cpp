@@ -7,6 +7,7 @@
 #include "assets/Font.h"
 #include "assets/ShipLooks.h"
 #include "combat/Player.h"
+#include "combat/Targeting.h"
 #include "core/Constants.h"
 #include "core/Geometry.h"
 #include "hud/HudArt.h"
@@ -40,23 +41,6 @@ float stepsToEdge(point from, point d, const Box& area) {
     return steps;
 }
 
-// The living enemy worth the most points, the nearest of equals: in Free
-// flight, where nothing is worth points, the nearest.
-const Ship* objectiveShip(const WorldState& world, const HudView& view, point ship) {
-    const Ship* best = nullptr;
-    long long bestPoints = 0;
-    float bestDistance = 0;
-    for (const Ship& enemy : world.ships) {
-        long long points = view.pointsFor(enemy.type);
-        float distance = pointDistance(enemy.position, ship);
-        if (!best || points > bestPoints || (points == bestPoints && distance < bestDistance)) {
-            best = &enemy;
-            bestPoints = points;
-            bestDistance = distance;
-        }
-    }
-    return best;
-}
 // A centred text's middle, moved so that the text, `half` either side,
 // stays in the area and out of the corners.
 float clearOfCorners(point middle, float half, const Box& area, const std::vector<Box>& keepOut) {
@@ -103,7 +87,7 @@ std::vector<MarkerTarget> markerTargets(const Universe& universe, const HudView&
         add(wormhole.position, wormhole.captureRadius * swirlReach,
             "To " + view.worldName(universe, wormhole.destinationWorld), labelColours::openWormhole);
     }
-    if (const Ship* target = objectiveShip(world, view, player.position)) {
+    if (const Ship* target = mostValuableShip(world.ships, view.pointsByType, player.position)) {
         std::string name = shipLook(target->type).name;
         add(target->position, target->radius, name.empty() ? "Enemy" : name, objectiveColour);
     }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "hud/FlightView.h"
+
 class Universe;
 class Wormhole;
 
@@ -41,6 +43,8 @@ struct HudView {
     float fullHealth = 0;
     std::string objective;  // "" for none
     std::string score;
+    // Why the progress is not saved, while it is not; "" for none.
+    std::string unsaved;
     std::vector<HudMessage> messages;  // oldest first
     // By world number; empty when no campaign names them.
     std::vector<WorldView> worlds;
@@ -56,6 +60,8 @@ struct HudView {
     std::vector<long long> pointsByType;
     // The pictures of the upgrades the ship carries, in the order taken ("" for one without).
     std::vector<std::string> upgradeIcons;
+    // The flight readouts, shown with the panels.
+    FlightView flight;
 
     // The name the player knows a world by: its own, else its first star's.
     std::string worldName(const Universe& universe, int world) const;

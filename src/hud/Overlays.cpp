@@ -10,6 +10,7 @@
 #include "hud/CornerMap.h"
 #include "hud/EdgeMarkers.h"
 #include "hud/Feedback.h"
+#include "hud/FlightCues.h"
 #include "hud/HudCanvas.h"
 #include "hud/HudState.h"
 #include "hud/HudView.h"
@@ -48,7 +49,9 @@ void drawOverlays(HudState& hud, const HudView& view, Universe& universe, Font& 
     } else {
         if (view.labels) {
             std::vector<LabelTarget> targets = bodyLabels(namedBodies(universe, view), screen, canvas);
-            drawLabels(placeLabels(targets, Box{0, w, 0, h}, labelScale, labelKeepOut()), canvas, labelScale);
+            std::vector<Box> keepOut = labelKeepOut();
+            if (view.flight.shown) keepOut.push_back(flightPanelBox());
+            drawLabels(placeLabels(targets, Box{0, w, 0, h}, labelScale, keepOut), canvas, labelScale);
             drawArrivalBanner(hud, universe, view, canvas, now);
         }
         if (view.killPoints) drawFloatingPoints(hud, screen, canvas, now);
@@ -58,6 +61,7 @@ void drawOverlays(HudState& hud, const HudView& view, Universe& universe, Font& 
             drawWeaponPanel(canvas, player, now);
             if (!view.objective.empty()) drawObjective(canvas, view);
         }
+        if (view.flight.shown) drawFlightCues(view.flight, player, screen, canvas);
     }
     // What the ship must not miss, whatever covers the view.
     if (view.panels) {

@@ -124,6 +124,9 @@ void drawObjective(HudCanvas& canvas, const HudView& view) {
     canvas.text(objective, centre, h - 34, canvas.fitting(objective, 20, width), colours::calm, Align::centre);
     const std::string& score = view.score;
     canvas.text(score, centre, h - 62, canvas.fitting(score, 16, width), colours::grey, Align::centre);
+    const std::string& unsaved = view.unsaved;
+    if (unsaved.empty()) return;
+    canvas.text(unsaved, centre, h - 88, canvas.fitting(unsaved, 15, width), colours::warning, Align::centre);
 }
 
 void drawUpgradeIcons(HudCanvas& canvas, const HudView& view) {

@@ -14,6 +14,8 @@ void drawHullPanel(HudCanvas& canvas, const Player& player, const HudView& view,
 // The three weapons by their keys, the selected one lit, with its name and
 // whether it is ready to fire.
 void drawWeaponPanel(HudCanvas& canvas, const Player& player, int now);
+// The objective and the score at the top, and under them, while the progress
+// is not saved, why.
 void drawObjective(HudCanvas& canvas, const HudView& view);
 // The upgrades the ship carries, as small icons in rows over the hull panel.
 void drawUpgradeIcons(HudCanvas& canvas, const HudView& view);

@@ -17,7 +17,7 @@ struct ControlsTable {
 };
 
 const float controlsTop = 905;
-const float controlsRowHeight = 25;
+const float controlsRowHeight = 23;
 
 void drawControlsTable(Font& font, const Bindings& bindings, const ControlsTable& table);
 // The row at a height of the layout, or -1.

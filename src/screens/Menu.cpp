@@ -113,17 +113,26 @@ int Menu::itemAt(point p) const {
     return -1;
 }
 
+float Menu::fitted(Font& font, const std::string& text, float size) const {
+    float wide = font.textWidth(text, size);
+    return fitWidth > 0 && wide > fitWidth ? size * fitWidth / wide : size;
+}
+
 void Menu::draw(Font& font) const {
     float centre = w / 2.0f;
     float widest = width;
-    for (const MenuItem& item : items) widest = std::max(widest, font.textWidth(item.label, scale) + 60);
-    if (!title.empty()) drawText(font, title, centre, titleY, scale * 1.3f, colours::white, Align::centre);
+    for (const MenuItem& item : items) {
+        widest = std::max(widest, font.textWidth(item.label, fitted(font, item.label, scale)) + 60);
+    }
+    if (!title.empty()) {
+        drawText(font, title, centre, titleY, fitted(font, title, scale * 1.3f), colours::white, Align::centre);
+    }
     for (int i = 0; i < static_cast<int>(items.size()); ++i) {
         float y = itemY(i);
         if (i == selected) {
             drawPanel(centre - widest / 2, y - spacing * 0.3f, widest, spacing * 0.9f, Colour{1, 0.82f, 0.3f, 0.16f});
         }
         Colour colour = !items[i].enabled ? colours::dim : (i == selected ? colours::highlight : colours::grey);
-        drawText(font, items[i].label, centre, y, scale, colour, Align::centre);
+        drawText(font, items[i].label, centre, y, fitted(font, items[i].label, scale), colour, Align::centre);
     }
 }

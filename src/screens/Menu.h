@@ -41,11 +41,14 @@ public:
     float spacing = 64;
     float scale = 32;
     float width = 520;
+    // A title or label wider than this is drawn smaller to fit; 0: as wide as it is.
+    float fitWidth = 0;
 
 private:
     MenuEvent handleEvent(const SDL_Event& event, const PictureArea& area, int windowHeight);
     MenuEvent handleKey(SDLKey key);
     MenuEvent handleStick(int value);
+    float fitted(Font& font, const std::string& text, float size) const;
     // The stick's last direction: it moves the selection once per push.
     int stickDirection = 0;
 };

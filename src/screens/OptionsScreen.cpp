@@ -20,11 +20,13 @@ enum Option {
     fullScreen,
     mouseSensitivity,
     difficulty,
+    assist,
     statusLines,
     hud,
     labels,
     markers,
     music,
+    freeFlightAssist,
     hints,
     controlsRow,
     backRow,
@@ -32,9 +34,9 @@ enum Option {
 };
 
 const char* const optionLabels[optionCount] = {
-    "Sound volume", "Music volume", "Full screen", "Mouse sensitivity", "Next campaign",
+    "Sound volume", "Music volume", "Full screen", "Mouse sensitivity", "Next campaign", "Flight assist",
     "Free flight: status lines", "Free flight: HUD", "Free flight: labels", "Free flight: markers",
-    "Free flight: music", "First-campaign hints", "Controls...", "Back",
+    "Free flight: music", "Free flight: assist", "First-campaign hints", "Controls...", "Back",
 };
 
 const int volumeStep = 10;
@@ -52,11 +54,13 @@ std::string optionValue(int option, const Settings& settings) {
         case fullScreen: return onOff(settings.fullScreen);
         case mouseSensitivity: return std::to_string(settings.mouseSensitivity) + " %";
         case difficulty: return settings.difficulty;
+        case assist: return onOff(settings.flightAssist);
         case statusLines: return onOff(settings.freeFlightStatusLines);
         case hud: return onOff(settings.freeFlightHud);
         case labels: return onOff(settings.freeFlightLabels);
         case markers: return onOff(settings.freeFlightMarkers);
         case music: return onOff(settings.freeFlightMusic);
+        case freeFlightAssist: return onOff(settings.freeFlightAssist);
         case hints: return settings.hints ? "will show" : "shown";
         default: return "";
     }
@@ -98,7 +102,7 @@ void OptionsScreen::open(const Settings& settings) {
     menu.title = "Options";
     menu.titleY = 880;
     menu.top = 800;
-    menu.spacing = 52;
+    menu.spacing = 46;
     menu.scale = 26;
     menu.width = 760;
     refresh(settings);
@@ -165,6 +169,8 @@ void OptionsScreen::change(int option, int step, Settings& settings, MenuRequest
         case labels: settings.freeFlightLabels = !settings.freeFlightLabels; break;
         case markers: settings.freeFlightMarkers = !settings.freeFlightMarkers; break;
         case music: settings.freeFlightMusic = !settings.freeFlightMusic; break;
+        case assist: settings.flightAssist = !settings.flightAssist; break;
+        case freeFlightAssist: settings.freeFlightAssist = !settings.freeFlightAssist; break;
         case hints: settings.hints = !settings.hints; break;
         default: return;
     }

@@ -11,9 +11,10 @@ class Font;
 class WindowMode;
 
 // The options, from the title and from the pause menu: volumes, full screen,
-// mouse sensitivity, the next campaign's difficulty, what Free flight shows,
-// the first-campaign hints, and the controls (the key editor). Every change
-// applies at once and is saved to the player's settings.txt.
+// mouse sensitivity, the next campaign's difficulty, the flight assist, what
+// Free flight shows, the first-campaign hints, and the controls (the key
+// editor). Every change applies at once and is saved to the player's
+// settings.txt.
 class OptionsScreen {
 public:
     void open(const Settings& settings);

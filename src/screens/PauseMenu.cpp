@@ -14,6 +14,8 @@ const char* const optionsItem = "Options";
 const char* const helpItem = "Help";
 const char* const titleItem = "Quit to title";
 const char* const quitItem = "Quit";
+// A question that says why the save failed is drawn smaller to fit.
+const float questionWidth = 1180;
 
 // What to press, with the keys bound now.
 std::string keysToPress() {
@@ -36,10 +38,11 @@ void PauseMenu::open(bool titleAvailable) {
     menu.select(0);
 }
 
-void PauseMenu::askToQuit(bool fromRunningGame) {
+void PauseMenu::askToQuit(bool fromRunningGame, const std::string& asked) {
     page = Page::quitQuestion;
     fromPlay = fromRunningGame;
-    question.title = "Quit? Progress is saved.";
+    question.title = asked;
+    question.fitWidth = questionWidth;
     question.titleY = 580;
     question.top = 500;
     question.items = {{"Yes, quit (Y)"}, {"No, keep playing (N)"}};

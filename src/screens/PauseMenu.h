@@ -21,8 +21,9 @@ public:
     // As the game pauses: the menu, its first item chosen, unless the pause
     // was asked for to show a page of its own.
     void open(bool titleAvailable);
-    // Asks "Quit?"; answering no resumes the game when it was running.
-    void askToQuit(bool fromPlay);
+    // Asks `question` ("Quit? Progress is saved."); answering no resumes the
+    // game when it was running.
+    void askToQuit(bool fromPlay, const std::string& question);
     // The help; closing it resumes the game when it was running.
     void showHelp(bool fromPlay);
     // True when the event was the menu's.

@@ -1,5 +1,6 @@
 #include "screens/TitleScreen.h"
 
+#include "campaign/CampaignProgress.h"
 #include "core/Constants.h"
 #include "desktop/WindowMode.h"
 #include "ui/Text.h"
@@ -11,6 +12,26 @@ const char* const freeItem = "Free flight";
 const char* const optionsItem = "Options";
 const char* const quitItem = "Quit";
 const char* const backItem = "Back";
+const char* const replaceItem = "Yes, replace it (Y)";
+const char* const keepItem = "No, keep it (N)";
+// Continue's label and the question before replacing a save name the save,
+// drawn smaller when they would not fit.
+const float savedTextWidth = 1100;
+
+// "30,635".
+std::string grouped(long long number) {
+    std::string digits = std::to_string(number);
+    int first = digits[0] == '-' ? 1 : 0;
+    for (int at = static_cast<int>(digits.size()) - 3; at > first; at -= 3) digits.insert(static_cast<size_t>(at), ",");
+    return digits;
+}
+
+std::string continueLabel(const SaveSummary& save) {
+    return std::string(continueItem) + ": " + save.world + ", score " + grouped(save.score) + ", " +
+           playTime(save.timeMs) + " played";
+}
+
+bool isKey(const SDL_Event& event, SDLKey key) { return event.type == SDL_KEYDOWN && event.key.keysym.sym == key; }
 
 // "more enemies", "fewer enemies" or "" for a factor of one.
 std::string compared(float factor, const char* more, const char* fewer) {
@@ -33,16 +54,24 @@ TitleScreen::TitleScreen(const CampaignScript& script) : script(script) {
     difficulties.top = 470;
     for (const Difficulty& difficulty : script.difficulties) difficulties.items.push_back({capitalised(difficulty.name)});
     difficulties.items.push_back({backItem});
+    main.fitWidth = savedTextWidth;
+    replaceQuestion.titleY = 540;
+    replaceQuestion.top = 470;
+    replaceQuestion.fitWidth = savedTextWidth;
+    replaceQuestion.items = {{replaceItem}, {keepItem}};
 }
 
-void TitleScreen::open(bool saved, const std::string& difficulty) {
+void TitleScreen::open(const std::optional<SaveSummary>& save, const std::string& difficulty) {
+    saved = save;
+    note.clear();
     main.items.clear();
-    if (saved) main.items.push_back({continueItem});
+    if (saved) main.items.push_back({continueLabel(*saved)});
     main.items.push_back({newItem});
     if (!endlessItem.empty()) main.items.push_back({endlessItem});
     main.items.insert(main.items.end(), {{freeItem}, {optionsItem}, {quitItem}});
     main.select(0);
     choosingDifficulty = false;
+    askingToReplace = false;
     showingOptions = false;
     difficulties.select(0);
     for (size_t i = 0; i < script.difficulties.size(); ++i) {
@@ -54,6 +83,10 @@ TitleChoice TitleScreen::handle(const SDL_Event& event, Settings& settings, cons
                                 MenuRequests& requests) {
     if (showingOptions) {
         showingOptions = options.handle(event, settings, window, requests);
+        return TitleChoice::none;
+    }
+    if (askingToReplace) {
+        answerReplace(event, replaceQuestion.handle(event, window.area, window.height));
         return TitleChoice::none;
     }
     Menu& menu = choosingDifficulty ? difficulties : main;
@@ -74,12 +107,29 @@ TitleChoice TitleScreen::chooseMain(const Settings& settings) {
         options.open(settings);
         return TitleChoice::none;
     }
-    if (label == continueItem) return TitleChoice::continueCampaign;
+    if (saved && main.selected == 0) return TitleChoice::continueCampaign;
     if (label == endlessItem) return TitleChoice::endless;
     if (label == freeItem) return TitleChoice::freeFlight;
     if (label == quitItem) return TitleChoice::quit;
-    choosingDifficulty = true;
+    if (saved) {
+        askingToReplace = true;
+        replaceQuestion.title =
+            "Replace the saved campaign (" + saved->world + ", score " + grouped(saved->score) + ")?";
+        replaceQuestion.select(1);
+    } else {
+        choosingDifficulty = true;
+    }
     return TitleChoice::none;
+}
+
+// Yes goes on to the difficulty; no, or back, to the first menu.
+void TitleScreen::answerReplace(const SDL_Event& event, MenuEvent result) {
+    bool chosen = result == MenuEvent::chosen;
+    bool yes = isKey(event, SDLK_y) || (chosen && replaceQuestion.selected == 0);
+    bool no = isKey(event, SDLK_n) || result == MenuEvent::back || (chosen && replaceQuestion.selected == 1);
+    if (!yes && !no) return;
+    askingToReplace = false;
+    choosingDifficulty = yes;
 }
 
 const Difficulty& TitleScreen::difficulty() const { return script.difficulties[difficulties.selected]; }
@@ -108,8 +158,11 @@ void TitleScreen::draw(Font& font, const Settings& settings) const {
         difficulties.draw(font);
         drawText(font, difficultyText(), w / 2.0f, difficulties.itemY(static_cast<int>(difficulties.items.size())) - 20,
                  20, colours::grey, Align::centre);
+    } else if (askingToReplace) {
+        replaceQuestion.draw(font);
     } else {
         main.draw(font);
+        drawText(font, note, w / 2.0f, 130, 20, colours::warning, Align::centre);
     }
     drawText(font, "Arrows or W/S to choose, Enter to confirm, Escape to go back", w / 2.0f, 40, 16, colours::dim,
              Align::centre);

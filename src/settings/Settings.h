@@ -20,6 +20,11 @@ struct Settings {
     bool freeFlightLabels = false;
     bool freeFlightMarkers = false;
     bool freeFlightMusic = false;
+    // The campaign's flight assist eases the ship to rest when no thrust is
+    // held; Free flight's turns on the whole pilot: the assist, the stop, the
+    // autopilot and their readouts.
+    bool flightAssist = true;
+    bool freeFlightAssist = false;
     // The first campaign's hints are still to be shown; cleared once shown,
     // set again to bring them back.
     bool hints = true;

@@ -12,6 +12,10 @@ const double volumeFactor = 4.1866666666666665;
 
 float gravityReach(float radius, float density) { return 10.0f * radius * density; }
 
+double gravityStrength(float radius, float density) {
+    return static_cast<double>(density) * GRAVITYMULTIPLIER * volumeFactor * radius * radius * radius;
+}
+
 point gravityPull(point object, point centre, float radius, float density, int frameTime) {
     double dx = static_cast<double>(centre.x) - object.x;
     double dy = static_cast<double>(centre.y) - object.y;

@@ -11,6 +11,10 @@
 // How far a body of this radius and density pulls.
 float gravityReach(float radius, float density);
 
+// The pull of a body at distance d from its centre is this over d squared,
+// in units/ms per ms.
+double gravityStrength(float radius, float density);
+
 // The velocity change (units/ms) that a body at `centre` gives an object at
 // `object` over one frame, directed at the centre. Zero at the exact centre
 // and wherever the inverse square would overflow, so nothing turns to NaN.

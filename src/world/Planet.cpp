@@ -23,8 +23,6 @@ const double degreesToRadians = 3.14 / 180;
 const double spinToRadians = 0.0174444;
 // A landed player this close (in surface distances) is still held.
 const double holdFactor = 1.2;
-// Touch-downs at or above this speed relative to the planet crash.
-const float crashSpeed = 1.0f;
 const float crashDamagePerSpeed = 100.0f;
 }  // namespace
 

@@ -7,6 +7,9 @@
 class Player;
 class WorldState;
 
+// A touch-down at or above this speed relative to the planet crashes.
+const float crashSpeed = 1.0f;
+
 // A body on a circular orbit round its star that spins, pulls, swallows, and
 // can be landed on.
 class Planet {

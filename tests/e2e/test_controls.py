@@ -15,12 +15,14 @@ import time
 import unittest
 
 import test_flight as flight
-from rerara import Game, colour_pixels, own_screen, xdotool
+from rerara import Game, bright_pixels, colour_pixels, own_screen, xdotool
 
 # Enemies that never move, so none comes into the picture.
 STILL_ENEMIES = "0 0 0 50 20\n0 0 0 50 20\n"
 # Where shots fired to the right of the ship fly.
 SHOT_LINE = (660, 490, 1100, 535)
+# Where the pause menu's title stands.
+PAUSED_TITLE = (480, 330, 800, 420)
 
 
 def flame_pixels(image):
@@ -60,7 +62,7 @@ class Keys(unittest.TestCase):
         with Game(free_flight=False) as game:
             game.start()
             game.key("Up", "Up", "Return")  # the title's Options, above Quit, the last
-            game.key(*["Down"] * 11, "Return")  # Controls...
+            game.key(*["Down"] * 13, "Return")  # Controls...
             game.key("Return")  # thrust, the first action: waits for its new key
             game.key("i")
             deadline = time.time() + 20
@@ -139,7 +141,11 @@ class PipePad:
         os.write(self.fd, struct.pack("IhBB", 0, int(down), JS_EVENT_BUTTON, index))
 
     def close(self):
+        """Unplugs it: the game's end of the pipe hangs up."""
         os.close(self.fd)
+
+    def plug_in(self):
+        self.fd = os.open(self.name, os.O_RDWR)
 
 
 # From linux/uinput.h and linux/input-event-codes.h.
@@ -238,6 +244,33 @@ class Gamepad(unittest.TestCase):
         if fd is None:
             self.skipTest(reason)
         self.fly_and_fire(UinputPad(self.folder, fd))
+
+    def test_a_pad_unplugged_while_held_lets_go_and_is_found_again_from_the_pause(self):
+        pad = PipePad(self.folder)
+        self.addCleanup(pad.close)
+        with Game(replace={"shipdata.txt": STILL_ENEMIES}, env=pad.env) as game:
+            game.start()
+            pad.axis(1, -32767)  # left stick forward, held
+            wait_for_picture(game, "controls-pad-held", lambda s: flame_pixels(s) > 40)
+            pad.close()
+            self.assertTrue(game.wait_for_line("Gamepad disconnected"), game.output())
+            shot = wait_for_picture(game, "controls-pad-unplugged", lambda s: flame_pixels(s) < 10)
+            self.assertLess(flame_pixels(shot), 10, "the ship thrusts on after the pad went")
+            pad.plug_in()
+            game.key("p")
+            self.assertTrue(game.wait_for_line("Gamepad connected: " + pad.line[len("Gamepad: "):]), game.output())
+            xdotool("windowfocus", "--sync", game.window)  # freed by the pause, the focus comes and goes
+            game.key("p")
+            self.assertTrue(game.wait_for_line("Resumed"), game.output())
+            pad.axis(1, -32767)
+            # The pause menu's yellow would pass for a flame.
+            shot = wait_for_picture(game, "controls-pad-back",
+                                    lambda s: flame_pixels(s) > 40 and bright_pixels(s, PAUSED_TITLE, 200) < 100)
+            self.assertGreater(flame_pixels(shot), 40, "the pad found again does not thrust")
+            self.assertLess(bright_pixels(shot, PAUSED_TITLE, 200), 100)
+            self.assertEqual(game.lines().count("Gamepad disconnected"), 1)
+            game.key("q")
+            self.assertEqual(game.wait_exit(), 0)
 
     def test_without_a_pad_one_line_says_so(self):
         with Game(env={"SDL_JOYSTICK_DEVICE": os.path.join(self.folder, "none")}) as game:

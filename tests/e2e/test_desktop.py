@@ -145,6 +145,21 @@ class WindowModes(unittest.TestCase):
             small = game.picture("small-desktop", lambda image: colour_pixels(image, (0, 0, 160, 160), green) > 300)
             self.assertGreater(colour_pixels(small, (0, 0, 160, 160), green), 300)
 
+    def test_play_goes_on_with_the_window_centre_off_the_screen(self):
+        # SDL warps the grabbed pointer to the window's centre and waits for it
+        # to arrive: off the screen, it never did, and the game stood still.
+        seen = (0, 0, 600, 1024)  # the part of the window left on the screen
+        with Game() as game:
+            game.start()
+            xdotool("mousemove", "640", "512")
+            xdotool("windowmove", "--sync", game.window, "1000", "0")
+            for shot in ("window-centre-off", "window-centre-off-later"):  # not just the frame under way
+                before = game.grab().crop(seen)
+                after = game.picture(shot, lambda image: differing(before, image.crop(seen)) > 100)
+                self.assertGreater(differing(before, after.crop(seen)), 100, "the game stands still")
+            game.key("q")
+            self.assertEqual(game.wait_exit(), 0)
+
     def test_help_lists_the_flags_and_starts_nothing(self):
         result = subprocess.run([BINARY, "--help"], capture_output=True, text=True, timeout=30, check=True)
         self.assertIn("--fullscreen", result.stdout)

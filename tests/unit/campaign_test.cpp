@@ -198,7 +198,12 @@ TEST_F(CampaignTest, AClearedWorldOffersTheSeedsThreeUpgradesAndTheShipAndItsSav
     EXPECT_TRUE(campaign->offer.empty()) << "one world cleared, one choice";
 
     // A ship of the saved run, continued, carries them all again.
-    SavedCampaign save = campaign->progress();
+    ScratchDir scratch;
+    ASSERT_TRUE(writeSave(campaign->progress(now)).written);
+    SavedCampaign save;
+    ASSERT_TRUE(readSave(script, universe, save));
+    ASSERT_EQ(save.upgrades.size(), taken.size());
+    EXPECT_EQ(save.upgrades[0].text, "Hull");
     Player again = playerAt(startPoint, 45);
     universe.player = &again;
     Campaign continued(script, universe, save, now);
@@ -314,7 +319,7 @@ TEST_F(CampaignTest, ASaveComesBackWholeAndTheRunGoesOnWhereItLanded) {
     player.position = point{3000, -240};
     frame();
     player.health = 432.5f;
-    ASSERT_TRUE(writeSave(campaign->progress()).written);
+    ASSERT_TRUE(writeSave(campaign->progress(now)).written);
     for (const auto& entry : std::filesystem::directory_iterator(".")) {
         EXPECT_NE(entry.path().extension(), ".tmp");
     }
@@ -338,11 +343,70 @@ TEST_F(CampaignTest, ASaveComesBackWholeAndTheRunGoesOnWhereItLanded) {
 
     // A run past what the reader takes is saved at its limits, not refused later.
     campaign->run = RunResult{4000000000000LL, 2000000000, 0, 5000000000000LL, "hard"};
-    ASSERT_TRUE(writeSave(campaign->progress()).written);
+    ASSERT_TRUE(writeSave(campaign->progress(now)).written);
     ASSERT_TRUE(readSave(script, universe, save));
     EXPECT_EQ(save.run.score, 1000000000000LL);
     EXPECT_EQ(save.run.kills, 1000000000);
     EXPECT_EQ(save.run.timeMs, 1000000000000LL);
+}
+
+// Left mid-wave and continued under another clock: the goal's count, the
+// wave with what it has still to send and when, the enemies and the ship in
+// flight are as they were.
+TEST_F(CampaignTest, AWorldLeftMidWaveComesBackAsItWasUnderAnotherClock) {
+    ScratchDir scratch;
+    script.worlds[0].waves = {Wave{{ShipsLine{weakEnemy, 6, 2, 1000, 3}}}};
+    start("hard");  // 12 ships, 4 at a time, at most 6 alive
+    waitForShips(4);
+    destroyShips(1);
+    ships().front().health = 3.5f;
+    ships().front().reloadMs = 77;
+    player.position = point{1500, -20500};
+    player.velocity = point{0.25f, -0.5f};
+    player.angle = 1.25f;
+    std::vector<Ship> before(ships().begin(), ships().end());
+    ASSERT_TRUE(writeSave(campaign->progress(now)).written);
+
+    SavedCampaign save;
+    ASSERT_TRUE(readSave(script, universe, save));
+    int later = now + 500000;
+    Player fresh = playerAt(startPoint, 45);
+    universe.player = &fresh;
+    Campaign resumed(script, universe, save, later);
+    EXPECT_EQ(resumed.worldKills, 1);
+    EXPECT_EQ(resumed.objectiveText(), "Home: destroy every ship of 1 wave (wave 1)");
+    EXPECT_EQ(fresh.position.y, -20500);
+    EXPECT_EQ(fresh.velocity.y, -0.5f);
+    EXPECT_EQ(fresh.angle, 1.25f);
+    EXPECT_FALSE(fresh.isLanded());
+    ASSERT_EQ(ships().size(), before.size());
+    auto kept = before.begin();
+    for (const Ship& ship : ships()) {
+        EXPECT_EQ(ship.position.x, kept->position.x);
+        EXPECT_EQ(ship.velocity.y, kept->velocity.y);
+        EXPECT_EQ(ship.health, kept->health);
+        EXPECT_EQ(ship.tag, kept->tag);
+        EXPECT_EQ(ship.ramDamage, kept->ramDamage);
+        EXPECT_EQ(ship.reloadMs, kept->reloadMs);
+        ++kept;
+    }
+
+    // The next arrival is as far off as it was; then the rest of the 12 come, and no more.
+    campaign.reset();
+    resumed.update(later + 16, 16);
+    EXPECT_EQ(ships().size(), 3u);
+    int sent = 4;
+    for (int ms = 32; ms < 60000 && !resumed.cleared[0]; ms += 16) {
+        size_t alive = ships().size();
+        if (alive > 0) ships().front().health = 0;
+        stepWorld(universe, fresh, 16, later + ms);
+        resumed.update(later + ms, 16);
+        sent += static_cast<int>(ships().size()) - static_cast<int>(alive) + (alive > 0 ? 1 : 0);
+    }
+    EXPECT_TRUE(resumed.cleared[0]);
+    EXPECT_EQ(sent, 12);
+    EXPECT_EQ(resumed.run.kills, 12);
+    universe.player = &player;
 }
 
 TEST_F(CampaignTest, NoMoreThanFiveHundredShipsOfAWaveAreAliveAtOnce) {
@@ -372,7 +436,7 @@ TEST_F(CampaignTest, ADamagedOrForeignSaveIsNamedInOneLineAndNotUsed) {
     };
     const std::vector<std::pair<std::string, std::string>> damaged = {
         {"<html>\n", " line 1: not a campaign save of this game"},
-        {"version 2\n" + good.substr(10), " line 1: not a campaign save of this game"},
+        {"version 3\n" + good.substr(10), " line 1: saved by a later version of the game"},
         {good.substr(0, 40), " line 4: unknown entry \"clea\""},  // cut short
         {changed("health", ""), ": no health line"},
         {good + "score 11\n", " line 11: score is given twice"},
@@ -392,6 +456,40 @@ TEST_F(CampaignTest, ADamagedOrForeignSaveIsNamedInOneLineAndNotUsed) {
         EXPECT_EQ(output.find('\n'), output.size() - 1) << output;
         EXPECT_NE(output.find("; the save is not used"), std::string::npos) << output;
     }
+    // The world's own lines must fit it: its ships lines, their types and counts, its planets.
+    const std::string world = "version 2" + good.substr(9) +
+                              "world_kills 2\nwaves 0 1 0\nwave_line 1 500\nship respawn\norbits 0.5\n";
+    const std::string enemy = "enemy 2 0 10 20 0.5 0 9 1 0\n";
+    std::string crowd = world;
+    for (int i = 0; i < 501; ++i) crowd += enemy;
+    const std::vector<std::pair<std::string, std::string>> misfits = {
+        {world + "wave_line 1 500\n", " line 16: the wave under way has 1 ships lines, the save 2 wave_line lines"},
+        {world + "enemy 2 1 10 20 0.5 0 9 1 0\n", " line 16: enemy must name a ships line of the world (0 to 0)"},
+        {world + "enemy 1 0 10 20 0.5 0 9 1 0\n", " line 16: enemy must name a ships line of the world (0 to 0)"},
+        {world + "enemy 2 0 10 20 0.5 0 0 1 0\n", " line 16: enemy must be TYPE TAG X Y VX VY HULL (above 0)"},
+        {crowd, " line 516: more than 500 enemies"},
+    };
+    writeFile(saveFileName, world + enemy);
+    ASSERT_TRUE(readSave(script, universe, save));
+    ASSERT_TRUE(save.here.has_value());
+    EXPECT_EQ(save.here->enemies.size(), 1u);
+    for (const auto& [text, problem] : misfits) {
+        writeFile(saveFileName, text);
+        testing::internal::CaptureStdout();
+        EXPECT_FALSE(readSave(script, universe, save)) << text;
+        std::string output = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(output.find(std::string(saveFileName) + problem), 0u) << output;
+    }
+
+    // A save of the first version loads, its world starting again.
+    writeFile(saveFileName, "version 1\ndifficulty normal\nworld 0\ncleared\nscore 10\nkills 1\ndeaths 0\ntime 5000\n"
+                            "respawn planet 0 0\nhealth 800\n");
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(readSave(script, universe, save));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              std::string(saveFileName) + ": saved by an earlier version of the game; Home starts again\n");
+    EXPECT_FALSE(save.here.has_value());
+
     removeSave();
     testing::internal::CaptureStdout();
     EXPECT_FALSE(readSave(script, universe, save));
