@@ -146,16 +146,28 @@ void Shell::offerUpgrades() {
 }
 
 void Shell::upgradeFrame() {
+    // The quit question and the help, asked over the choice, are the pause menu's.
+    if (state.pauseMenu.page != PauseMenu::Page::menu) {
+        ::runFrame(state, universe, *startup.font);
+        state.pause.redrawWanted = state.pauseMenu.page == PauseMenu::Page::menu;
+        return;
+    }
     ScreenInput input;
     input.take = [this, &input](const SDL_Event& event) {
+        // After a quit or help key, the keys that follow are the pause menu's.
+        if (state.pauseMenu.page != PauseMenu::Page::menu) {
+            input.keepReading = false;
+            return false;
+        }
         int choice = upgradeChoice.handle(event, state.window);
-        state.pause.redrawWanted = true;
         if (choice >= 0) takeUpgrade(choice);
         input.keepReading = choice < 0;
         return true;
     };
-    readEvents(state, InputContext::menus, nullptr, &input);
+    readEvents(state, InputContext::paused, nullptr, &input);
     if (screen != Screen::upgrade) return;
+    // The pause key does not let the world go on without a choice.
+    state.pause.wanted = true;
     if (!pausedPictureDue(state)) return;
     state.pause.draw();
     upgradeChoice.draw(*startup.font);

@@ -28,6 +28,9 @@ const float mostHealth = 1e9f;
 // The lines every save has, each once.
 const std::vector<std::string> runEntryNames{"difficulty", "world", "cleared", "score", "kills",
                                              "deaths",     "time",  "respawn", "health"};
+// The run's seed (once at most) and the upgrades taken (one line each), when it has them.
+const char* const seedEntry = "seed";
+const char* const upgradeEntry = "upgrade";
 
 std::filesystem::path inWriteFolder(const char* name) { return writeFolder() / name; }
 
@@ -52,6 +55,16 @@ int versionOf(const std::vector<FileLine>& lines) {
     return named && readWhole(lines[0].words[1], 1, 1000000, version) ? version : 0;
 }
 
+// A seed: all of a uint64_t, in decimal digits alone.
+bool readSeed(const std::string& text, uint64_t& seed) {
+    if (text.empty() || text.size() > 20 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+    errno = 0;
+    unsigned long long value = std::strtoull(text.c_str(), nullptr, 10);
+    if (errno == ERANGE) return false;
+    seed = value;
+    return true;
+}
+
 // Reads the save's lines against the campaign; the first problem ends it.
 // A save of version 1 has no world's progress: its world starts again.
 class SaveReader {
@@ -65,7 +78,7 @@ public:
         if (!collect(lines) || !readRun(save.run) || !readWorlds(save) || !readRespawn(save) || !readHealth(save)) {
             return false;
         }
-        return version == 1 || (readWorld(save) && readUpgrades(save));
+        return version == 1 || (readWorld(save) && readRunSeed(save.run) && readUpgrades(save));
     }
 
     int version = 0;
@@ -79,8 +92,9 @@ private:
                 return problem.fail(lines[i].number, "longer than " + std::to_string(longestSaveLine) + " characters");
             }
             const std::string& name = lines[i].words[0];
-            bool repeats = current && (listed(repeatedEntryNames, name) || name == "upgrade");
-            if (!repeats && !listed(runEntryNames, name) && !(current && listed(worldEntryNames, name))) {
+            bool repeats = current && (listed(repeatedEntryNames, name) || name == upgradeEntry);
+            bool single = listed(runEntryNames, name) || (current && (listed(worldEntryNames, name) || name == seedEntry));
+            if (!repeats && !single) {
                 return problem.fail(lines[i].number, "unknown entry \"" + shortened(name) + "\"");
             }
             std::vector<FileLine>& given = entries[name];
@@ -171,8 +185,15 @@ private:
         return true;
     }
 
+    bool readRunSeed(RunResult& run) {
+        if (entries.count(seedEntry) == 0) return true;
+        const FileLine& line = entry(seedEntry);
+        return (line.words.size() == 2 && readSeed(line.words[1], run.seed)) ||
+               problem.fail(line.number, "seed must be a whole number from 0");
+    }
+
     bool readUpgrades(SavedCampaign& save) {
-        for (const FileLine& line : entries["upgrade"]) {
+        for (const FileLine& line : entries[upgradeEntry]) {
             Upgrade upgrade;
             std::vector<std::string> words(line.words.begin() + 1, line.words.end());
             std::string wrong = upgradeFromWords(words, upgrade);
@@ -192,16 +213,6 @@ std::string resultLine(const RunResult& result) {
            std::to_string(result.deaths) + " " + std::to_string(result.timeMs) + " " + result.difficulty + " " +
            (result.endless ? "endless " : "campaign ") + std::to_string(result.seed) + " " +
            std::to_string(result.worlds) + "\n";
-}
-
-// A seed: all of a uint64_t, in decimal digits alone.
-bool readSeed(const std::string& text, uint64_t& seed) {
-    if (text.empty() || text.size() > 20 || text.find_first_not_of("0123456789") != std::string::npos) return false;
-    errno = 0;
-    unsigned long long value = std::strtoull(text.c_str(), nullptr, 10);
-    if (errno == ERANGE) return false;
-    seed = value;
-    return true;
 }
 
 // Version 2's MODE SEED WORLDS after version 1's six words.
@@ -273,7 +284,10 @@ WriteResult writeSave(const SavedCampaign& kept) {
                 : "respawn point " + exactly(respawn.position.x) + " " + exactly(respawn.position.y) + "\n";
     text += "health " + exactly(save.health) + "\n";
     if (save.here) text += worldSaveText(*save.here);
-    for (const Upgrade& upgrade : save.upgrades) text += "upgrade " + upgradeWords(upgrade) + "\n";
+    if (save.here) {
+        text += std::string(seedEntry) + " " + std::to_string(save.run.seed) + "\n";
+        for (const Upgrade& upgrade : save.upgrades) text += std::string(upgradeEntry) + " " + upgradeWords(upgrade) + "\n";
+    }
     return replaceFile(inWriteFolder(saveFileName), text, "Could not write ", true);
 }
 

@@ -252,7 +252,7 @@ class SaveTroubles(unittest.TestCase):
             self.assertEqual(game.wait_exit(), 0)
             self.assertIn("Result recorded: score 500, place 1 among the best runs", game.lines())
             with open(game.dir + "/best-results.txt") as f:
-                self.assertRegex(f.read(), r"\nresult 500 0 0 \d+ normal\n")
+                self.assertRegex(f.read(), r"\nresult 500 0 0 \d+ normal campaign \d+ 1\n")
             self.assertFalse(os.path.exists(game.dir + "/campaign-save.txt"))
 
     def test_a_save_into_a_read_only_folder_says_so_on_screen_and_in_the_quit_question(self):

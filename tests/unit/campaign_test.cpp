@@ -203,6 +203,7 @@ TEST_F(CampaignTest, AClearedWorldOffersTheSeedsThreeUpgradesAndTheShipAndItsSav
     SavedCampaign save;
     ASSERT_TRUE(readSave(script, universe, save));
     ASSERT_EQ(save.upgrades.size(), taken.size());
+    EXPECT_EQ(save.run.seed, 7u);
     EXPECT_EQ(save.upgrades[0].text, "Hull");
     Player again = playerAt(startPoint, 45);
     universe.player = &again;
