@@ -15,7 +15,9 @@ import os
 import random
 import sys
 
-from make_images import Sketch, angular_noise, radial_image, smoothstep, write_images
+from PIL import Image
+
+from make_images import Sketch, angular_noise, clamp_byte, glow, radial_image, ramp, smoothstep, write_images
 
 WHITE = (255, 255, 255, 255)
 
@@ -39,6 +41,29 @@ def make_enemy_shot():
         rgb = tuple(c + (w - c) * core for c, w in zip(rgb, (1.0, 0.95, 0.75)))
         return rgb + (min(1.0, body + 0.9 * corona),)
     return radial_image(32, shade)
+
+
+def make_player_shot():
+    """The campaign's gun shot: a white core in an ice-cyan light, the player's own
+    colour, which no enemy and no enemy shot wears."""
+    return glow(32, (0.95, 1.0, 1.0), (0.2, 0.85, 1.0), core_radius=0.22, power=1.8)
+
+
+def make_player_beam():
+    """The campaign's laser: the same profile in every row, white in the middle
+    through cyan to a deep teal edge (the game samples the middle row)."""
+    width, height = 64, 16
+    row = []
+    for i in range(width):
+        x = abs((i + 0.5) / width * 2.0 - 1.0)  # 0 in the middle, 1 at the edges
+        rgb = ramp([(0.0, (1.0, 1.0, 1.0)), (0.18, (0.85, 1.0, 1.0)),
+                    (0.4, (0.2, 0.85, 1.0)), (0.75, (0.0, 0.55, 0.8)),
+                    (1.0, (0.0, 0.35, 0.6))], x)
+        alpha = 1.0 - smoothstep(0.15, 1.0, x)
+        row.append(tuple(clamp_byte(v) for v in rgb + (alpha,)))
+    img = Image.new("RGBA", (width, height))
+    img.putdata(row * height)
+    return img
 
 
 def make_spark():
@@ -235,6 +260,8 @@ def make_map_player():
 HUD = {
     "enemyShot.png": make_enemy_shot,
     "spark.png": make_spark,
+    "playerShot.png": make_player_shot,
+    "playerBeam.png": make_player_beam,
     "shotGlow.png": make_shot_glow,
     "icon-gun.png": make_icon_gun,
     "icon-laser.png": make_icon_laser,

@@ -6,8 +6,8 @@ Usage: make_ships.py <datadir>
 Same conventions as make_images.py (its Sketch canvas is reused): nose up,
 transparent background, fixed shapes so a run always writes the same files.
 Each type has its own colour and outline, apart from each other, from the
-red enemy.png and from the grey-and-cyan player, and a soft rim of light in
-its own colour so it stands out on black space.
+red enemy.png and from the grey-and-cyan player, and a crisp line and a soft
+rim of light in its own colour so its shape stands out on black space.
 """
 import math
 import os
@@ -19,11 +19,24 @@ from PIL import Image, ImageFilter
 from make_images import Sketch, glow, ship_with_engines, write_images
 
 
+def with_outline(sprite, colour, width):
+    """Draws a crisp line of colour, `width` pixels wide, round the silhouette: at
+    the default zoom a sprite shows some 25 pixels tall, and the line keeps its
+    shape readable where the soft halo alone would blur it into the dark."""
+    alpha = sprite.getchannel("A").point(lambda a: 255 if a > 90 else 0)
+    alpha = alpha.filter(ImageFilter.MaxFilter(2 * width + 1))
+    line = Image.new("RGBA", sprite.size, colour + (0,))
+    line.putalpha(alpha.point(lambda a: int(a * 0.9)))
+    line.alpha_composite(sprite)
+    return line
+
+
 def with_rim(sprite, colour, blur, strength):
-    """Puts a soft halo of colour, following the outline, under the sprite."""
+    """Puts an outline and a soft halo of colour, following the silhouette, under the sprite."""
+    sprite = with_outline(sprite, colour, max(3, sprite.size[0] // 32))
     alpha = sprite.getchannel("A").filter(ImageFilter.MaxFilter(3))
-    alpha = alpha.filter(ImageFilter.GaussianBlur(blur))
-    alpha = alpha.point(lambda a: int(min(255, a * strength)))
+    alpha = alpha.filter(ImageFilter.GaussianBlur(1.5 * blur))
+    alpha = alpha.point(lambda a: int(min(255, a * max(strength, 0.7))))
     halo = Image.new("RGBA", sprite.size, colour + (0,))
     halo.putalpha(alpha)
     halo.alpha_composite(sprite)

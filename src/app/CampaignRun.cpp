@@ -45,7 +45,7 @@ WriteResult saveProgress(Campaign& campaign, int now) {
         message.until = until;
         return result;
     }
-    campaign.messages.push_back(CampaignMessage{text, until});
+    campaign.messages.push_back(CampaignMessage{text, until, Campaign::worldMessageMs, MessageKind::other});
     return result;
 }
 

@@ -42,7 +42,7 @@ void toggleHelp(FrameState& state) {
         carryOut(requests, state);
         return;
     }
-    state.pauseMenu.showHelp(!state.pause.paused);
+    state.pauseMenu.showHelp(!state.pause.paused, state.settings.bindings);
     state.pause.wanted = true;
 }
 

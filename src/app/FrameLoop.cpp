@@ -72,7 +72,7 @@ void stepFrame(FrameState& state, Universe& universe, Font& font) {
         player.shoot(state.clockTime, universe.currentWorld(), aim, dt);
     }
 
-    HudView view = frameView(state, universe);
+    HudView view = frameView(state, universe, camera);
     drawUnderShots(view, universe, dt);
     stepWorld(universe, player, dt, now);
     noteWorldStep(state.hud, view, universe, now);
@@ -165,12 +165,9 @@ void drawOverWorld(FrameState& state, Universe& universe, Font& font, point came
             drawClassicMap(world, player);
         }
     }
-    HudView view = frameView(state, universe);
+    HudView view = frameView(state, universe, camera);
     drawOverlays(state.hud, view, universe, font, ScreenMap(camera, state.camera.viewHeight, state.camera.nearScale),
                  now);
-    if (state.campaign && !state.shown.largeMap) {
-        state.hints.draw(font, now);
-    }
 }
 
 void presentFrame(FrameState& state) {

@@ -14,7 +14,7 @@ namespace {
 // The landing cue shows within this distance of a planet's surface.
 const float landingCueReach = 1500;
 
-void addCampaign(HudView& view, const Campaign& campaign, const KnownPlaces& known) {
+void addCampaign(HudView& view, const Campaign& campaign, const KnownPlaces& known, const Hints& hints, int now) {
     view.shotGlow = true;
     view.killPoints = true;
     view.hits = true;
@@ -22,7 +22,11 @@ void addCampaign(HudView& view, const Campaign& campaign, const KnownPlaces& kno
     view.objective = campaign.objectiveText();
     view.score = campaign.scoreText();
     if (!campaign.saveProblem.empty()) view.unsaved = "Progress not saved: " + campaign.saveProblem;
-    for (const CampaignMessage& message : campaign.messages) view.messages.push_back(HudMessage{message.text, message.until});
+    size_t shown = std::min(campaign.messages.size(), Campaign::messagesShown);
+    for (size_t i = 0; i < shown; ++i) {
+        view.messages.push_back(HudMessage{campaign.messages[i].text, campaign.messages[i].until});
+    }
+    view.hint = hints.line(now, view.hintShare);
     for (size_t world = 0; world < known.worldNames.size(); ++world) {
         bool named = campaign.script.world(static_cast<int>(world)) != nullptr;
         view.worlds.push_back(WorldView{known.worldNames[world], known.cleared[world], named});
@@ -62,9 +66,12 @@ void addFlight(FlightView& flight, const FrameState& state, const Universe& univ
 }
 }  // namespace
 
-HudView frameView(const FrameState& state, const Universe& universe) {
+HudView frameView(const FrameState& state, const Universe& universe, point camera) {
     HudView view;
     view.panels = state.shown.hud;
+    view.fightAids = state.shown.hud;
+    view.statusLines = state.shown.statusLines;
+    view.aim = state.cursorInWorld(camera);
     view.largeMap = state.shown.largeMap;
     view.labels = state.campaign || state.settings.freeFlightLabels;
     view.markers = state.campaign || state.settings.freeFlightMarkers;
@@ -72,7 +79,7 @@ HudView frameView(const FrameState& state, const Universe& universe) {
     view.fullHealth = std::max(state.hud.freeFlightFullHealth, universe.player->getHealth());
     view.startWorld = universe.player->getWorld();
     KnownPlaces known = knownPlaces(state);
-    if (state.campaign) addCampaign(view, *state.campaign, known);
+    if (state.campaign) addCampaign(view, *state.campaign, known, state.hints, static_cast<int>(state.clockTime));
     if (state.shown.flight && state.shown.hud) addFlight(view.flight, state, universe, known);
     return view;
 }

@@ -262,7 +262,7 @@ void Shell::startEndless() {
     campaign->run.endless = true;
     campaign->run.seed = seed;
     campaign->spareShips = endlessSpareShips;
-    campaign->say("Endless run, seed " + std::to_string(seed), now, Campaign::worldMessageMs);
+    campaign->say("Endless run, seed " + std::to_string(seed), now, MessageKind::other, Campaign::worldMessageMs);
     beginRun();
 }
 

@@ -12,6 +12,8 @@
 std::vector<ShipLook> shipLooks;
 int enemyShotImage = -1;
 int sparkImage = -1;
+int playerShotImage = -1;
+int playerBeamImage = -1;
 
 namespace {
 
@@ -54,6 +56,10 @@ GLuint enemyShotSprite() { return namedImage(enemyShotImage); }
 
 GLuint sparkSprite() { return namedImage(sparkImage); }
 
+GLuint playerShotSprite() { return namedImage(playerShotImage); }
+
+GLuint playerBeamSprite() { return namedImage(playerBeamImage); }
+
 void registerShipLooks() {
     for (ShipLook& look : shipLooks) {
         if (look.spriteFile.empty()) continue;
@@ -64,5 +70,7 @@ void registerShipLooks() {
     if (std::filesystem::is_directory("hud", error)) {
         enemyShotImage = registerImage("hud/enemyShot.png");
         sparkImage = registerImage("hud/spark.png");
+        playerShotImage = registerImage("hud/playerShot.png");
+        playerBeamImage = registerImage("hud/playerBeam.png");
     }
 }

@@ -17,9 +17,12 @@ struct ShipLook {
 
 // Filled by initializeShipArray; the images and colours by registerShipLooks.
 extern std::vector<ShipLook> shipLooks;
-// The enemies' shot and the hit spark, from hud/; -1 without a hud/ folder.
+// The enemies' shot, the hit spark and the campaign's looks of the player's
+// gun shot and laser, from hud/; -1 without a hud/ folder.
 extern int enemyShotImage;
 extern int sparkImage;
+extern int playerShotImage;
+extern int playerBeamImage;
 
 // A type without a row looks like enemy.png.
 const ShipLook& shipLook(int type);
@@ -28,7 +31,9 @@ GLuint shipSprite(int type);
 // 0 when not loaded.
 GLuint enemyShotSprite();
 GLuint sparkSprite();
-// Hands every sprite a row names, and hud/'s shot and spark when there is a
+GLuint playerShotSprite();
+GLuint playerBeamSprite();
+// Hands every sprite a row names, and hud/'s shots and spark when there is a
 // hud/ folder, to the named images, which load them (and name a file that
 // fails), and reads each sprite's colour. Needs no OpenGL.
 void registerShipLooks();

@@ -12,6 +12,7 @@
 #include "combat/Ship.h"
 #include "combat/Timers.h"
 #include "core/Geometry.h"
+#include "core/Wording.h"
 #include "sound/Sound.h"
 #include "world/ListPass.h"
 #include "world/Universe.h"
@@ -22,16 +23,6 @@ namespace {
 const Difficulty& chosenDifficulty(const CampaignScript& script, const std::string& name) {
     const Difficulty* difficulty = script.difficulty(name);
     return difficulty != nullptr ? *difficulty : script.difficulties.front();
-}
-
-// "A", "A and B", "A, B and C".
-std::string listed(const std::vector<std::string>& names) {
-    std::string text;
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
-        text += names[i];
-    }
-    return text;
 }
 
 void showHits(Universe& universe) {
@@ -117,7 +108,7 @@ void Campaign::update(int now, int dt) {
         std::string count = script.world(world)->goal == WorldGoal::waves
                                 ? " of " + std::to_string(spawner->waveCount())
                                 : "";
-        say("Wave " + std::to_string(spawner->wavesBegun()) + count, now);
+        say("Wave " + std::to_string(spawner->wavesBegun()) + count, now, MessageKind::wave);
     }
     checkGoal(now);
     if (!player.destroyed && player.health <= 0) {
@@ -128,14 +119,33 @@ void Campaign::update(int now, int dt) {
     landAndRepair(now, dt);
     offerUpgrades();
     if (!ended()) run.timeMs += dt;
+    dropOldMessages(now);
+}
+
+void Campaign::say(const std::string& text, int now, MessageKind kind, int forMs) {
+    std::cout << text << std::endl;
+    for (CampaignMessage& message : messages) {
+        if (message.text == text) {
+            message.until = std::max(message.until, now + forMs);
+            message.forMs = std::max(message.forMs, forMs);
+            return;
+        }
+    }
+    for (CampaignMessage& message : messages) {
+        if (kind != MessageKind::other && message.kind == kind) {
+            message = CampaignMessage{text, now + forMs, forMs, kind};
+            return;
+        }
+    }
+    messages.push_back(CampaignMessage{text, now + forMs, forMs, kind});
+}
+
+// A message waiting its turn starts its time when it shows.
+void Campaign::dropOldMessages(int now) {
     messages.erase(std::remove_if(messages.begin(), messages.end(),
                                   [now](const CampaignMessage& message) { return message.until <= now; }),
                    messages.end());
-}
-
-void Campaign::say(const std::string& text, int now, int forMs) {
-    messages.push_back(CampaignMessage{text, now + forMs});
-    std::cout << text << std::endl;
+    for (size_t i = messagesShown; i < messages.size(); ++i) messages[i].until = now + messages[i].forMs;
 }
 
 WorldState& Campaign::currentWorld() { return universe[world]; }
@@ -175,7 +185,7 @@ void Campaign::enterWorld(int number, int now) {
     }
     for (Wormhole& wormhole : state.wormholes) wormhole.open = open;
     std::string goal = goalText();
-    say(worldName(number) + (open || goal.empty() ? "" : ": " + goal), now, worldMessageMs);
+    say(worldName(number) + (open || goal.empty() ? "" : ": " + goal), now, MessageKind::world, worldMessageMs);
 }
 
 // Every enemy destroyed counts towards the world's goal: by the player's
@@ -201,7 +211,7 @@ void Campaign::letEscapedShipsGo(int now) {
         escaped = escaped || gone;
         return !gone;
     });
-    if (escaped) say("An enemy got away; it will be back", now);
+    if (escaped) say("An enemy got away; it will be back", now, MessageKind::other);
 }
 
 // Past the soft edge the ship is pushed back towards the world's centre,
@@ -212,7 +222,7 @@ void Campaign::keepInside(int now, int dt) {
     if (beyond) {
         float push = edgePushPerMs * std::min(1.0f, (out - script.edgeDistance) / edgePushRamp) * dt;
         player.addVelocity(point{-player.position.x / out * push, -player.position.y / out * push});
-        if (!pastEdge) say("The edge of the system: turning back", now);
+        if (!pastEdge) say("The edge of the system: turning back", now, MessageKind::other);
     }
     pastEdge = beyond;
 }
@@ -246,14 +256,14 @@ void Campaign::clearWorld(int now) {
     if (block != nullptr && block->final) {
         won = true;
         wonAt = now;
-        say("Victory! The campaign is won", now, worldMessageMs);
+        say("Victory! The campaign is won", now, MessageKind::world, worldMessageMs);
         playSound(SoundEffect::victory);
         return;
     }
     std::string text = worldName(world) + " cleared";
     if (block != nullptr && block->bonus > 0) text += ", bonus " + std::to_string(block->bonus);
     if (!leadsTo.empty()) text += ": wormholes open to " + listed(leadsTo);
-    say(text, now, worldMessageMs);
+    say(text, now, MessageKind::world, worldMessageMs);
     playSound(SoundEffect::worldCleared);
     saveWanted = true;
 }
@@ -269,11 +279,11 @@ void Campaign::destroyShip(int now) {
     if (spareShips == 0) {
         lost = true;
         lostAt = now;
-        say("The last ship is lost: the run is over", now, worldMessageMs);
+        say("The last ship is lost: the run is over", now, MessageKind::world, worldMessageMs);
         return;
     }
     if (spareShips > 0) --spareShips;
-    say(shipsLeftText("Ship destroyed"), now, std::max(script.respawnMs, messageMs));
+    say(shipsLeftText("Ship destroyed"), now, MessageKind::ship, std::max(script.respawnMs, messageMs));
     run.score -= std::llround(run.score * script.deathCostPercent / 100.0);
     respawnAt = now + script.respawnMs;
 }
@@ -314,7 +324,7 @@ void Campaign::respawnShip(int now) {
     const std::vector<Star>& stars = currentWorld().stars;
     say(player.landed ? "A new ship, on " + stars[static_cast<size_t>(respawn.star)].planets[static_cast<size_t>(respawn.planet)].name
                       : "A new ship",
-        now);
+        now, MessageKind::ship);
 }
 
 // A gentle touch-down makes the planet under the ship the respawn point and
@@ -337,7 +347,7 @@ void Campaign::landAndRepair(int now, int dt) {
         if (respawn.onPlanet()) {
             say(stars[static_cast<size_t>(respawn.star)].planets[static_cast<size_t>(respawn.planet)].name +
                     ": repairing; a new ship would start here",
-                now);
+                now, MessageKind::landing);
         }
         saveWanted = true;
     }
@@ -346,7 +356,7 @@ void Campaign::landAndRepair(int now, int dt) {
     player.health = std::min(fullHealth, player.health + script.repairPerSecond * repairFactor * dt / 1000.0f);
     if (player.health >= fullHealth) {
         playSound(SoundEffect::repair);
-        say("Repaired", now);
+        say("Repaired", now, MessageKind::landing);
     }
 }
 
@@ -445,7 +455,7 @@ void Campaign::takeUpgrade(size_t choice, int now) {
     offer.clear();
     applyUpgrade(taken);
     upgrades.push_back(taken);
-    say("Upgrade: " + taken.text, now);
+    say("Upgrade: " + taken.text, now, MessageKind::other);
     saveWanted = true;
 }
 

@@ -16,10 +16,16 @@ class WorldState;
 // The name a world goes by: its block's name, else its first star's.
 std::string worldNameIn(const CampaignScript& script, const Universe& universe, int world);
 
-// A line for the screen to show until the game clock reaches `until`.
+// What a message is about: a newer one of a kind replaces the older.
+enum class MessageKind { world, wave, ship, landing, other };
+
+// A line for the screen to show until the game clock reaches `until`; one
+// that waits its turn keeps its whole time, `forMs`, for when it shows.
 struct CampaignMessage {
     std::string text;
     int until;
+    int forMs;
+    MessageKind kind;
 };
 
 // A campaign being played: the rules of the script on top of the engine's
@@ -93,7 +99,8 @@ public:
     bool saveWanted = false;
     // Why the last save was not written, in a player's words; "" once one is.
     std::string saveProblem;
-    // Oldest first; the ones whose time is over are dropped at each update.
+    // Oldest first; the first `messagesShown` are on screen, the rest wait.
+    // The ones whose time is over are dropped at each update.
     std::vector<CampaignMessage> messages;
     // Null once the world is cleared, or in a world without waves.
     std::unique_ptr<WaveSpawner> spawner;
@@ -104,15 +111,19 @@ public:
     // Past the soft edge the push back grows to this, over this many units.
     static constexpr float edgePushPerMs = 0.003f;
     static constexpr float edgePushRamp = 2000;
+    static constexpr size_t messagesShown = 2;
     // Gun spread upgrades stop adding shots here, so a frame stays light.
     static constexpr int mostSpreadShots = 8;
 
     // Worlds added to the universe since (an endless run's): not cleared.
     void noteNewWorlds();
-    // A line on screen (and on standard output) until `now + forMs`.
-    void say(const std::string& text, int now, int forMs = messageMs);
+    // A line on screen (and on standard output) until `now + forMs`. The same
+    // text again only lasts longer; a newer message of a kind takes the older
+    // one's place.
+    void say(const std::string& text, int now, MessageKind kind, int forMs = messageMs);
 
 private:
+    void dropOldMessages(int now);
     void fitShip();
     void applyUpgrade(const Upgrade& upgrade);
     void offerUpgrades();

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "assets/ShipLooks.h"
 #include "assets/Textures.h"
 #include "combat/Player.h"
 #include "combat/Targeting.h"
@@ -77,12 +78,12 @@ bool beamBlocked(point start, point end, const WorldState& world, float shipDist
     return false;
 }
 
-void drawBeam(point start, point end, point direction) {
+void drawBeam(point start, point end, point direction, GLuint texture) {
     glPushMatrix();
     glTranslatef(start.x, start.y, 0);
     float length = pointDistance(end, start);
     float degrees = (std::atan2(direction.y, direction.x) - 1.57f) * 57.2958f;
-    glBindTexture(GL_TEXTURE_2D, textures[laserTexture]);
+    glBindTexture(GL_TEXTURE_2D, texture);
     glRotatef(degrees, 0, 0, 1);
     // The whole beam samples the texture's middle row.
     glBegin(GL_QUADS);
@@ -118,7 +119,9 @@ void fireLaser(point start, WorldState& world, point target, int dt, const ShipU
         end = ship->position;
         ship->takeDamage(weaponStat(laserWeapon, DAMAGE) * upgrades.laserDamage * dt, start, world);
     }
-    drawBeam(start, end, direction);
+    // The campaign draws the beam in the player's own colour.
+    bool ownLook = world.hitFeedback && playerBeamSprite() != 0;
+    drawBeam(start, end, direction, ownLook ? playerBeamSprite() : textures[laserTexture]);
 }
 
 point turned(point direction, float radians) {

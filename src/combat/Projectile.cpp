@@ -136,7 +136,12 @@ bool Projectile::update(int dt, WorldState& world, int now, const ShipGrid& ship
         if (expired || handleCollision(previous, ships, world)) {
             return false;
         }
-        drawShot(sprites, position, theta, size, textures[gunShotTexture]);
+        // The campaign draws the player's shots in the player's own colour.
+        if (world.hitFeedback && playerShotSprite() != 0) {
+            drawShot(sprites, position, theta, size, playerShotSprite(), SpriteTint::own);
+        } else {
+            drawShot(sprites, position, theta, size, textures[gunShotTexture]);
+        }
     } else if (weapon == 2) {
         if (expired || handleCollision(previous, ships, world)) {
             startShockwave(position, world, now, blastScale, blastPullPerMs);

@@ -34,6 +34,9 @@ const float preferredRange = 500;
 const float rangeBand = 0.2f * preferredRange;
 // The sprite's half-size for each unit of radius: 40 for the default ship.
 const float spriteScale = 0.8f;
+// A type's own sprite is drawn larger, so that it reads at the default zoom:
+// the shape in it, which leaves a margin, about fills the hit circle.
+const float ownSpriteScale = 1.25f;
 // The sprite turns by the heading times this, not quite 180 / pi.
 const float spriteDegreesPerRadian = 57.32f;
 // A big ship and the player part at least this fast after a ram.
@@ -111,6 +114,7 @@ Ship::Ship(point start, int type)
       thrust(shipStat(type, 1)),
       topSpeed(shipStat(type, 2)),
       health(shipStat(type, 3)),
+      fullHealth(health),
       ramDamage(shipStat(type, 4)),
       trail(40, start, 20, 10.0f, 1.0f, 0.0f, 0.0f),
       type(type),
@@ -228,7 +232,7 @@ void Ship::addVelocity(point v) {
 }
 
 void Ship::addSprite(SpriteBatch& batch) const {
-    float half = spriteScale * radius;
+    float half = (namedImage(shipLook(type).image) != 0 ? ownSpriteScale : spriteScale) * radius;
     if (visibleArea.showsSquare(position, half)) {
         batch.add(shipSprite(type), position, half, theta * spriteDegreesPerRadian, tint());
     }

@@ -35,10 +35,13 @@ public:
     float thrust;
     float topSpeed;
     float health;
+    // What it had when it came: its row's hit points.
+    float fullHealth;
     float ramDamage;
     Trail trail;
     int type;
-    // Every hit test of the ship uses it; the sprite is drawn at 0.8 of it.
+    // Every hit test of the ship uses it; enemy.png is drawn at 0.8 of it, a
+    // type's own sprite at 1.25 (its shape about fills the circle).
     float radius;
     // Its gun's weapondata.txt row, -1 when unarmed, and the time between shots.
     int weapon;
@@ -56,7 +59,7 @@ public:
 
     // The radius of a row that names none.
     static constexpr float defaultRadius = 50;
-    static constexpr int flashDurationMs = 100;
+    static constexpr int flashDurationMs = 120;
     static constexpr int sparkGapMs = 120;
 
 private:

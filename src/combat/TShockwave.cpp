@@ -35,8 +35,13 @@ void TShockwave::drawRing(float radius) const {
 void TShockwave::execute(int now, WorldState& world) {
     float radius = static_cast<float>(static_cast<double>(maxRadius * (now - created)) / duration * 1.56);
     // Not restored: later drawing this frame that sets no colour shares the
-    // tint, whether or not the ring itself is in view.
-    glColor4f(1.0f, 0.0f, 0.0f, 0.3f);
+    // tint, whether or not the ring itself is in view. The campaign's ring
+    // is the player's own colour.
+    if (world.hitFeedback) {
+        glColor4f(0.2f, 0.8f, 1.0f, 0.3f);
+    } else {
+        glColor4f(1.0f, 0.0f, 0.0f, 0.3f);
+    }
     if (visibleArea.showsSquare(position, radius)) {
         drawRing(radius);
     }

@@ -8,7 +8,7 @@
 namespace {
 const double degreesToRadians = 3.14159265358979323846 / 180;
 // What a bright square adds to each colour channel.
-const float brightLift = 0.45f;
+const float brightLift = 0.6f;
 
 void drawSquares(const std::vector<float>& corners) {
     glEnableClientState(GL_VERTEX_ARRAY);
@@ -57,9 +57,7 @@ void SpriteBatch::add(GLuint spriteTexture, point centre, float half, float degr
     }
     float reach = VisibleArea::squareReach(half);
     Box box{centre.x - reach, centre.x + reach, centre.y - reach, centre.y + reach};
-    all = boxes.empty() ? box
-                        : Box{std::min(all.left, box.left), std::max(all.right, box.right),
-                              std::min(all.bottom, box.bottom), std::max(all.top, box.top)};
+    all = boxes.empty() ? box : all.joined(box);
     boxes.push_back(box);
 }
 

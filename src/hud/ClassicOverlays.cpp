@@ -178,6 +178,9 @@ namespace {
 std::string countText(const char* label, size_t count) { return label + toString(static_cast<float>(count)); }
 }  // namespace
 
+// Five lines 30 apart at scale 20, none much wider than 16 letters.
+Box statusLinesBox(float raise) { return Box{0, 340, raise - 6, raise + 150}; }
+
 void drawStatusLines(Font& font, const std::string& fpsText, const WorldState& world, const Player& player,
                      float raise) {
     glMatrixMode(GL_PROJECTION);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/Box.h"
 #include "core/point.h"
 
 class Font;
@@ -19,6 +20,8 @@ void topRightUI(WorldState& world, Player* player);
 // Each on its own corner's projection.
 void drawRadar(WorldState& world, Player& player);
 void drawClassicMap(WorldState& world, Player& player);
+// Where the status lines stand, raised by `raise`.
+Box statusLinesBox(float raise);
 // The status lines at the bottom left, `raise` pixels higher.
 void drawStatusLines(Font& font, const std::string& fpsText, const WorldState& world, const Player& player,
                      float raise = 0);

@@ -13,7 +13,8 @@ namespace {
 const float size = 200;
 const float margin = 8;
 const float symbol = 7;
-const Colour backColour{0, 0.03f, 0.08f, 0.7f};
+// Nearly opaque: trails and shots passing under it would cross its symbols.
+const Colour backColour{0, 0.03f, 0.08f, 0.92f};
 const Colour edgeColour{0.4f, 0.6f, 0.8f, 0.6f};
 }  // namespace
 

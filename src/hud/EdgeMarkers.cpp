@@ -15,6 +15,7 @@
 #include "hud/HudDraw.h"
 #include "hud/HudView.h"
 #include "hud/Labels.h"
+#include "hud/ScreenLayout.h"
 #include "hud/ScreenMap.h"
 #include "world/Universe.h"
 
@@ -23,9 +24,11 @@ const float degreesPerRadian = 57.2958f;
 const float markerHalf = 15;
 const float nameScale = 12;
 const float distanceScale = 13;
-// From the arrow to its text.
+// From the arrow to its text, and from the name's baseline to the distance's.
 const float textGap = 22;
-const Colour objectiveColour{1, 0.4f, 0.32f};
+const float distanceDrop = 22;
+// How many steps a marker may slide either way along its edge to keep clear of the others.
+const int maxSlides = 8;
 
 bool inside(point p, const Box& box) {
     return p.x >= box.left && p.x <= box.right && p.y >= box.bottom && p.y <= box.top;
@@ -102,27 +105,77 @@ std::vector<MarkerTarget> markerTargets(const Universe& universe, const HudView&
     return targets;
 }
 
-void drawEdgeMarkers(const std::vector<MarkerTarget>& targets, const ScreenMap& screen, HudCanvas& canvas) {
+namespace {
+// A marker drawn at a spot: its name and distance go inward from the arrow.
+struct PlacedMarker {
+    EdgeSpot spot;
+    point name;
+    Align align;
+    Box box;  // the arrow and both texts
+    Box nameBox;
+    Box distanceBox;
+};
+
+PlacedMarker markerAt(const EdgeSpot& spot, const MarkerTarget& target, const std::string& distance,
+                      const HudCanvas& canvas, const Box& area, const std::vector<Box>& keepOut) {
+    PlacedMarker marker{spot, point{spot.at.x, spot.at.y - textGap - 14}, Align::centre, {}, {}, {}};
+    if (spot.at.x >= area.right - 0.5f) {
+        marker.align = Align::right;
+        marker.name = point{spot.at.x - textGap, spot.at.y + 2};
+    } else if (spot.at.x <= area.left + 0.5f) {
+        marker.align = Align::left;
+        marker.name = point{spot.at.x + textGap, spot.at.y + 2};
+    } else if (spot.at.y <= area.bottom + 0.5f) {
+        marker.name = point{spot.at.x, spot.at.y + textGap + distanceDrop};
+    }
+    if (marker.align == Align::centre) {
+        marker.name.x = clearOfCorners(marker.name, canvas.textWidth(target.name, nameScale) / 2, area, keepOut);
+    }
+    marker.nameBox = canvas.textBox(target.name, marker.name.x, marker.name.y, nameScale, marker.align);
+    marker.distanceBox = canvas.textBox(distance, marker.name.x, marker.name.y - distanceDrop, distanceScale, marker.align);
+    Box arrow{spot.at.x - markerHalf, spot.at.x + markerHalf, spot.at.y - markerHalf, spot.at.y + markerHalf};
+    marker.box = arrow.joined(marker.nameBox).joined(marker.distanceBox);
+    return marker;
+}
+
+bool inAnyBox(point p, const std::vector<Box>& boxes) {
+    return std::any_of(boxes.begin(), boxes.end(), [p](const Box& box) { return inside(p, box); });
+}
+
+// The marker at its spot, or slid along its edge, a step at a time either
+// way, to the nearest place where it touches nothing placed before it.
+PlacedMarker placeMarker(const EdgeSpot& spot, const MarkerTarget& target, const std::string& distance,
+                         const HudCanvas& canvas, const ScreenLayout& layout, const Box& area,
+                         const std::vector<Box>& keepOut) {
+    PlacedMarker first = markerAt(spot, target, distance, canvas, area, keepOut);
+    if (layout.fits(first.box)) return first;
+    bool upright = first.align != Align::centre;
+    float step = (upright ? first.box.top - first.box.bottom : first.box.right - first.box.left) + 2 * ScreenLayout::gap;
+    for (int k = 1; k <= maxSlides; ++k) {
+        for (int side : {1, -1}) {
+            EdgeSpot moved = spot;
+            (upright ? moved.at.y : moved.at.x) += side * k * step;
+            if (!inside(moved.at, area) || inAnyBox(moved.at, keepOut)) continue;
+            PlacedMarker marker = markerAt(moved, target, distance, canvas, area, keepOut);
+            if (layout.fits(marker.box)) return marker;
+        }
+    }
+    return first;
+}
+}  // namespace
+
+void drawEdgeMarkers(const std::vector<MarkerTarget>& targets, const ScreenMap& screen, HudCanvas& canvas,
+                     ScreenLayout& layout) {
     Box area = markerArea();
     std::vector<Box> keepOut = markerKeepOut();
     for (const MarkerTarget& target : targets) {
         EdgeSpot spot = edgeSpot(screen.toLayout(target.where), area, keepOut);
-        canvas.icon(hudImage(HudImage::marker), spot.at, markerHalf, spot.degrees, target.colour);
-        // The name and the distance under it go inward from the arrow.
-        Align align = Align::centre;
-        point name{spot.at.x, spot.at.y - textGap - 14};
-        if (spot.at.x >= area.right - 0.5f) {
-            align = Align::right;
-            name = point{spot.at.x - textGap, spot.at.y + 2};
-        } else if (spot.at.x <= area.left + 0.5f) {
-            align = Align::left;
-            name = point{spot.at.x + textGap, spot.at.y + 2};
-        } else if (spot.at.y <= area.bottom + 0.5f) {
-            name = point{spot.at.x, spot.at.y + textGap + 17};
-        }
         std::string distance = distanceText(pointDistance(target.where, screen.centre));
-        if (align == Align::centre) name.x = clearOfCorners(name, canvas.textWidth(target.name, nameScale) / 2, area, keepOut);
-        canvas.text(target.name, name.x, name.y, nameScale, faded(target.colour, 0.85f), align);
-        canvas.text(distance, name.x, name.y - 17, distanceScale, target.colour, align);
+        PlacedMarker marker = placeMarker(spot, target, distance, canvas, layout, area, keepOut);
+        layout.take(marker.box);
+        canvas.icon(hudImage(HudImage::marker), marker.spot.at, markerHalf, marker.spot.degrees, target.colour);
+        drawBacking(canvas, marker.nameBox.joined(marker.distanceBox), 0.8f);
+        canvas.text(target.name, marker.name.x, marker.name.y, nameScale, faded(target.colour, 0.85f), marker.align);
+        canvas.text(distance, marker.name.x, marker.name.y - distanceDrop, distanceScale, target.colour, marker.align);
     }
 }

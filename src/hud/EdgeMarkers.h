@@ -9,8 +9,11 @@
 
 class HudCanvas;
 struct HudView;
+class ScreenLayout;
 class ScreenMap;
 class Universe;
+
+const Colour objectiveColour{1, 0.4f, 0.32f};
 
 // Where a marker sits and which way its arrow points (degrees counter-
 // clockwise from straight up).
@@ -38,5 +41,8 @@ EdgeSpot edgeSpot(point target, const Box& area, const std::vector<Box>& keepOut
 // What matters off screen: the open wormholes, the objective (the most
 // valuable enemy, the nearest of those), the planet where new ships start.
 std::vector<MarkerTarget> markerTargets(const Universe& universe, const HudView& view, const ScreenMap& screen);
-// An arrow at the edge for each target, with its name and distance from the ship.
-void drawEdgeMarkers(const std::vector<MarkerTarget>& targets, const ScreenMap& screen, HudCanvas& canvas);
+// An arrow at the edge for each target, with its name and distance from the
+// ship; one that would touch a marker or a panel placed before it slides
+// along its edge until it does not, so markers stack rather than overlap.
+void drawEdgeMarkers(const std::vector<MarkerTarget>& targets, const ScreenMap& screen, HudCanvas& canvas,
+                     ScreenLayout& layout);

@@ -16,6 +16,7 @@
 #include "hud/HudDraw.h"
 #include "hud/HudState.h"
 #include "hud/HudView.h"
+#include "hud/ScreenLayout.h"
 #include "hud/ScreenMap.h"
 #include "sound/Sound.h"
 #include "ui/Text.h"
@@ -26,7 +27,8 @@ const int gunWeapon = 0;
 const int shockwaveWeapon = 2;
 // The shots' sprites are 40 units across; the glow some three times that.
 const float glowHalf = 64;
-const Colour gunGlow{1, 0.8f, 0.35f, 0.9f};
+// The player's own colours, which no enemy wears.
+const Colour gunGlow{0.35f, 0.95f, 1, 0.9f};
 const Colour shockwaveGlow{0.45f, 0.7f, 1, 0.9f};
 
 const int pointsRiseMs = 1300;
@@ -119,7 +121,7 @@ void drawShipFlash(const HudState& hud, const Player& player, int now) {
     glPopAttrib();
 }
 
-void drawFloatingPoints(HudState& hud, const ScreenMap& screen, HudCanvas& canvas, int now) {
+void drawFloatingPoints(HudState& hud, const ScreenMap& screen, HudCanvas& canvas, ScreenLayout& layout, int now) {
     std::vector<FloatingPoints>& all = hud.floatingPoints;
     all.erase(std::remove_if(all.begin(), all.end(),
                              [now](const FloatingPoints& points) { return now - points.bornAt >= pointsRiseMs; }),
@@ -128,8 +130,13 @@ void drawFloatingPoints(HudState& hud, const ScreenMap& screen, HudCanvas& canva
         int age = std::max(0, now - points.bornAt);
         float fade = std::min(1.0f, static_cast<float>(pointsRiseMs - age) / pointsFadeMs);
         point at = screen.toLayout(points.where);
-        canvas.text("+" + std::to_string(points.points), at.x, at.y + pointsRise * age / pointsRiseMs,
-                    pointsScale, faded(colours::highlight, fade), Align::centre);
+        std::string text = "+" + std::to_string(points.points);
+        float y = at.y + pointsRise * age / pointsRiseMs;
+        // Where other text stands, the points give way.
+        Box box = canvas.textBox(text, at.x, y, pointsScale, Align::centre);
+        if (!layout.fits(box)) continue;
+        layout.take(box);
+        canvas.text(text, at.x, y, pointsScale, faded(colours::highlight, fade), Align::centre);
     }
 }
 

@@ -4,6 +4,7 @@ class HudCanvas;
 class HudState;
 struct HudView;
 class Player;
+class ScreenLayout;
 class ScreenMap;
 class WorldState;
 
@@ -21,6 +22,6 @@ void noteKills(HudState& hud, const WorldState& world, const HudView& view, int 
 bool noteHits(HudState& hud, float damageTaken, float fullHealth, int now);
 // With the world camera: the ship lit up for a moment after a hit.
 void drawShipFlash(const HudState& hud, const Player& player, int now);
-// On the layout. The points are dropped once they have faded.
-void drawFloatingPoints(HudState& hud, const ScreenMap& screen, HudCanvas& canvas, int now);
+// On the layout, where no other text stands. The points are dropped once they have faded.
+void drawFloatingPoints(HudState& hud, const ScreenMap& screen, HudCanvas& canvas, ScreenLayout& layout, int now);
 void drawHitPulse(const HudState& hud, int now);

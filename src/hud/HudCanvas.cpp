@@ -101,7 +101,12 @@ void HudCanvas::icon(GLuint texture, point centre, float half, float degrees, Co
 }
 
 void HudCanvas::text(const std::string& words, float x, float y, float scale, Colour colour, Align align) {
+    noteDrawnText(words, textBox(words, x, y, scale, align));
     texts.add(words, x, y, scale, colour, align);
+}
+
+Box HudCanvas::textBox(const std::string& words, float x, float y, float scale, Align align) const {
+    return ::textBox(words, x, y, scale, align);
 }
 
 float HudCanvas::textWidth(const std::string& words, float scale) const { return texts.font.textWidth(words, scale); }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Box.h"
 #include "core/point.h"
 #include "hud/TextBatch.h"
 #include "ui/Text.h"
@@ -30,6 +31,8 @@ public:
     void icon(GLuint texture, point centre, float half, float degrees, Colour colour);
     void text(const std::string& words, float x, float y, float scale, Colour colour, Align align = Align::left);
     float textWidth(const std::string& words, float scale) const;
+    // Where the glyphs of a text given so would lie.
+    Box textBox(const std::string& words, float x, float y, float scale, Align align = Align::left) const;
     // The text's scale, shrunk where the text would run past `width`.
     float fitting(const std::string& words, float scale, float width) const;
     // Draws all that was given, with alpha blending, and empties the canvas.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "hud/FlightView.h"
+#include "core/point.h"
 
 class Universe;
 class Wormhole;
@@ -39,13 +40,24 @@ struct HudView {
     // A glow under the player's shots, and the points of kills floating up.
     bool shotGlow = false;
     bool killPoints = false;
+    // Hull bars on damaged enemies, the objective's target marked, and where
+    // to aim the gun or the shockwave at the enemy nearest the aim.
+    bool fightAids = false;
+    // The classic status lines stand above the hull panel.
+    bool statusLines = false;
+    // The aim, on the world plane.
+    point aim{0, 0};
 
     float fullHealth = 0;
     std::string objective;  // "" for none
     std::string score;
     // Why the progress is not saved, while it is not; "" for none.
     std::string unsaved;
-    std::vector<HudMessage> messages;  // oldest first
+    std::vector<HudMessage> messages;  // oldest first, two at most
+    // The first campaign's hint of the moment ("" for none), and how far it
+    // has faded in, from 0 to 1.
+    std::string hint;
+    float hintShare = 0;
     // By world number; empty when no campaign names them.
     std::vector<WorldView> worlds;
     // Where the chain of worlds begins: the campaign's first, else the ship's.

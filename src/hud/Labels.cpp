@@ -7,7 +7,9 @@
 #include "core/Constants.h"
 #include "hud/EdgeMarkers.h"
 #include "hud/HudCanvas.h"
+#include "hud/HudDraw.h"
 #include "hud/HudView.h"
+#include "hud/ScreenLayout.h"
 #include "hud/ScreenMap.h"
 #include "world/Universe.h"
 
@@ -24,6 +26,35 @@ bool touches(point centre, float radius, const Box& area) {
            centre.y - radius <= area.top;
 }
 
+// Where a label may go, first choice first (the left end of its baseline):
+// centred under its body, over it, beside it on the right, on the left, and
+// last under it but pushed inside the area.
+std::vector<point> labelSpots(const LabelTarget& target, const Box& area, float above, float below) {
+    float left = std::max(area.left, std::min(target.centre.x - target.width / 2, area.right - target.width));
+    float under = target.centre.y - target.radius - gap - above;
+    float over = target.centre.y + target.radius + gap + below;
+    float level = target.centre.y - (above - below) / 2;
+    float pushed = std::max(area.bottom + below, std::min(under, area.top - above));
+    return {point{left, under}, point{left, over}, point{target.centre.x + target.radius + gap, level},
+            point{target.centre.x - target.radius - gap - target.width, level}, point{left, pushed}};
+}
+
+// For a body hidden under a panel: just below the panel, or beside it.
+std::vector<point> spotsOutside(const LabelTarget& target, const std::vector<Box>& keepOut, float above,
+                                float below) {
+    std::vector<point> spots;
+    for (const Box& box : keepOut) {
+        if (target.centre.x < box.left || target.centre.x > box.right || target.centre.y < box.bottom ||
+            target.centre.y > box.top) {
+            continue;
+        }
+        float left = std::max(box.left, std::min(target.centre.x - target.width / 2, box.right - target.width));
+        spots.push_back(point{left, box.bottom - gap - above});
+        spots.push_back(point{box.left - gap - target.width, target.centre.y - (above - below) / 2});
+        spots.push_back(point{box.right + gap, target.centre.y - (above - below) / 2});
+    }
+    return spots;
+}
 }  // namespace
 
 std::vector<PlacedLabel> placeLabels(const std::vector<LabelTarget>& targets, const Box& area, float scale,
@@ -37,19 +68,19 @@ std::vector<PlacedLabel> placeLabels(const std::vector<LabelTarget>& targets, co
     };
     for (const LabelTarget& target : targets) {
         if (!touches(target.centre, target.radius, area)) continue;
-        float left = std::max(area.left, std::min(target.centre.x - target.width / 2, area.right - target.width));
-        auto boxAt = [&](float baseline) { return Box{left, left + target.width, baseline - below, baseline + above}; };
-        float under = target.centre.y - target.radius - gap - above;
-        float over = target.centre.y + target.radius + gap + below;
-        float baseline = under;
-        if (under - below < area.bottom || overlaps(boxAt(under), keepOut)) {
-            bool overFits = over + above <= area.top && !overlaps(boxAt(over), keepOut);
-            baseline = overFits ? over : std::max(area.bottom + below, std::min(under, area.top - above));
+        auto boxAt = [&](point at) { return Box{at.x, at.x + target.width, at.y - below, at.y + above}; };
+        auto usable = [&](point at) { return area.holds(boxAt(at)) && !overlaps(boxAt(at), keepOut); };
+        std::vector<point> spots = labelSpots(target, area, above, below);
+        auto chosen = std::find_if(spots.begin(), spots.end(), usable);
+        if (chosen == spots.end()) {
+            spots = spotsOutside(target, keepOut, above, below);
+            chosen = std::find_if(spots.begin(), spots.end(), usable);
+            if (chosen == spots.end()) continue;
         }
-        Box box = boxAt(baseline);
+        Box box = boxAt(*chosen);
         if (overlaps(box, taken)) continue;
         taken.push_back(box);
-        placed.push_back(PlacedLabel{target.text, point{left, baseline}, target.colour});
+        placed.push_back(PlacedLabel{target.text, *chosen, target.colour});
     }
     return placed;
 }
@@ -101,8 +132,13 @@ std::vector<LabelTarget> bodyLabels(const std::vector<NamedBody>& bodies, const 
     return targets;
 }
 
-void drawLabels(const std::vector<PlacedLabel>& labels, HudCanvas& canvas, float scale) {
+void drawLabels(const std::vector<PlacedLabel>& labels, HudCanvas& canvas, float scale, ScreenLayout* layout) {
     for (const PlacedLabel& label : labels) {
+        if (layout) {
+            Box box = canvas.textBox(label.text, label.at.x, label.at.y, scale);
+            layout->take(box);
+            drawBacking(canvas, box, 0.8f);
+        }
         canvas.text(label.text, label.at.x, label.at.y, scale, label.colour);
     }
 }

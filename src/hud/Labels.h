@@ -8,6 +8,7 @@
 #include "ui/Text.h"
 
 class HudCanvas;
+class ScreenLayout;
 struct HudView;
 class ScreenMap;
 class Universe;
@@ -34,9 +35,11 @@ const float labelScale = 14;
 const float swirlReach = 1.5f;
 
 // Labels for the targets that touch `area`, each centred under its target,
-// or over it where below it would cover a `keepOut` box or leave the area,
-// and kept inside the area. A label that would overlap one placed before it
-// is left out, so the targets come most important first.
+// or over it, or beside it, where below it would cover a `keepOut` box or
+// leave the area, and kept inside the area; a body hidden under a `keepOut`
+// box gets its label just outside the box. A label with nowhere to go, or that
+// would overlap one placed before it, is left out, so the targets come most
+// important first.
 std::vector<PlacedLabel> placeLabels(const std::vector<LabelTarget>& targets, const Box& area, float scale,
                                      const std::vector<Box>& keepOut = {});
 // The HUD's panels and the corners, where labels on the view do not go.
@@ -58,7 +61,8 @@ struct NamedBody {
 std::vector<NamedBody> namedBodies(const Universe& universe, const HudView& view);
 // Those of them the camera shows, as label targets.
 std::vector<LabelTarget> bodyLabels(const std::vector<NamedBody>& bodies, const ScreenMap& screen, HudCanvas& canvas);
-void drawLabels(const std::vector<PlacedLabel>& labels, HudCanvas& canvas, float scale);
+// Over the world (`layout` given) each label takes its box and stands on a dark pane.
+void drawLabels(const std::vector<PlacedLabel>& labels, HudCanvas& canvas, float scale, ScreenLayout* layout = nullptr);
 
 // The colours of the bodies' labels and symbols, shared with the maps.
 namespace labelColours {

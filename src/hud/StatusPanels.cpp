@@ -26,6 +26,11 @@ const float margin = 16;
 const float panelWidth = 360;
 const float panelHeight = 68;
 const float inset = 12;
+// Between the radar and the map.
+const float objectiveWidth = 800;
+const float objectiveY = h - 34;
+const float scoreY = h - 62;
+const float unsavedY = h - 88;
 const int hitShowMs = 150;
 
 const int laserWeapon = 1;
@@ -79,8 +84,10 @@ void drawHullPanel(HudCanvas& canvas, const Player& player, const HudView& view,
     if (player.shieldTime > 0) canvas.outline(barX - 2, barY - 2, barWidth + 4, barHeight + 4, colours::calm);
     if (player.shieldCapacity > 0) drawShieldBar(canvas, player, barX, barY + barHeight + 3, barWidth);
 
-    canvas.text(player.shieldTime > 0 ? "HULL  shielded" : "HULL", barX, textY, 14,
-             player.shieldTime > 0 ? colours::calm : colours::grey);
+    std::string title = player.shieldTime > 0 ? "HULL  shielded" : "HULL";
+    canvas.text(title, barX, textY, 14, player.shieldTime > 0 ? colours::calm : colours::grey);
+    // The figure keeps to the room the title leaves.
+    float room = barWidth - canvas.textWidth(title, 14) - 16;
     std::string figure = std::to_string(static_cast<long long>(std::ceil(player.getHealth()))) + " / " +
                          std::to_string(static_cast<long long>(std::lround(fullHealth)));
     Colour figureColour = colours::white;
@@ -89,8 +96,7 @@ void drawHullPanel(HudCanvas& canvas, const Player& player, const HudView& view,
         figure = view.newShipAt >= 0 ? "Destroyed: new ship in " + std::to_string(seconds) + " s" : "Destroyed";
         figureColour = colours::warning;
     }
-    canvas.text(figure, barX + barWidth, textY, canvas.fitting(figure, 16, barWidth - 80), figureColour,
-             Align::right);
+    canvas.text(figure, barX + barWidth, textY, canvas.fitting(figure, 16, room), figureColour, Align::right);
 }
 
 void drawWeaponPanel(HudCanvas& canvas, const Player& player, int now) {
@@ -116,26 +122,48 @@ void drawWeaponPanel(HudCanvas& canvas, const Player& player, int now) {
              ready >= 1 ? colours::calm : colours::highlight, Align::right);
 }
 
-void drawObjective(HudCanvas& canvas, const HudView& view) {
-    // Between the radar and the map.
-    const float width = 800;
+Box drawObjective(HudCanvas& canvas, const HudView& view) {
     float centre = w / 2.0f;
     const std::string& objective = view.objective;
-    canvas.text(objective, centre, h - 34, canvas.fitting(objective, 20, width), colours::calm, Align::centre);
     const std::string& score = view.score;
-    canvas.text(score, centre, h - 62, canvas.fitting(score, 16, width), colours::grey, Align::centre);
+    float objectiveScale = canvas.fitting(objective, 20, objectiveWidth);
+    float scoreScale = canvas.fitting(score, 16, objectiveWidth);
+    Box box = canvas.textBox(objective, centre, objectiveY, objectiveScale, Align::centre)
+                  .joined(canvas.textBox(score, centre, scoreY, scoreScale, Align::centre));
     const std::string& unsaved = view.unsaved;
-    if (unsaved.empty()) return;
-    canvas.text(unsaved, centre, h - 88, canvas.fitting(unsaved, 15, width), colours::warning, Align::centre);
+    float unsavedScale = canvas.fitting(unsaved, 15, objectiveWidth);
+    if (!unsaved.empty()) box = box.joined(canvas.textBox(unsaved, centre, unsavedY, unsavedScale, Align::centre));
+    // The world passes under it: a pane keeps it readable.
+    drawBacking(canvas, box);
+    canvas.text(objective, centre, objectiveY, objectiveScale, colours::calm, Align::centre);
+    canvas.text(score, centre, scoreY, scoreScale, colours::grey, Align::centre);
+    if (!unsaved.empty()) canvas.text(unsaved, centre, unsavedY, unsavedScale, colours::warning, Align::centre);
+    return box;
 }
 
+namespace {
+const float upgradeIconHalf = 11;
+const float upgradeIconStep = 26;
+const size_t upgradeIconsPerRow = static_cast<size_t>((panelWidth - 2 * inset) / upgradeIconStep);
+}  // namespace
+
 void drawUpgradeIcons(HudCanvas& canvas, const HudView& view) {
-    const float half = 11;
-    const float step = 26;
-    const size_t perRow = static_cast<size_t>((panelWidth - 2 * inset) / step);
+    const float half = upgradeIconHalf;
+    const float step = upgradeIconStep;
+    const size_t perRow = upgradeIconsPerRow;
     for (size_t i = 0; i < view.upgradeIcons.size(); ++i) {
         point centre{margin + inset + half + step * static_cast<float>(i % perRow),
                      margin + panelHeight + 6 + half + step * static_cast<float>(i / perRow)};
         canvas.icon(namedImageOf(view.upgradeIcons[i]), centre, half, 0, colours::white);
     }
 }
+
+Box upgradeIconsBox(const HudView& view) {
+    size_t rows = (view.upgradeIcons.size() + upgradeIconsPerRow - 1) / upgradeIconsPerRow;
+    float bottom = margin + panelHeight;
+    return Box{margin, margin + panelWidth, bottom, bottom + 6 + upgradeIconStep * static_cast<float>(rows)};
+}
+
+Box hullPanelBox() { return Box{margin, margin + panelWidth, margin, margin + panelHeight}; }
+
+Box weaponPanelBox() { return Box{w - margin - panelWidth, w - margin, margin, margin + panelHeight}; }

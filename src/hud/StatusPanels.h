@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Box.h"
+
 class HudCanvas;
 class HudState;
 class Player;
@@ -15,10 +17,13 @@ void drawHullPanel(HudCanvas& canvas, const Player& player, const HudView& view,
 // whether it is ready to fire.
 void drawWeaponPanel(HudCanvas& canvas, const Player& player, int now);
 // The objective and the score at the top, and under them, while the progress
-// is not saved, why.
-void drawObjective(HudCanvas& canvas, const HudView& view);
+// is not saved, why; gives the box the lines take.
+Box drawObjective(HudCanvas& canvas, const HudView& view);
 // The upgrades the ship carries, as small icons in rows over the hull panel.
 void drawUpgradeIcons(HudCanvas& canvas, const HudView& view);
+Box upgradeIconsBox(const HudView& view);
+Box hullPanelBox();
+Box weaponPanelBox();
 
 // How far up the status lines move so the hull panel stays clear of them.
 const float statusLinesRaise = 96;

@@ -3,15 +3,16 @@
 #include <string>
 #include <vector>
 
-class Font;
 struct Bindings;
 
 // The first campaign's three hints (how to fly, how to fire, what to do),
-// one after another at the foot of the picture, with the keys bound now.
+// one after another, with the keys bound now. The HUD shows them where they
+// cover nothing else.
 class Hints {
 public:
     void start(const Bindings& bindings, const std::string& objective, int now);
-    void draw(Font& font, int now) const;
+    // The hint of the moment, "" for none, and how far it has faded in (0 to 1).
+    std::string line(int now, float& share) const;
 
     std::vector<std::string> lines;
     int startedAt = 0;

@@ -25,6 +25,7 @@ MenuEvent Menu::handleEvent(const SDL_Event& event, const PictureArea& area, int
     switch (event.type) {
         case SDL_KEYDOWN: return handleKey(event.key.keysym.sym);
         case SDL_MOUSEMOTION: {
+            if (!pointer.moved(event.motion, area)) return MenuEvent::none;
             int under = itemAt(layoutPoint(event.motion.x, event.motion.y, area, windowHeight));
             if (under < 0 || under == selected) return MenuEvent::none;
             selected = under;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/point.h"
+#include "screens/PointerWatch.h"
 
 class Font;
 struct PictureArea;
@@ -51,4 +52,5 @@ private:
     float fitted(Font& font, const std::string& text, float size) const;
     // The stick's last direction: it moves the selection once per push.
     int stickDirection = 0;
+    PointerWatch pointer;
 };

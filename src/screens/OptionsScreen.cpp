@@ -136,7 +136,7 @@ bool OptionsScreen::handleSettings(const SDL_Event& event, Settings& settings, c
             if (menu.selected == backRow) return false;
             if (menu.selected == controlsRow) {
                 page = Page::controls;
-                table = ControlsTable{0, false, 2, {"Reset to defaults", "Back"}};
+                table = ControlsTable{0, false, 2, {"Reset to defaults", "Back"}, 0, controlsRowsShown};
                 return true;
             }
             change(menu.selected, 1, settings, requests);
@@ -180,13 +180,12 @@ void OptionsScreen::change(int option, int step, Settings& settings, MenuRequest
 
 bool OptionsScreen::handleControls(const SDL_Event& event, Settings& settings, const WindowMode& window,
                                    MenuRequests& requests) {
-    int rows = actionCount + table.extraRows;
     if (table.waiting) return bindWaitingRow(event, settings, requests);
     if (event.type == SDL_KEYDOWN) {
         switch (event.key.keysym.sym) {
             case SDLK_ESCAPE: page = Page::settings; return true;
-            case SDLK_UP: table.selected = (table.selected + rows - 1) % rows; return true;
-            case SDLK_DOWN: table.selected = (table.selected + 1) % rows; return true;
+            case SDLK_UP: moveControlsRow(-1); return true;
+            case SDLK_DOWN: moveControlsRow(1); return true;
             case SDLK_RETURN:
             case SDLK_KP_ENTER: chooseControlsRow(settings, requests); return true;
             case SDLK_BACKSPACE:
@@ -200,18 +199,12 @@ bool OptionsScreen::handleControls(const SDL_Event& event, Settings& settings, c
         }
     }
     if (event.type == SDL_MOUSEMOTION || event.type == SDL_MOUSEBUTTONDOWN) {
-        int x = event.type == SDL_MOUSEMOTION ? event.motion.x : event.button.x;
-        int y = event.type == SDL_MOUSEMOTION ? event.motion.y : event.button.y;
-        int row = controlsRowAt(layoutPoint(x, y, window.area, window.height).y, rows);
-        if (row >= 0) table.selected = row;
-        if (row >= 0 && event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT) {
-            chooseControlsRow(settings, requests);
-        }
+        handleControlsPointer(event, settings, window, requests);
         return true;
     }
     if (event.type == SDL_JOYHATMOTION) {
-        if (event.jhat.value & SDL_HAT_UP) table.selected = (table.selected + rows - 1) % rows;
-        if (event.jhat.value & SDL_HAT_DOWN) table.selected = (table.selected + 1) % rows;
+        if (event.jhat.value & SDL_HAT_UP) moveControlsRow(-1);
+        if (event.jhat.value & SDL_HAT_DOWN) moveControlsRow(1);
         return true;
     }
     if (event.type == SDL_JOYBUTTONDOWN) {
@@ -219,6 +212,32 @@ bool OptionsScreen::handleControls(const SDL_Event& event, Settings& settings, c
         if (event.jbutton.button == 1) page = Page::settings;
     }
     return true;
+}
+
+void OptionsScreen::moveControlsRow(int step) {
+    int rows = table.totalRows();
+    table.selected = (table.selected + step + rows) % rows;
+    keepSelectedInView(table);
+}
+
+// The pointer chooses the row under it when it moves there, the wheel steps
+// through the rows, and a click binds the row under it.
+void OptionsScreen::handleControlsPointer(const SDL_Event& event, Settings& settings, const WindowMode& window,
+                                         MenuRequests& requests) {
+    if (event.type == SDL_MOUSEMOTION) {
+        if (!pointer.moved(event.motion, window.area)) return;
+        int row = controlsRowAt(layoutPoint(event.motion.x, event.motion.y, window.area, window.height).y, table);
+        if (row >= 0) table.selected = row;
+        return;
+    }
+    if (event.button.button == SDL_BUTTON_WHEELUP || event.button.button == SDL_BUTTON_WHEELDOWN) {
+        moveControlsRow(event.button.button == SDL_BUTTON_WHEELUP ? -1 : 1);
+        return;
+    }
+    int row = controlsRowAt(layoutPoint(event.button.x, event.button.y, window.area, window.height).y, table);
+    if (row < 0) return;
+    table.selected = row;
+    if (event.button.button == SDL_BUTTON_LEFT) chooseControlsRow(settings, requests);
 }
 
 void OptionsScreen::chooseControlsRow(Settings& settings, MenuRequests& requests) {

@@ -5,6 +5,7 @@
 #include "screens/ControlsTable.h"
 #include "screens/Menu.h"
 #include "screens/MenuRequests.h"
+#include "screens/PointerWatch.h"
 #include "settings/Settings.h"
 
 class Font;
@@ -28,10 +29,14 @@ public:
     Page page = Page::settings;
     Menu menu;
     ControlsTable table;
+    PointerWatch pointer;
 
 private:
     bool handleSettings(const SDL_Event& event, Settings& settings, const WindowMode& window, MenuRequests& requests);
     bool handleControls(const SDL_Event& event, Settings& settings, const WindowMode& window, MenuRequests& requests);
+    void handleControlsPointer(const SDL_Event& event, Settings& settings, const WindowMode& window,
+                               MenuRequests& requests);
+    void moveControlsRow(int step);
     bool bindWaitingRow(const SDL_Event& event, Settings& settings, MenuRequests& requests);
     void chooseControlsRow(Settings& settings, MenuRequests& requests);
     void change(int option, int step, Settings& settings, MenuRequests& requests);

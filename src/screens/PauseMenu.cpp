@@ -2,7 +2,6 @@
 
 #include "core/Constants.h"
 #include "desktop/WindowMode.h"
-#include "screens/ControlsTable.h"
 #include "screens/UpgradeList.h"
 #include "input/Controls.h"
 #include "settings/InputNames.h"
@@ -16,6 +15,7 @@ const char* const titleItem = "Quit to title";
 const char* const quitItem = "Quit";
 // A question that says why the save failed is drawn smaller to fit.
 const float questionWidth = 1180;
+const Colour backdrop{0.0f, 0.01f, 0.04f, 1.0f};
 
 // What to press, with the keys bound now.
 std::string keysToPress() {
@@ -49,9 +49,10 @@ void PauseMenu::askToQuit(bool fromRunningGame, const std::string& asked) {
     question.select(1);
 }
 
-void PauseMenu::showHelp(bool fromRunningGame) {
+void PauseMenu::showHelp(bool fromRunningGame, const Bindings& bindings) {
     page = Page::help;
     fromPlay = fromRunningGame;
+    help.open(bindings);
 }
 
 bool PauseMenu::handle(const SDL_Event& event, Settings& settings, const WindowMode& window,
@@ -72,12 +73,15 @@ bool PauseMenu::handle(const SDL_Event& event, Settings& settings, const WindowM
         case Page::options:
             if (!options.handle(event, settings, window, requests)) page = Page::menu;
             return event.type != SDL_QUIT;
-        case Page::help:
-            if (isKey(event, SDLK_ESCAPE) || isKey(event, SDLK_RETURN)) {
+        case Page::help: {
+            bool back = isKey(event, SDLK_ESCAPE) || isKey(event, SDLK_RETURN) ||
+                        (event.type == SDL_JOYBUTTONDOWN && event.jbutton.button == 1);
+            if (back) {
                 leavePage(requests);
                 return true;
             }
-            return false;
+            return help.handle(event);
+        }
         case Page::menu: break;
     }
     switch (menu.handle(event, window.area, window.height)) {
@@ -96,7 +100,7 @@ void PauseMenu::choose(Settings& settings, MenuRequests& requests) {
         page = Page::options;
         options.open(settings);
     } else if (label == helpItem) {
-        showHelp(false);
+        showHelp(false, settings.bindings);
     } else if (label == titleItem) {
         requests.quitToTitle = true;
     } else if (label == quitItem) {
@@ -119,17 +123,18 @@ void PauseMenu::leavePage(MenuRequests& requests) {
     fromPlay = false;
 }
 
+// The options and the help take the whole picture: the HUD under them is hidden.
 void PauseMenu::draw(Font& font, const Settings& settings) const {
     useLayoutProjection();
     switch (page) {
         case Page::quitQuestion: question.draw(font); return;
-        case Page::options: options.draw(font, settings); return;
+        case Page::options:
+            drawPanel(0, 0, w, h, backdrop);
+            options.draw(font, settings);
+            return;
         case Page::help:
-            drawPanel(0, 0, w, h, Colour{0, 0, 0.02f, 0.88f});
-            drawText(font, "Help: the controls as they are bound now", w / 2.0f, 975, 28, colours::white, Align::centre);
-            drawControlsTable(font, settings.bindings, ControlsTable{});
-            drawText(font, "Escape or Enter: back   Options, Controls: change them", w / 2.0f, 60, 17, colours::dim,
-                     Align::centre);
+            drawPanel(0, 0, w, h, backdrop);
+            help.draw(font, settings.bindings);
             return;
         case Page::menu:
             menu.draw(font);

@@ -5,17 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "screens/HelpPages.h"
 #include "screens/Menu.h"
 #include "screens/MenuRequests.h"
 #include "screens/OptionsScreen.h"
 
 class Font;
 class WindowMode;
+struct Bindings;
 struct Settings;
 
-// What the paused game offers: resume, the options, the help (the controls as
-// bound now), back to the title, quit; and, in a campaign, the question
-// before quitting.
+// What the paused game offers: resume, the options, the help ("How to play",
+// ending with the keys as bound now), back to the title, quit; and, in a
+// campaign, the question before quitting.
 class PauseMenu {
 public:
     // As the game pauses: the menu, its first item chosen, unless the pause
@@ -24,8 +26,8 @@ public:
     // Asks `question` ("Quit? Progress is saved."); answering no resumes the
     // game when it was running.
     void askToQuit(bool fromPlay, const std::string& question);
-    // The help; closing it resumes the game when it was running.
-    void showHelp(bool fromPlay);
+    // The help, from its first page; closing it resumes the game when it was running.
+    void showHelp(bool fromPlay, const Bindings& bindings);
     // True when the event was the menu's.
     bool handle(const SDL_Event& event, Settings& settings, const WindowMode& window, MenuRequests& requests);
     void draw(Font& font, const Settings& settings) const;
@@ -40,6 +42,7 @@ public:
     Menu menu;
     Menu question;
     OptionsScreen options;
+    HelpPages help;
     // The upgrades the ship carries, listed under the menu.
     std::vector<std::string> upgrades;
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "campaign/CampaignProgress.h"
 #include "campaign/CampaignScript.h"
 #include "screens/Menu.h"
 #include "screens/MenuRequests.h"

@@ -47,7 +47,8 @@ void UpgradeScreen::draw(Font& font) const {
     menu.draw(font);
     for (size_t i = 0; i < offer.size(); ++i) {
         float y = menu.itemY(static_cast<int>(i)) + 10;
-        drawPicture(namedImageOf(offer[i].icon), point{centre - menu.width / 2 + 10, y}, iconHalf);
+        GLuint icon = namedImageOf(offer[i].icon);
+        if (icon != 0) drawPicture(icon, point{centre - menu.width / 2 + 10, y}, iconHalf);
     }
     drawText(font, "1, 2 or 3 takes one; so do the arrows and Enter, the mouse, the pad", centre, 340, 16,
              colours::dim, Align::centre);

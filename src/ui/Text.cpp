@@ -7,6 +7,10 @@
 #include "core/Draw.h"
 #include "core/PictureArea.h"
 
+namespace {
+std::vector<DrawnText>* drawnTexts = nullptr;
+}  // namespace
+
 void useLayoutProjection() {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -22,12 +26,46 @@ void drawText(Font& font, const std::string& text, float x, float y, float scale
     float width = font.textWidth(text, scale);
     if (align == Align::centre) x -= width / 2;
     if (align == Align::right) x -= width;
+    noteDrawnText(text, textBox(text, x, y, scale));
     glPushAttrib(GL_CURRENT_BIT);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glColor4f(colour.r, colour.g, colour.b, colour.a);
     font.displayText(text, x, y, scale);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glPopAttrib();
+}
+
+// Metrics are in 1/64 pixel of the font's 300-pixel raster, as Font::displayText reads them.
+Box textBox(const std::string& text, float x, float y, float scale, Align align) {
+    float f = scale * 0.0001f;
+    float width = 0;
+    for (char c : text) {
+        unsigned char code = static_cast<unsigned char>(c);
+        if (code < letterMetrics.size()) width += f * letterMetrics[code].advance;
+    }
+    if (align == Align::centre) x -= width / 2;
+    if (align == Align::right) x -= width;
+    Box box{x, x, y, y};
+    bool inked = false;
+    float pen = x;
+    for (char c : text) {
+        unsigned char code = static_cast<unsigned char>(c);
+        if (code >= letterMetrics.size()) continue;
+        const metrics& m = letterMetrics[code];
+        if (m.rightEdge > m.leftEdge && m.topEdge > m.bottomEdge) {
+            Box glyph{pen + f * m.leftEdge, pen + f * m.rightEdge, y + f * m.bottomEdge, y + f * m.topEdge};
+            box = inked ? box.joined(glyph) : glyph;
+            inked = true;
+        }
+        pen += f * m.advance;
+    }
+    return box;
+}
+
+void recordDrawnText(std::vector<DrawnText>* record) { drawnTexts = record; }
+
+void noteDrawnText(const std::string& words, const Box& box) {
+    if (drawnTexts && box.right > box.left) drawnTexts->push_back(DrawnText{words, box});
 }
 
 void drawPanel(float x, float y, float width, float height, Colour colour) {
@@ -44,13 +82,16 @@ void drawPanel(float x, float y, float width, float height, Colour colour) {
 }
 
 void drawPicture(unsigned texture, point centre, float half) {
-    if (texture == 0) return;
+    glPushAttrib(GL_CURRENT_BIT);
     glBindTexture(GL_TEXTURE_2D, texture);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glColor4f(1, 1, 1, 1);
     glPushMatrix();
     glTranslatef(centre.x, centre.y, 0);
     drawSquare(half);
     glPopMatrix();
     glBindTexture(GL_TEXTURE_2D, 0);
+    glPopAttrib();
 }
 
 std::string capitalised(std::string text) {

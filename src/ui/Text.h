@@ -3,7 +3,9 @@
 #include <SDL/SDL.h>
 
 #include <string>
+#include <vector>
 
+#include "core/Box.h"
 #include "core/point.h"
 
 class Font;
@@ -35,9 +37,23 @@ void useLayoutProjection();
 // is centred or ends, by `align`; y is its baseline.
 void drawText(Font& font, const std::string& text, float x, float y, float scale, Colour colour,
               Align align = Align::left);
+// Where the glyphs of a text drawn so would lie: from the lowest descender to
+// the highest stroke; an empty box at the pen for a text with no ink.
+Box textBox(const std::string& text, float x, float y, float scale, Align align = Align::left);
+
+// A text drawn on the layout and the box of its glyphs.
+struct DrawnText {
+    std::string words;
+    Box box;
+};
+// While a list is given, every text the menus and the HUD draw is added to
+// it (a test reads where each went); null stops the recording.
+void recordDrawnText(std::vector<DrawnText>* record);
+void noteDrawnText(const std::string& words, const Box& box);
+
 // A flat rectangle, from (x, y) at its bottom-left corner.
 void drawPanel(float x, float y, float width, float height, Colour colour);
-// A picture `half` pixels each way from its centre; texture 0 draws nothing.
+// A picture in its own colours, upright, `half` pixels either way of its centre.
 void drawPicture(unsigned texture, point centre, float half);
 // The text with its first letter in capitals.
 std::string capitalised(std::string text);

@@ -41,6 +41,7 @@ public:
     std::vector<ShipLoss> shipLosses;
     // The campaign's feedback on hits: a ship hit by the player flashes and
     // throws a spark of its own colour, and a destroyed ship explodes as wide
-    // as it is. Off in Free flight, which draws as it always has.
+    // as it is; the player's gun shots, beam and shockwave ring wear the
+    // player's own colour. Off in Free flight, which draws as it always has.
     bool hitFeedback = false;
 };

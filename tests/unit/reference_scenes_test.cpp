@@ -25,6 +25,8 @@
 #include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Platform.h"
+#include "screens/ControlsTable.h"
+#include "ui/Text.h"
 
 namespace {
 
@@ -92,9 +94,9 @@ protected:
         addTimer(std::move(wave), world());
     }
 
-    // Runs the real frame loop `frames` times, 20 ms apart, and checks the
-    // last frame, read before its buffer swap, against its reference image.
-    void runAndCompare(const std::string& name, int frames) {
+    // Runs the real frame loop `frames` times, 20 ms apart; the last frame
+    // is drawn but not shown, and the text it draws recorded in `texts`.
+    void runScene(int frames, std::vector<DrawnText>* texts = nullptr) {
         clock = startTick;
         state.clockTime = startTick;
         state.spawnTicks = startTick;
@@ -105,7 +107,15 @@ protected:
             runFrame(state, universe, *startup->font);
         }
         clock += frameStep;
+        recordDrawnText(texts);
         drawFrame(state, universe, *startup->font);
+        recordDrawnText(nullptr);
+    }
+
+    // Checks the last frame of a run of `frames`, read before its buffer
+    // swap, against its reference image.
+    void runAndCompare(const std::string& name, int frames) {
+        runScene(frames);
         compareWithReference(name);
     }
 
@@ -206,9 +216,62 @@ protected:
         state.hud.floatingPoints.push_back(FloatingPoints{point{-900, 300}, 100, last - 400});
     }
 
+    // A busy moment: two messages up and a third waiting, an answer to a key,
+    // the first hint, two open wormholes side by side beyond the right edge,
+    // and the aim near a damaged enemy.
+    void busyScene() {
+        int until = static_cast<int>(startTick) + 60000;
+        campaign->cleared[0] = true;
+        world().wormholes.push_back(Wormhole(0, point{9000, 700}, 300, 1, point{0, 0}, 1));
+        world().wormholes.push_back(Wormhole(0, point{9000, -200}, 300, 0, point{0, 0}, 1));
+        campaign->respawn = RespawnPoint{0, 1, point{0, 0}};
+        campaign->messages = {{"An enemy got away", until, 3000, MessageKind::other},
+                              {"A new ship, on Rim", until, 3000, MessageKind::ship},
+                              {"Wave 2 of 3", until, 3000, MessageKind::wave}};
+        state.hints.start(state.settings.bindings, "destroy 12 enemies", static_cast<int>(startTick));
+        state.hud.notice("Screenshot saved: screenshot-0001.png", static_cast<int>(startTick) + 30 * frameStep);
+        // Aimed near the chaser above and right, hit once already.
+        state.cursor = point{72, 70};
+        world().ships.front().health = world().ships.front().fullHealth = 100;
+        world().ships.front().health = 45;
+    }
+
+    // Landed on Rim, being repaired, with the first hint at the foot of the picture.
+    void landedScene() {
+        Star& sol = world().stars[0];
+        Planet& rim = sol.planets[0];
+        point centre{sol.position.x + rim.orbitRadius * std::cos(rim.orbitAngle),
+                     sol.position.y + rim.orbitRadius * std::sin(rim.orbitAngle)};
+        float up = std::atan2(centre.y - sol.position.y, centre.x - sol.position.x) + 2.0f;
+        rim.landingAngle = up;
+        float surface = rim.radius + player->radius;
+        player->position = point{centre.x + surface * std::cos(up), centre.y + surface * std::sin(up)};
+        player->trail.clear(player->position);
+        player->setAngle(up);
+        player->setLanded();
+        player->gentleTouchDown = true;
+        world().ships.clear();
+        state.hints.start(state.settings.bindings, "destroy 12 enemies", static_cast<int>(startTick));
+    }
+
     CampaignScript script;
     std::unique_ptr<Campaign> campaign;
 };
+
+// Strictly overlapping: boxes that only touch do not.
+bool overlap(const Box& a, const Box& b) {
+    return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
+}
+
+void expectApart(const std::vector<DrawnText>& texts, const std::string& scene) {
+    EXPECT_GT(texts.size(), 2u) << scene << " draws almost no text";
+    for (size_t i = 0; i < texts.size(); ++i) {
+        for (size_t j = i + 1; j < texts.size(); ++j) {
+            EXPECT_FALSE(overlap(texts[i].box, texts[j].box))
+                << scene << ": \"" << texts[i].words << "\" overlaps \"" << texts[j].words << "\"";
+        }
+    }
+}
 
 ScratchDir* ReferenceScenes::scratch = nullptr;
 Startup* ReferenceScenes::startup = nullptr;
@@ -347,9 +410,68 @@ TEST_F(CampaignScenes, TheHudInAFight) {
     runAndCompare("hud_fight", 30);
 }
 
+// A busy HUD: the messages (two at most), the answer to a key and the hint
+// find room clear of each other and of the bodies, and the markers of the
+// two wormholes and the planet off the same way stand apart.
+TEST_F(CampaignScenes, ABusyHud) {
+    busyScene();
+    runAndCompare("hud_busy", 30);
+}
+
 // The large map over the same fight: the world with every body named, and
 // the two worlds with their closed link.
 TEST_F(CampaignScenes, TheLargeMap) {
     state.shown.largeMap = true;
     runAndCompare("large_map", 30);
+}
+
+// No two texts the HUD or a menu draws overlap: in a fight with messages, with
+// markers of bodies off the same way, landed with a hint, and on every page
+// of the menus, the key editor showing a clash, and the help.
+TEST_F(CampaignScenes, NoTwoTextsOverlapInBusyScenesAndMenus) {
+    std::vector<DrawnText> texts;
+    showHitAndKill(30);
+    busyScene();
+    runScene(30, &texts);
+    saveFrame("layout_busy_fight");
+    expectApart(texts, "a fight with messages and markers");
+
+    state.hud = HudState();
+    campaign->messages.clear();
+    landedScene();
+    texts.clear();
+    runScene(30, &texts);
+    saveFrame("layout_landed");
+    expectApart(texts, "landed with a hint");
+
+    Font& font = *startup->font;
+    auto menu = [&](const std::string& name) {
+        texts.clear();
+        recordDrawnText(&texts);
+        state.pauseMenu.draw(font, state.settings);
+        recordDrawnText(nullptr);
+        saveFrame("layout_" + name);
+        glClear(GL_COLOR_BUFFER_BIT);
+        expectApart(texts, name);
+    };
+    state.pauseMenu.open(true);
+    menu("pause menu");
+    state.pauseMenu.askToQuit(false, "Quit? Progress is saved.");
+    menu("quit question");
+    state.pauseMenu.page = PauseMenu::Page::options;
+    state.pauseMenu.options.open(state.settings);
+    menu("options");
+    state.settings.bindings[Action::nextWeapon].key = state.settings.bindings[Action::fire].key;
+    state.pauseMenu.options.page = OptionsScreen::Page::controls;
+    state.pauseMenu.options.table = ControlsTable{static_cast<int>(Action::fire), false, 2, {"Reset to defaults", "Back"},
+                                                  0, controlsRowsShown};
+    menu("key editor");
+    state.pauseMenu.options.table.selected = actionCount + 1;
+    keepSelectedInView(state.pauseMenu.options.table);
+    menu("key editor scrolled");
+    state.pauseMenu.showHelp(false, state.settings.bindings);
+    for (int page = 0; page < state.pauseMenu.help.pageCount(); ++page) {
+        state.pauseMenu.help.page = page;
+        menu("help page " + std::to_string(page + 1));
+    }
 }

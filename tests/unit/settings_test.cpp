@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "assets/DataReport.h"
+#include "screens/ControlsTable.h"
 #include "settings/InputNames.h"
 #include "settings/SettingsFile.h"
 
@@ -165,4 +166,16 @@ TEST(InputNames, EveryKeyButtonAndPadControlReadsBackFromItsName) {
         EXPECT_FALSE(keyClashes(defaults, static_cast<Action>(i)) || padClashes(defaults, static_cast<Action>(i)))
             << actionName(static_cast<Action>(i));
     }
+}
+
+// The key editor says in words what a clashing key or pad control also sets off.
+TEST(ControlsTable, AClashNamesTheOtherActions) {
+    Bindings bindings = defaultBindings();
+    EXPECT_EQ(clashText(bindings, Action::nextWeapon), "");
+    bindings[Action::fire].key = KeyInput::key(SDLK_e);
+    EXPECT_EQ(clashText(bindings, Action::fire), "E is also Next weapon");
+    bindings[Action::map].key = KeyInput::key(SDLK_e);
+    bindings[Action::map].pad = bindings[Action::fire].pad;
+    EXPECT_EQ(clashText(bindings, Action::nextWeapon), "E is also Fire (hold) and Large map");
+    EXPECT_EQ(clashText(bindings, Action::map), "E is also Fire (hold) and Next weapon; Pad button 0 is also Fire (hold)");
 }
