@@ -4,7 +4,7 @@
 BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1600x1200x24"
 
-.PHONY: all deps build play test test-fresh bench images sounds music reference-images clean install uninstall deb check build-sanitize test-sanitize fuzz soak
+.PHONY: all deps build play test test-fresh bench images sounds music reference-images replays clean install uninstall deb check build-sanitize test-sanitize fuzz soak
 
 all: build
 
@@ -65,6 +65,11 @@ reference-images: build
 	rm -f $(BUILD)/screenshots/reference_*.ppm
 	-cd $(BUILD)/tests && RERARA_SHOTS=$(CURDIR)/$(BUILD)/screenshots $(XVFB) ./reference_scenes_test > /dev/null
 	/usr/bin/python3 tools/save_reference_images.py $(BUILD)/screenshots tests/reference
+
+# Records again the kept replays of the shipped campaign (tests/replays/)
+# that the tests play back: only when a change to how the game plays is meant.
+replays: build
+	$(XVFB) /usr/bin/python3 tools/record_replays.py $(BUILD)
 
 # Installing: `make && sudo make install` (PREFIX=/usr/local, DESTDIR for staging).
 # Under sudo nothing is built, and what install writes into the build folder is

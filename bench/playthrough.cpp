@@ -9,16 +9,20 @@
 // Its aim trails a moving target by a human reaction time; a player who
 // dodges does better.
 //
-// Usage, inside data/: playthrough [easy|normal|hard|endless] [picture folder]
-// Both draw their upgrades and worlds from seed 1. With a folder, it saves a
-// picture of the first wave, the first destruction, each arrival, the boss
-// and the end.
+// Usage, inside data/: playthrough [easy|normal|hard|endless] [picture folder] [seconds]
+// Both draw their upgrades and worlds from seed 1 (a recorded campaign from
+// its recording's seed). With a folder, it saves a picture of the first
+// wave, the first destruction, each arrival, the boss and the end. With
+// seconds, it plays that long and stops, as a player who quits: a campaign
+// is recorded in the replays folder of the player's folder
+// (tools/record_replays.py keeps such runs as tests).
 #include <GL/glew.h>
 #include <SDL/SDL.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <random>
@@ -27,6 +31,7 @@
 
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
+#include "app/ReplayRun.h"
 #include "desktop/GraphicsSetup.h"
 #include "desktop/Screenshot.h"
 #include "app/Startup.h"
@@ -41,6 +46,7 @@
 #include "core/Platform.h"
 #include "endless/EndlessRun.h"
 #include "endless/WorldGenerator.h"
+#include "replay/ReplayRecorder.h"
 #include "world/Universe.h"
 
 namespace {
@@ -322,7 +328,9 @@ struct Run {
     void afterFrame(int now) {
         if (!campaign->offer.empty()) {
             std::string at = playTime(campaign->run.timeMs);
-            campaign->takeUpgrade(likedChoice(campaign->offer), now);
+            size_t choice = likedChoice(campaign->offer);
+            if (recorder) recorder->replay.header.upgradeChoices.push_back(static_cast<int>(choice));
+            campaign->takeUpgrade(choice, now);
             std::printf("%7s  took %s\n", at.c_str(), campaign->upgrades.back().text.c_str());
         }
         if (endless && endless->keepAhead(campaign->world, universe)) {
@@ -336,6 +344,8 @@ struct Run {
     std::unique_ptr<Player> player;
     std::unique_ptr<EndlessRun> endless;
     std::unique_ptr<Campaign> campaign;
+    // The recording the choices go into, when the run is recorded.
+    ReplayRecorder* recorder = nullptr;
 };
 
 void sayHowItEnded(const Campaign& campaign) {
@@ -354,6 +364,7 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     std::string mode = argc > 1 ? argv[1] : "normal";
     std::string folder = argc > 2 ? argv[2] : "";
+    long long stopAfterMs = argc > 3 ? std::atoll(argv[3]) * 1000 : giveUpMs;
     if (!openWindow()) return 1;
     Startup startup;
     startup.withCampaign = true;
@@ -376,13 +387,20 @@ int main(int argc, char** argv) {
     state.shown.statusLines = false;
     state.shown.hud = true;
     state.shown.flight = true;
+    std::unique_ptr<ReplayRecorder> recorder;
+    if (argc > 3 && !run.endless) {
+        recorder = startRecording(state, ReplayMode::campaign, campaign.difficulty.name, {});
+        state.recorder = recorder.get();
+        campaign.run.seed = recorder->replay.header.seed;
+        run.recorder = recorder.get();
+    }
     state.campaign = &campaign;
 
     Autopilot pilot(run.universe, player, campaign);
     Watch watch;
     std::printf("Playing %s on %s, %u ms a frame\n", run.endless ? "an endless run" : "the campaign",
                 campaign.difficulty.name.c_str(), frameMs);
-    while (!campaign.ended() && campaign.run.timeMs < giveUpMs) {
+    while (!campaign.ended() && campaign.run.timeMs < stopAfterMs) {
         now += frameMs;
         point aim = player.position;
         ShipCommand command = pilot.decide(aim, state.pilot);
@@ -394,8 +412,12 @@ int main(int argc, char** argv) {
         glClear(GL_COLOR_BUFFER_BIT);
     }
     savePicture(folder, "end");
+    if (recorder) {
+        endRun(state);
+        std::printf("Recorded in %s\n", recorder->path.c_str());
+    }
     sayHowItEnded(campaign);
     setTicksForTesting(nullptr);
     SDL_Quit();
-    return campaign.won || campaign.run.endless ? 0 : 1;
+    return campaign.won || campaign.run.endless || recorder ? 0 : 1;
 }

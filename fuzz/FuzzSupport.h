@@ -34,3 +34,4 @@ int fuzzShaders(const uint8_t* data, size_t size);
 int fuzzSounds(const uint8_t* data, size_t size);
 int fuzzCampaign(const uint8_t* data, size_t size);
 int fuzzUpgrades(const uint8_t* data, size_t size);
+int fuzzRecordings(const uint8_t* data, size_t size);

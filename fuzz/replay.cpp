@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
                                                    {"shaders", fuzzShaders},
                                                    {"sounds", fuzzSounds},
                                                    {"campaign", fuzzCampaign},
-                                                   {"upgrades", fuzzUpgrades}};
+                                                   {"upgrades", fuzzUpgrades},
+                                                   {"recordings", fuzzRecordings}};
     // The loaders talk on standard output; only the replay's own lines matter here.
     std::freopen("/dev/null", "w", stdout);
     // The targets work in a scratch folder of their own.

@@ -68,6 +68,10 @@ def seeds(target):
                      "campaign/wormholedata.txt", "settings.txt") + SEPARATOR + SAVE]
     if target == "upgrades":
         return [data("campaign/upgrades.txt")]
+    if target == "recordings":
+        kept = os.path.join(HERE, "..", "tests", "replays")
+        return [open(os.path.join(kept, name), "rb").read() for name in sorted(os.listdir(kept))
+                if name.endswith(".replay")]
     raise SystemExit("unknown target " + target)
 
 
@@ -104,7 +108,8 @@ def run(build, seconds, target):
 
 def main():
     build, seconds = sys.argv[1], int(sys.argv[2])
-    targets = sys.argv[3:] or ["tables", "player", "world", "emitters", "shaders", "sounds", "campaign", "upgrades"]
+    targets = sys.argv[3:] or ["tables", "player", "world", "emitters", "shaders", "sounds", "campaign", "upgrades",
+                               "recordings"]
     results = [run(build, seconds, target) for target in targets]
     sys.exit(0 if all(results) else 1)
 

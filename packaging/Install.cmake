@@ -15,7 +15,7 @@ install(FILES packaging/copyright DESTINATION share/doc/rerara)
 
 # The package's one maintainer, named in its control file and its changelog.
 set(CPACK_PACKAGE_CONTACT "Seed 16dbe5b6 maintainers <maintainers@users.noreply.c-seed-16dbe5b6.example>")
-set(CPACK_PACKAGE_VERSION 0.1.0)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 
 # Debian keeps manual pages and changelogs compressed, with no time stamp in them.
 configure_file(packaging/changelog.in changelog @ONLY)

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libsdl1.2-dev libglew-dev libglu1-mesa-dev libgl1-mesa-dri
-  libfreetype-dev libsoil-dev libsdl-mixer1.2-dev libpng-dev
+  libfreetype-dev libsoil-dev libsdl-mixer1.2-dev libpng-dev zlib1g-dev
   googletest libgtest-dev
   xvfb xauth xdotool imagemagick desktop-file-utils
   python3-pil python3-numpy

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/FrameState.h"
+#include "app/ReplayRun.h"
 #include "campaign/Campaign.h"
 #include "campaign/SaveFile.h"
 
@@ -26,10 +27,10 @@ std::string quitQuestion(Campaign& campaign, int now) {
 }
 }  // namespace
 
-void stepCampaign(Campaign& campaign, int now, int dt) {
+void stepCampaign(Campaign& campaign, int now, int dt, bool saves) {
     campaign.update(now, dt);
     // A finished run has no save, nor has an endless one: their results are kept instead.
-    if (campaign.takeSaveRequest() && !campaign.ended() && !campaign.run.endless) {
+    if (campaign.takeSaveRequest() && saves && !campaign.ended() && !campaign.run.endless) {
         saveProgress(campaign, now);
     }
 }
@@ -68,12 +69,14 @@ WriteResult leaveRun(Campaign& campaign, int now) {
 }
 
 void quitGame(const FrameState& state) {
+    if (state.playback) std::exit(0);
     if (state.campaign) leaveRun(*state.campaign, static_cast<int>(state.clockTime));
+    endRun(state);
     std::exit(0);
 }
 
 void requestQuit(FrameState& state) {
-    if (!state.campaign) {
+    if (!state.campaign || state.playback) {
         quitGame(state);
     }
     state.pauseMenu.askToQuit(!state.pause.paused, quitQuestion(*state.campaign, static_cast<int>(state.clockTime)));

@@ -50,12 +50,19 @@ bool readWriteWorlds(Options& options, const char* value) {
     return value[0] != '\0';
 }
 
+bool readReplayFile(Options& options, const char* value) {
+    options.replay = value;
+    return value[0] != '\0';
+}
+
 const ValueFlag valueFlags[] = {
     {"--seed N", "the seed of the generated worlds the title's Endless plays (or --write-worlds writes): the same seed, "
                  "the same worlds",
      "a whole number from 0 to 18446744073709551615", readSeed},
     {"--write-worlds FOLDER", "write the first ten generated worlds into FOLDER/campaign/ and exit",
      "a folder", readWriteWorlds},
+    {"--replay FILE", "watch a recorded run (with --check, check that it can be played here)", "a replay file",
+     readReplayFile},
 };
 
 // The value flag `argument` names ("--seed" for "--seed N"), or nullptr.

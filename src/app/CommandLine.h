@@ -13,6 +13,7 @@ struct Options {
     bool seedGiven = false;
     uint64_t seed = 0;
     std::string writeWorlds;  // the folder to write generated worlds into
+    std::string replay;       // a recorded run to watch (or, with --check, to check)
     bool wrong = false;       // a flag's value is missing or unusable
 };
 

@@ -12,6 +12,7 @@
 #include "core/Geometry.h"
 #include "input/Controls.h"
 #include "input/Gamepad.h"
+#include "replay/ReplayPlayback.h"
 #include "sound/Sound.h"
 
 namespace {
@@ -61,6 +62,21 @@ void chooseWeapon(Action action, FrameState& state, const Player& player) {
     state.command.weapon = current;
 }
 
+// In a replay the weapon keys choose how many recorded frames a shown frame plays.
+void chooseSpeed(Action action, ReplayPlayback& playback) {
+    const int speeds[] = {1, 2, 4};
+    int current = playback.speed >= 4 ? 2 : playback.speed - 1;
+    switch (action) {
+        case Action::weapon1: current = 0; break;
+        case Action::weapon2: current = 1; break;
+        case Action::weapon3: current = 2; break;
+        case Action::nextWeapon: current = std::min(current + 1, 2); break;
+        case Action::previousWeapon: current = std::max(current - 1, 0); break;
+        default: return;
+    }
+    playback.speed = speeds[current];
+}
+
 void press(const std::vector<Action>& actions, InputContext context, FrameState& state, const Player* player) {
     for (Action action : actions) {
         if (actsIn(action, context)) applyAction(action, state, player);
@@ -74,16 +90,18 @@ std::string arrivalText(float intervalMs) {
 
 // The actions of one event, in `context`.
 void actOn(const SDL_Event& event, FrameState& state, InputContext context, const Player* player) {
+    // A replay pauses as play does.
+    bool running = context == InputContext::play || context == InputContext::replay;
     switch (event.type) {
         case SDL_QUIT: quitGame(state);
         case SDL_VIDEOEXPOSE: state.pause.redrawWanted = true; return;
         case SDL_ACTIVEEVENT:
-            if (context == InputContext::play && event.active.gain == 0) state.pause.noteFocusLoss();
+            if (running && event.active.gain == 0) state.pause.noteFocusLoss();
             return;
         case SDL_KEYUP: noteKeyEvent(event.key); return;
         case SDL_KEYDOWN: {
             SDLKey key = noteKeyEvent(event.key);
-            if (key == SDLK_ESCAPE && context == InputContext::play) {
+            if (key == SDLK_ESCAPE && running) {
                 togglePause(state);
             } else if (key != SDLK_ESCAPE) {
                 press(actionsOfKey(KeyInput::key(key)), context, state, player);
@@ -130,6 +148,12 @@ void handlePlayInput(FrameState& state, const Player& player) {
     }
 }
 
+void handleReplayInput(FrameState& state) {
+    readEvents(state, InputContext::replay, nullptr);
+    state.pause.pauseIfFocusStaysLost();
+    SDL_GetRelativeMouseState(nullptr, nullptr);
+}
+
 void handlePausedInput(FrameState& state) {
     if (lostGamepadFound()) state.hud.notice("Gamepad connected", static_cast<int>(state.clockTime));
     ScreenInput menu;
@@ -158,6 +182,7 @@ void applyAction(Action action, FrameState& state, const Player* player) {
         case Action::nextWeapon:
         case Action::previousWeapon:
             if (player) chooseWeapon(action, state, *player);
+            if (state.playback) chooseSpeed(action, *state.playback);
             break;
         case Action::zoomIn: state.camera.viewHeight = std::max(state.camera.viewHeight / 1.2f, leastViewHeight); break;
         case Action::zoomOut: state.camera.viewHeight = std::min(state.camera.viewHeight * 1.2f, mostViewHeight); break;
@@ -213,6 +238,12 @@ std::string keyNotice(Action action, const FrameState& state) {
         case Action::deepenDepth: return "Near plane x" + toString(state.camera.nearScale);
         case Action::farPlaneOut:
         case Action::farPlaneIn: return "Far plane x" + toString(state.camera.farScale);
+        case Action::weapon1:
+        case Action::weapon2:
+        case Action::weapon3:
+        case Action::nextWeapon:
+        case Action::previousWeapon:
+            return state.playback ? "Replay at " + std::to_string(state.playback->speed) + "x" : "";
         default: return "";
     }
 }

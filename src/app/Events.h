@@ -34,6 +34,9 @@ void readEvents(FrameState& state, InputContext context, const Player* player, S
 // In play: the events, then the held actions become this frame's command,
 // and the mouse and the pad's aim move the cursor.
 void handlePlayInput(FrameState& state, const Player& player);
+// Watching a replay: only the keys that look (the view, the pieces shown,
+// the speed) and pause, help and quit act; nothing flies.
+void handleReplayInput(FrameState& state);
 // Paused: the pause menu takes what the actions leave.
 void handlePausedInput(FrameState& state);
 

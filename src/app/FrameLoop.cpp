@@ -24,6 +24,8 @@
 #include "hud/Overlays.h"
 #include "hud/ScreenMap.h"
 #include "hud/StatusPanels.h"
+#include "replay/ReplayPlayback.h"
+#include "replay/ReplayRecorder.h"
 #include "sound/Sound.h"
 #include "world/Universe.h"
 #include "world/WorldStep.h"
@@ -41,15 +43,51 @@ void beginFrame(FrameState& state, Universe& universe) {
 }
 
 // The pilot between the command and the ship: the flight computer, the stop
-// and the autopilot. What it says shows as a notice.
-void pilotShip(FrameState& state, const Universe& universe) {
-    bool assist = state.campaign ? state.settings.flightAssist : state.settings.freeFlightAssist;
+// and the autopilot. What it says shows as a notice. A replay presses what
+// the player pressed, with the assist as it was.
+void pilotShip(FrameState& state, const Universe& universe, const PilotKeys& keys) {
+    state.pilot.stopPressed = keys.stop;
+    state.pilot.autopilotPressed = keys.autopilot;
+    state.pilot.nextPressed = keys.next;
     std::vector<Destination> places = destinations(universe, knownPlaces(state));
-    state.command =
-        state.pilot.fly(state.command, *universe.player, universe, places, assist, flightTuning(state), state.frameTime);
+    state.command = state.pilot.fly(state.command, *universe.player, universe, places, keys.assist,
+                                    flightTuning(state), state.frameTime);
     if (state.pilot.notice.empty()) return;
     state.hud.notice(state.pilot.notice, static_cast<int>(state.clockTime));
     state.pilot.notice.clear();
+}
+
+// What the player asked of the pilot this frame; nothing while it is off.
+PilotKeys pilotKeys(const FrameState& state) {
+    if (state.replayed) return state.replayed->pilot;
+    if (!state.shown.flight) return PilotKeys{};
+    bool assist = state.campaign ? state.settings.flightAssist : state.settings.freeFlightAssist;
+    return PilotKeys{state.pilot.stopPressed, state.pilot.autopilotPressed, state.pilot.nextPressed, assist};
+}
+
+// Free flight keeps no score: its closing line counts what the weapons
+// destroyed and the time flown, in the world it ended in.
+void countFreeFlight(FrameState& state, const Universe& universe, const WorldState& stepped, int dt) {
+    RunFigures& run = state.freeFlightRun;
+    for (const ShipLoss& loss : stepped.shipLosses) {
+        if (loss.cause == LossCause::destroyed) ++run.kills;
+    }
+    run.timeMs += dt;
+    if (state.recorder || state.playback) run.world = starName(universe, universe.player->getWorld());
+}
+
+// What the player gave this frame, for the recording; a replayed frame
+// sets Free flight's enemy interval as the player had it.
+void noteFrame(FrameState& state, const ShipCommand& keys, const PilotKeys& pilot, point aim) {
+    if (state.replayed) state.spawnIntervalMs = state.replayed->spawnIntervalMs;
+    if (!state.recorder) return;
+    ReplayFrame frame;
+    frame.frameTime = state.frameTime;
+    frame.command = keys;
+    frame.pilot = pilot;
+    frame.aim = aim;
+    frame.spawnIntervalMs = state.spawnIntervalMs;
+    state.recorder->addFrame(frame);
 }
 
 // The frame once its command is known.
@@ -57,13 +95,19 @@ void stepFrame(FrameState& state, Universe& universe, Font& font) {
     Player& player = *universe.player;
     int dt = state.frameTime;
     int now = static_cast<int>(state.clockTime);
-    if (state.shown.flight) pilotShip(state, universe);
+    enterFrameClock(state.clockTime);
+    // Recorded as the player gave them, before the pilot adds its part.
+    const ShipCommand keys = state.command;
+    const PilotKeys pilot = pilotKeys(state);
+    if (state.shown.flight || state.replayed) pilotShip(state, universe, pilot);
     player.update(dt, state.command);
     const point camera = player.position;
     setCamera(state.camera, camera);
     // Aimed and drawn from where the camera looks, though a planet or a
-    // wormhole moves the ship later in the frame.
-    const point aim = state.cursorInWorld(camera);
+    // wormhole moves the ship later in the frame; a replay aims where the
+    // player did.
+    const point aim = state.replayed ? state.replayed->aim : state.cursorInWorld(camera);
+    noteFrame(state, keys, pilot, aim);
     // The large map covers the whole picture.
     if (!state.shown.largeMap) {
         drawBackground();
@@ -74,11 +118,15 @@ void stepFrame(FrameState& state, Universe& universe, Font& font) {
 
     HudView view = frameView(state, universe, camera);
     drawUnderShots(view, universe, dt);
+    const WorldState& stepped = universe.currentWorld();
     stepWorld(universe, player, dt, now);
     noteWorldStep(state.hud, view, universe, now);
     if (state.campaign) {
-        stepCampaign(*state.campaign, now, dt);
+        stepCampaign(*state.campaign, now, dt, !state.playback);
+    } else {
+        countFreeFlight(state, universe, stepped, dt);
     }
+    leaveFrameClock();
 
     glColor4f(0, 0.7f, 0, 1);
     if (!player.destroyed) {
@@ -211,12 +259,31 @@ void runFrame(FrameState& state, Universe& universe, Font& font) {
         runPausedFrame(state, font);
         return;
     }
-    drawFrame(state, universe, font);
+    if (state.playback) {
+        playRecordedFrames(state, universe, font);
+    } else {
+        drawFrame(state, universe, font);
+    }
     finishSoundFrame(universe.player->position, universe.player->thrustLevel);
     cueMusic(state, universe);
     state.pause.enterIfWanted(state.window.area);
     if (state.pause.paused) {
         state.pauseMenu.open(state.titleAvailable);
+        if (state.recorder) state.recorder->notePause();
     }
     presentFrame(state);
+}
+
+void playRecordedFrames(FrameState& state, Universe& universe, Font& font) {
+    handleReplayInput(state);
+    ReplayPlayback& playback = *state.playback;
+    for (int i = 0; i < playback.speed && !playback.finished(); ++i) {
+        // Only the last of them is shown.
+        if (i > 0) glClear(GL_COLOR_BUFFER_BIT);
+        const ReplayFrame& frame = playback.replay.frames[playback.played++];
+        state.replayed = &frame;
+        drawFrame(state, universe, font, frame.command);
+        state.replayed = nullptr;
+        if (frame.pausedAfter) state.hud.notice("The player paused here", static_cast<int>(state.clockTime));
+    }
 }

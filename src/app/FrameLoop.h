@@ -10,7 +10,8 @@ class Universe;
 
 // One whole frame: clock, spawning, input, the world step with its drawing,
 // the overlays, and the buffer swap; paused, the pause menu over the kept
-// picture.
+// picture. A run being recorded records the frame; a replay being watched
+// plays its recorded frames instead.
 void runFrame(FrameState& state, Universe& universe, Font& font);
 // All of a frame but the buffer swap, flown by the keys and the pad: the
 // picture is left in the back buffer.
@@ -21,6 +22,10 @@ void drawFrame(FrameState& state, Universe& universe, Font& font, const ShipComm
 // Whether the paused picture is drawn again this frame: when asked for, and
 // now and then; otherwise it waits a moment, leaving the machine to others.
 bool pausedPictureDue(FrameState& state);
+// A replay's part of a frame: the viewer's keys, then as many recorded
+// frames as its speed asks, each with its recorded time, command and aim;
+// the last one's picture is left in the back buffer.
+void playRecordedFrames(FrameState& state, Universe& universe, Font& font);
 // Shows the back buffer, saving it first when a screenshot is wanted.
 void presentFrame(FrameState& state);
 // F11, once a frame is shown: the other mode, with start-up's graphics made

@@ -5,9 +5,10 @@
 #include "core/Platform.h"
 
 void FrameState::startFrame() {
-    frameTime = static_cast<int>(ticks() - clockTime);
+    Uint32 now = replayed ? clockTime + static_cast<Uint32>(replayed->frameTime) : ticks();
+    frameTime = static_cast<int>(now - clockTime);
     countFps();
-    clockTime = ticks();
+    clockTime = now;
 }
 
 void FrameState::countFps() {

@@ -11,12 +11,15 @@
 #include "desktop/WindowMode.h"
 #include "hud/HudState.h"
 #include "pilot/Pilot.h"
+#include "replay/ReplayFile.h"
 #include "screens/Hints.h"
 #include "screens/PauseMenu.h"
 #include "settings/Settings.h"
 #include "sound/MusicMood.h"
 
 class Campaign;
+class ReplayRecorder;
+struct ReplayPlayback;
 
 // Percent of the view the cursor moves per mouse pixel at 100 % sensitivity.
 const float standardCursorSensitivity = 0.15f;
@@ -39,7 +42,8 @@ struct ShownPieces {
 // settings.
 class FrameState {
 public:
-    // Reads the clock: frame time since the last frame, and the FPS count.
+    // Reads the clock once (or takes a replayed frame's time): frame time
+    // since the last frame, and the FPS count.
     void startFrame();
     void countFps();
     // True (and restarts the spawn timer) when the spawn interval has passed.
@@ -80,6 +84,14 @@ public:
     Campaign* campaign = nullptr;
     // The first campaign's hints, shown once.
     Hints hints;
+    // The run being recorded (not owned), or null.
+    ReplayRecorder* recorder = nullptr;
+    // The replay being watched (not owned), or null in play; while one of its
+    // frames is stepped, that frame (its time, command and aim).
+    ReplayPlayback* playback = nullptr;
+    const ReplayFrame* replayed = nullptr;
+    // Free flight's figures for its closing line: kills, time, the world.
+    RunFigures freeFlightRun;
     // There is a title screen to go back to, and the pause menu asked for it.
     bool titleAvailable = false;
     bool quitToTitleWanted = false;

@@ -7,20 +7,25 @@
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
+#include <memory>
 
 #include "app/ApplySettings.h"
 #include "app/CommandLine.h"
 #include "app/DataCheck.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
+#include "app/ReplayRun.h"
 #include "desktop/GraphicsSetup.h"
 #include "app/Shell.h"
 #include "app/Startup.h"
+#include "campaign/SaveFile.h"
 #include "core/Platform.h"
 #include "core/SeededRandom.h"
 #include "endless/WorldText.h"
 #include "input/Gamepad.h"
 #include "input/KeyPlace.h"
+#include "replay/ReplayPlayback.h"
+#include "replay/ReplayRecorder.h"
 
 namespace {
 void say(const char* line) { std::cout << line << std::endl; }
@@ -56,15 +61,21 @@ int SDL_main(int argc, char** argv) {
         return 1;
     }
     if (options.check) {
-        return runDataCheck();
+        return runDataCheck(options.replay);
     }
     if (!options.writeWorlds.empty()) {
         return writeWorldsAndSay(options.seedGiven ? options.seed : freshSeed(), options.writeWorlds);
     }
+    // A replay that cannot be read stops the game before anything starts.
+    std::unique_ptr<ReplayPlayback> playback;
+    if (!options.replay.empty()) {
+        playback = std::make_unique<ReplayPlayback>();
+        if (!readReplay(options.replay, playback->replay)) return 1;
+    }
     Startup startup;
     startup.sayProgress = true;
     startup.withAudio = true;
-    startup.withCampaign = !options.freeFlight;
+    startup.withCampaign = !options.freeFlight || playback;
     startup.load(StartupStage::effects);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     say("Starting this thing");
@@ -95,13 +106,25 @@ int SDL_main(int argc, char** argv) {
     if (!startup.load(StartupStage::world)) {
         return 1;
     }
+    SavedCampaign from;
+    if (playback && !replayFits(playback->replay, startup, options.replay, from)) {
+        return 1;
+    }
     if (!startup.campaign) {
+        if (playback) return watchWithoutTitle(state, startup, *playback);
+        // Free flight saves nothing, unless the player asks it to record its runs.
+        std::unique_ptr<ReplayRecorder> recorder;
+        if (state.settings.freeFlightReplays) {
+            recorder = startRecording(state, ReplayMode::freeFlight, "", {});
+            state.recorder = recorder.get();
+        }
         for (;;) {
             runFrame(state, startup.universe, *startup.font);
             switchWindowIfWanted(state, startup, startup.universe);
         }
     }
     Shell shell(state, startup, options.seedGiven ? std::optional<uint64_t>(options.seed) : std::nullopt);
+    if (playback) shell.watch(std::move(playback), from);
     for (;;) {
         shell.runFrame();
     }

@@ -4,20 +4,24 @@
 
 #include <iostream>
 #include <optional>
+#include <sstream>
 
 #include "app/ApplySettings.h"
 #include "app/CampaignRun.h"
 #include "app/Events.h"
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
+#include "app/ReplayRun.h"
 #include "app/Startup.h"
 #include "assets/NamedImages.h"
 #include "assets/Tables.h"
 #include "campaign/SaveFile.h"
+#include "core/Platform.h"
 #include "core/SeededRandom.h"
 #include "desktop/GraphicsSetup.h"
 #include "endless/WaveMaker.h"
 #include "endless/WorldGenerator.h"
+#include "replay/ReplayFolder.h"
 #include "settings/SettingsFile.h"
 #include "sound/Sound.h"
 
@@ -42,6 +46,20 @@ void resetView(FrameState& state) {
     state.spawnTicks = state.clockTime;
     state.msSinceEnemyNear = fresh.msSinceEnemyNear;
     SDL_GetRelativeMouseState(nullptr, nullptr);
+}
+
+// Out of the pause, as the title or a closing screen takes over.
+void leavePause(FrameState& state) {
+    state.pause.wanted = false;
+    state.pause.resumeIfUnwanted();
+    state.pauseMenu.page = PauseMenu::Page::menu;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
 }
 }  // namespace
 
@@ -116,25 +134,36 @@ void Shell::victoryFrame() {
 void Shell::playingFrame() {
     ::runFrame(state, universe, *startup.font);
     if (endless) growEndless();
-    if (campaign && campaign->ended() && !resultRecorded) recordResult();
-    if (state.quitToTitleWanted) {
+    if (campaign && campaign->ended() && !resultRecorded && !playback) recordResult();
+    if (playback && playback->finished()) {
+        leavePause(state);
+        showReplayEnd();
+    } else if (state.quitToTitleWanted) {
         state.quitToTitleWanted = false;
         WriteResult saved{true, ""};
-        if (campaign) saved = leaveRun(*campaign, static_cast<int>(state.clockTime));
-        state.pause.wanted = false;
-        state.pause.resumeIfUnwanted();
-        state.pauseMenu.page = PauseMenu::Page::menu;
+        if (campaign && !playback) saved = leaveRun(*campaign, static_cast<int>(state.clockTime));
+        leavePause(state);
+        endPlay();
         showTitle();
         if (!saved.written) title.note = "Could not save: " + saved.reason;
     } else if (campaign && !campaign->offer.empty()) {
         offerUpgrades();
-    } else if (campaign && campaign->ended() && !state.pause.paused &&
+    } else if (campaign && campaign->ended() && !playback && !state.pause.paused &&
                static_cast<int>(state.clockTime) >= campaign->endedAt() + victoryDelayMs) {
         showVictory();
     }
 }
 
 void Shell::offerUpgrades() {
+    // A replay takes what the player took, at once.
+    if (playback) {
+        const std::vector<int>& chosen = playback->replay.header.upgradeChoices;
+        size_t next = playback->upgradesTaken++;
+        int choice = next < chosen.size() ? chosen[next] : 0;
+        campaign->takeUpgrade(static_cast<size_t>(choice), static_cast<int>(state.clockTime));
+        listUpgradesInPause();
+        return;
+    }
     // The pause keeps the world's picture and stops its clock: the choice goes over it.
     if (!state.pause.paused) {
         state.pause.wanted = true;
@@ -175,6 +204,7 @@ void Shell::upgradeFrame() {
 }
 
 void Shell::takeUpgrade(int choice) {
+    if (recorder) recorder->replay.header.upgradeChoices.push_back(choice);
     campaign->takeUpgrade(static_cast<size_t>(choice), static_cast<int>(state.clockTime));
     listUpgradesInPause();
     screen = Screen::playing;
@@ -202,7 +232,12 @@ void Shell::choose(TitleChoice choice) {
         case TitleChoice::freeFlight:
             play(startup.universe);
             startFreeFlightOverlays(state);
+            if (state.settings.freeFlightReplays) {
+                recorder = startRecording(state, ReplayMode::freeFlight, "", {});
+                state.recorder = recorder.get();
+            }
             break;
+        case TitleChoice::watchReplay: watchChosenReplay(); break;
         case TitleChoice::quit: quitGame(state);
         case TitleChoice::none: break;
     }
@@ -229,17 +264,18 @@ void Shell::startCampaign(const SavedCampaign* from) {
     play(startup.campaignUniverse);
     int now = static_cast<int>(state.clockTime);
     bool settingsChanged = false;
-    if (from) {
-        campaign = std::make_unique<Campaign>(startup.campaignScript, universe, *from, now);
-        std::cout << "Continuing the campaign in " << campaign->worldName(from->world) << " with score "
-                  << from->run.score << std::endl;
-    } else {
+    if (!from) {
         settingsChanged = state.settings.difficulty != title.difficulty().name;
         state.settings.difficulty = title.difficulty().name;
-        campaign = std::make_unique<Campaign>(startup.campaignScript, universe, title.difficulty(), now);
-        campaign->run.seed = freshSeed();
     }
-    beginRun();
+    recorder = startRecording(state, ReplayMode::campaign, from ? from->run.difficulty : title.difficulty().name,
+                              from ? linesOf(saveText(*from)) : std::vector<std::string>{});
+    state.recorder = recorder.get();
+    beginCampaign(from, title.difficulty(), recorder ? recorder->replay.header.seed : freshSeed());
+    if (from) {
+        std::cout << "Continuing the campaign in " << campaign->worldName(from->world) << " with score "
+                  << from->run.score << std::endl;
+    }
     if (state.settings.hints) {
         state.hints.start(state.settings.bindings, campaign->objectiveText(), now);
         state.settings.hints = false;
@@ -266,6 +302,18 @@ void Shell::startEndless() {
     beginRun();
 }
 
+// A new campaign draws its upgrades from `seed`; a saved one from its own.
+void Shell::beginCampaign(const SavedCampaign* from, const Difficulty& difficulty, uint64_t seed) {
+    int now = static_cast<int>(state.clockTime);
+    if (from) {
+        campaign = std::make_unique<Campaign>(startup.campaignScript, universe, *from, now);
+    } else {
+        campaign = std::make_unique<Campaign>(startup.campaignScript, universe, difficulty, now);
+        campaign->run.seed = seed;
+    }
+    beginRun();
+}
+
 void Shell::beginRun() {
     campaign->upgradeTable = &startup.upgrades;
     state.campaign = campaign.get();
@@ -276,10 +324,47 @@ void Shell::beginRun() {
     state.shown.flight = true;
 }
 
+void Shell::watch(std::unique_ptr<ReplayPlayback> replay, const SavedCampaign& from) {
+    const ReplayHeader& header = replay->replay.header;
+    bool ofCampaign = header.mode == ReplayMode::campaign;
+    play(ofCampaign ? startup.campaignUniverse : startup.universe);
+    playback = std::move(replay);
+    beginReplay(state, *playback);
+    if (ofCampaign) {
+        beginCampaign(header.save.empty() ? nullptr : &from, *startup.campaignScript.difficulty(header.difficulty),
+                      header.seed);
+    } else {
+        startFreeFlightOverlays(state);
+    }
+}
+
+void Shell::watchChosenReplay() {
+    auto replay = std::make_unique<ReplayPlayback>();
+    std::string file = title.replays.chosen().string();
+    SavedCampaign from;
+    if (!readReplay(file, replay->replay) || !replayFits(replay->replay, startup, file, from)) {
+        title.showingReplays = true;
+        title.replays.refused = true;
+        return;
+    }
+    watch(std::move(replay), from);
+}
+
+void Shell::endPlay() {
+    if (!playback) endRun(state);
+    // A replay's clock was the recording's; the menus go on from the game's.
+    if (playback) state.clockTime = ticks();
+    state.recorder = nullptr;
+    state.playback = nullptr;
+    recorder.reset();
+    playback.reset();
+}
+
 void Shell::showTitle() {
     campaign.reset();
     endless.reset();
     state.campaign = nullptr;
+    title.replays.fill(keptReplays());
     std::optional<SaveSummary> saved;
     if (readSave(startup.campaignScript, startup.campaignUniverse, save)) {
         saved = SaveSummary{worldNameIn(startup.campaignScript, startup.campaignUniverse, save.world), save.run.score,
@@ -299,16 +384,33 @@ void Shell::recordResult() {
     std::vector<RunResult> best;
     size_t place = ::recordResult(run, best);
     if (!run.endless) removeSave();
-    victory.open(run, best, place, upgradeList(campaign->upgrades));
+    victory.open(run, best, place, upgradeList(campaign->upgrades),
+                 run.endless ? "The run is over" : "Campaign complete");
 }
 
 void Shell::showVictory() {
+    endPlay();
+    toClosingScreen();
+}
+
+void Shell::toClosingScreen() {
     campaign.reset();
     endless.reset();
     state.campaign = nullptr;
     screen = Screen::victory;
     givePointerToMenus(true);
     relinkEmitters(scenery.universe);
+}
+
+void Shell::showReplayEnd() {
+    endRun(state);
+    if (exitAfterReplay()) std::exit(0);
+    RunFigures figures = runFigures(state);
+    RunResult run{figures.score, figures.kills, figures.deaths, figures.timeMs, playback->replay.header.difficulty};
+    endPlay();
+    std::vector<std::string> taken = campaign ? upgradeList(campaign->upgrades) : std::vector<std::string>{};
+    victory.open(run, readBestResults(), 0, taken, "End of the replay");
+    toClosingScreen();
 }
 
 void Shell::givePointerToMenus(bool menus) {

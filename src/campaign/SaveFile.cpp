@@ -264,6 +264,10 @@ std::vector<RunResult> ofMode(const std::vector<RunResult>& results, const std::
 }  // namespace
 
 WriteResult writeSave(const SavedCampaign& kept) {
+    return replaceFile(inWriteFolder(saveFileName), saveText(kept), "Could not write ", true);
+}
+
+std::string saveText(const SavedCampaign& kept) {
     SavedCampaign save = kept;
     save.run = withinLimits(save.run);
     save.health = std::min(save.health > 0 ? save.health : 1.0f, mostHealth);
@@ -288,19 +292,28 @@ WriteResult writeSave(const SavedCampaign& kept) {
         text += std::string(seedEntry) + " " + std::to_string(save.run.seed) + "\n";
         for (const Upgrade& upgrade : save.upgrades) text += std::string(upgradeEntry) + " " + upgradeWords(upgrade) + "\n";
     }
-    return replaceFile(inWriteFolder(saveFileName), text, "Could not write ", true);
+    return text;
+}
+
+bool parseSave(const CampaignScript& script, const Universe& universe, const std::string& text, SavedCampaign& save,
+               std::string& problem, int& line) {
+    SaveReader reader(script, universe);
+    SavedCampaign read;
+    bool fine = reader.read(linesOf(text), read);
+    problem = reader.problem.what;
+    line = reader.problem.line;
+    if (fine) save = read;
+    return fine;
 }
 
 bool readSave(const CampaignScript& script, const Universe& universe, SavedCampaign& save) {
     std::filesystem::path path = inWriteFolder(saveFileName);
     std::string text;
-    SaveReader reader(script, universe);
-    SavedCampaign read;
-    SaveProblem& problem = reader.problem;
-    if (!readDataText(path.string(), playerFiles, text, problem.what)) {
-        if (problem.what == missingFile) return false;
-    } else if (reader.read(linesOf(text), read)) {
-        save = read;
+    std::string problem;
+    int line = 0;
+    if (!readDataText(path.string(), playerFiles, text, problem)) {
+        if (problem == missingFile) return false;
+    } else if (parseSave(script, universe, text, save, problem, line)) {
         bool cleared = std::find(save.cleared.begin(), save.cleared.end(), save.world) != save.cleared.end();
         if (!save.here && !cleared) {
             std::cout << path.string() << ": saved by an earlier version of the game; "
@@ -309,8 +322,8 @@ bool readSave(const CampaignScript& script, const Universe& universe, SavedCampa
         return true;
     }
     std::cout << path.string();
-    if (problem.line > 0) std::cout << " line " << problem.line;
-    std::cout << ": " << problem.what << "; the save is not used" << std::endl;
+    if (line > 0) std::cout << " line " << line;
+    std::cout << ": " << problem << "; the save is not used" << std::endl;
     return false;
 }
 

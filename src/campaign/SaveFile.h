@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "campaign/CampaignProgress.h"
@@ -21,6 +22,12 @@ const size_t bestResultsKept = 10;
 // holds it, nothing is written. A failure gets a line naming the file, and
 // its reason in a player's words.
 WriteResult writeSave(const SavedCampaign& save);
+// The save's text as writeSave writes it.
+std::string saveText(const SavedCampaign& save);
+// Reads a save's text as readSave does, quietly: false with the problem
+// and its line (0 for the whole file).
+bool parseSave(const CampaignScript& script, const Universe& universe, const std::string& text, SavedCampaign& save,
+               std::string& problem, int& line);
 // Reads the save, checking every value, also against the campaign it is to
 // go on with. False when there is none; a damaged, foreign or later one also
 // gets one line naming the file, the line and what is wrong. A save of

@@ -216,7 +216,7 @@ bool Ship::takeDamage(float amount, point from, WorldState& world) {
             sparkWaitMs = sparkGapMs;
             point out = unitToward(position, from);
             point at{position.x + out.x * radius, position.y + out.y * radius};
-            addTimer(std::make_unique<TSpark>(static_cast<int>(ticks()), at,
+            addTimer(std::make_unique<TSpark>(static_cast<int>(worldTicks()), at,
                                               point{out.x * sparkSpeed, out.y * sparkSpeed}, sparkScale * radius,
                                               shipLook(type).colour),
                      world);

@@ -20,7 +20,7 @@ void standardExplosion(point position, WorldState& world, int now) {
 }
 
 void standardExplosion(point position, WorldState& world) {
-    standardExplosion(position, world, static_cast<int>(ticks()));
+    standardExplosion(position, world, static_cast<int>(worldTicks()));
 }
 
 void shipExplosion(point position, float shipRadius, WorldState& world) {

@@ -7,11 +7,25 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <map>
 
 namespace {
 
 const size_t longestQuote = 40;
 const size_t readChunk = 1 << 16;
+const char* const campaignFolder = "campaign/";
+
+// Each text file read so far by its name, with the hash of its bytes.
+std::map<std::string, uint64_t> textFilesRead;
+
+// 64-bit FNV-1a.
+uint64_t hashed(const std::string& bytes, uint64_t hash = 14695981039346656037ULL) {
+    for (unsigned char byte : bytes) {
+        hash ^= byte;
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
 
 std::string sizeText(std::uintmax_t bytes) {
     if (bytes >= (1u << 20) && bytes % (1u << 20) == 0) return std::to_string(bytes >> 20) + " MB";
@@ -92,7 +106,18 @@ bool readDataFile(const std::string& name, const FileKind& kind, std::string& by
     problem = readAll(file, kind, bytes);
     close(file);
     if (!problem.empty()) bytes.clear();
+    if (problem.empty() && std::strcmp(kind.name, textFiles.name) == 0) textFilesRead[name] = hashed(bytes);
     return problem.empty();
+}
+
+uint64_t dataFingerprint(bool withCampaign) {
+    uint64_t hash = hashed("");
+    for (const auto& [name, fileHash] : textFilesRead) {
+        if (!withCampaign && name.compare(0, std::strlen(campaignFolder), campaignFolder) == 0) continue;
+        hash = hashed(name, hash);
+        for (int i = 0; i < 8; ++i) hash = hashed(std::string(1, static_cast<char>(fileHash >> (8 * i))), hash);
+    }
+    return hash;
 }
 
 std::FILE* openDataFile(const std::string& name, std::string& problem) {

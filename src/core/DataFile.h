@@ -19,6 +19,7 @@ const FileKind playerFiles{"a settings or save file", 256u << 10};
 const FileKind imageFiles{"an image", 32u << 20};
 const FileKind soundFiles{"a sound file", 64u << 20};
 const FileKind fontFiles{"a font", 16u << 20};
+const FileKind replayFiles{"a replay", 16u << 20};
 
 // The problem of a file that is not there; each reader says in its own words
 // what it does without it.
@@ -35,6 +36,10 @@ bool readDataFile(const std::string& name, const FileKind& kind, std::string& by
 // The file opened for reading when it is a regular file, whatever its size
 // (for a reader that checks that itself); else null with `problem` set.
 std::FILE* openDataFile(const std::string& name, std::string& problem);
+// What the play was made of: a hash of every text data file read so far
+// (tables, worlds, effects, and the campaign's files when `withCampaign`),
+// by name and content, whatever order they were read in.
+uint64_t dataFingerprint(bool withCampaign);
 // A piece of a file as a message quotes it: at most 40 characters, then
 // "...", and control characters shown as '?', so no file can flood the
 // output or play tricks on the terminal.

@@ -8,6 +8,8 @@ namespace {
 Uint8 heldKeys[SDLK_LAST] = {};
 const Uint32* ticksOverride = nullptr;
 Uint32 pausedTime = 0;
+bool inFrame = false;
+Uint32 frameClock = 0;
 }  // namespace
 
 bool keyHeld(SDLKey key) { return heldKeys[key] != 0; }
@@ -39,5 +41,14 @@ int initWindowingLibrary(Uint32 flags) {
 Uint32 ticks() { return (ticksOverride ? *ticksOverride : SDL_GetTicks()) - pausedTime; }
 
 void addPausedTime(Uint32 ms) { pausedTime += ms; }
+
+Uint32 worldTicks() { return inFrame ? frameClock : ticks(); }
+
+void enterFrameClock(Uint32 frameTime) {
+    inFrame = true;
+    frameClock = frameTime;
+}
+
+void leaveFrameClock() { inFrame = false; }
 
 void setTicksForTesting(const Uint32* now) { ticksOverride = now; }

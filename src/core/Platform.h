@@ -17,6 +17,13 @@ int initWindowingLibrary(Uint32 flags);
 // so nothing timed sees a pause.
 Uint32 ticks();
 void addPausedTime(Uint32 ms);
+// The world's clock: while a frame steps the world, that frame's own time
+// (read once as it starts, or a recorded run's), so everything timed in one
+// frame sees one time and a replay sees the times the run saw; between
+// frames, ticks().
+Uint32 worldTicks();
+void enterFrameClock(Uint32 frameTime);
+void leaveFrameClock();
 
 // Tests only: a fixed tick count, or nullptr for the real clock.
 void setTicksForTesting(const Uint32* now);

@@ -27,6 +27,7 @@ enum Option {
     markers,
     music,
     freeFlightAssist,
+    replays,
     hints,
     controlsRow,
     backRow,
@@ -36,7 +37,8 @@ enum Option {
 const char* const optionLabels[optionCount] = {
     "Sound volume", "Music volume", "Full screen", "Mouse sensitivity", "Next campaign", "Flight assist",
     "Free flight: status lines", "Free flight: HUD", "Free flight: labels", "Free flight: markers",
-    "Free flight: music", "Free flight: assist", "First-campaign hints", "Controls...", "Back",
+    "Free flight: music", "Free flight: assist", "Free flight: replays", "First-campaign hints", "Controls...",
+    "Back",
 };
 
 const int volumeStep = 10;
@@ -61,6 +63,7 @@ std::string optionValue(int option, const Settings& settings) {
         case markers: return onOff(settings.freeFlightMarkers);
         case music: return onOff(settings.freeFlightMusic);
         case freeFlightAssist: return onOff(settings.freeFlightAssist);
+        case replays: return onOff(settings.freeFlightReplays);
         case hints: return settings.hints ? "will show" : "shown";
         default: return "";
     }
@@ -171,6 +174,7 @@ void OptionsScreen::change(int option, int step, Settings& settings, MenuRequest
         case music: settings.freeFlightMusic = !settings.freeFlightMusic; break;
         case assist: settings.flightAssist = !settings.flightAssist; break;
         case freeFlightAssist: settings.freeFlightAssist = !settings.freeFlightAssist; break;
+        case replays: settings.freeFlightReplays = !settings.freeFlightReplays; break;
         case hints: settings.hints = !settings.hints; break;
         default: return;
     }

@@ -9,6 +9,7 @@ namespace {
 const char* const continueItem = "Continue";
 const char* const newItem = "New campaign";
 const char* const freeItem = "Free flight";
+const char* const replaysItem = "Replays";
 const char* const optionsItem = "Options";
 const char* const quitItem = "Quit";
 const char* const backItem = "Back";
@@ -68,11 +69,14 @@ void TitleScreen::open(const std::optional<SaveSummary>& save, const std::string
     if (saved) main.items.push_back({continueLabel(*saved)});
     main.items.push_back({newItem});
     if (!endlessItem.empty()) main.items.push_back({endlessItem});
-    main.items.insert(main.items.end(), {{freeItem}, {optionsItem}, {quitItem}});
+    main.items.push_back({freeItem});
+    if (!replays.kept.empty()) main.items.push_back({replaysItem});
+    main.items.insert(main.items.end(), {{optionsItem}, {quitItem}});
     main.select(0);
     choosingDifficulty = false;
     askingToReplace = false;
     showingOptions = false;
+    showingReplays = false;
     difficulties.select(0);
     for (size_t i = 0; i < script.difficulties.size(); ++i) {
         if (script.difficulties[i].name == difficulty) difficulties.select(static_cast<int>(i));
@@ -88,6 +92,11 @@ TitleChoice TitleScreen::handle(const SDL_Event& event, Settings& settings, cons
     if (askingToReplace) {
         answerReplace(event, replaceQuestion.handle(event, window.area, window.height));
         return TitleChoice::none;
+    }
+    if (showingReplays) {
+        bool watch = false;
+        showingReplays = replays.handle(event, window, watch);
+        return watch ? TitleChoice::watchReplay : TitleChoice::none;
     }
     Menu& menu = choosingDifficulty ? difficulties : main;
     MenuEvent result = menu.handle(event, window.area, window.height);
@@ -105,6 +114,11 @@ TitleChoice TitleScreen::chooseMain(const Settings& settings) {
     if (label == optionsItem) {
         showingOptions = true;
         options.open(settings);
+        return TitleChoice::none;
+    }
+    if (label == replaysItem) {
+        showingReplays = true;
+        replays.open();
         return TitleChoice::none;
     }
     if (saved && main.selected == 0) return TitleChoice::continueCampaign;
@@ -148,6 +162,10 @@ void TitleScreen::draw(Font& font, const Settings& settings) const {
     useLayoutProjection();
     if (showingOptions) {
         options.draw(font, settings);
+        return;
+    }
+    if (showingReplays) {
+        replays.draw(font);
         return;
     }
     drawPanel(0, 0, w, h, Colour{0, 0, 0.02f, 0.35f});

@@ -11,12 +11,13 @@
 #include "screens/Menu.h"
 #include "screens/MenuRequests.h"
 #include "screens/OptionsScreen.h"
+#include "screens/ReplaysScreen.h"
 
 class Font;
 class WindowMode;
 
 // What the player picked on the title screen this frame.
-enum class TitleChoice { none, continueCampaign, newCampaign, endless, freeFlight, quit };
+enum class TitleChoice { none, continueCampaign, newCampaign, endless, freeFlight, watchReplay, quit };
 
 // What a saved campaign would resume.
 struct SaveSummary {
@@ -27,8 +28,8 @@ struct SaveSummary {
 
 // The game's name and its first menu: Continue (when a campaign is saved,
 // saying what it resumes), New campaign (asking first when it would replace
-// a saved one, then how hard), Endless (when offered), Free flight,
-// Options, Quit.
+// a saved one, then how hard), Endless (when offered), Free flight, Replays
+// (when runs are kept: fill `replays` before opening), Options, Quit.
 class TitleScreen {
 public:
     explicit TitleScreen(const CampaignScript& script);
@@ -56,6 +57,8 @@ public:
     std::optional<SaveSummary> saved;
     // A line under the menu, such as why the last save failed; "" for none.
     std::string note;
+    bool showingReplays = false;
+    ReplaysScreen replays;
 
 private:
     TitleChoice chooseMain(const Settings& settings);

@@ -27,8 +27,9 @@ std::string resultLine(size_t place, const RunResult& result) {
 }  // namespace
 
 void VictoryScreen::open(const RunResult& finished, std::vector<RunResult> bestRuns, size_t runPlace,
-                         std::vector<std::string> taken) {
+                         std::vector<std::string> taken, const std::string& title) {
     run = finished;
+    heading = title;
     best = std::move(bestRuns);
     place = runPlace;
     upgrades = std::move(taken);
@@ -46,17 +47,16 @@ void VictoryScreen::draw(Font& font) const {
     useLayoutProjection();
     drawPanel(0, 0, w, h, Colour{0, 0, 0.02f, 0.55f});
     float centre = w / 2.0f;
-    drawText(font, run.endless ? "The run is over" : "Campaign complete", centre, 870, 64, colours::highlight,
-             Align::centre);
-    drawText(font, "Score " + std::to_string(run.score), centre, 785, 44, colours::white, Align::centre);
+    drawText(font, heading, centre, 850, 64, colours::highlight, Align::centre);
+    drawText(font, "Score " + std::to_string(run.score), centre, 760, 44, colours::white, Align::centre);
     std::string details = std::to_string(run.kills) + " kills   " + std::to_string(run.deaths) + " deaths   " +
                           playTime(run.timeMs) + "   " + modeText(run);
-    drawText(font, details, centre, 735, 24, colours::grey, Align::centre);
+    drawText(font, details, centre, 705, 24, colours::grey, Align::centre);
     if (place > 0) {
         drawText(font, place == 1 ? "Your best run yet" : "Place " + std::to_string(place) + " among your best",
-                 centre, 695, 22, colours::calm, Align::centre);
+                 centre, 660, 22, colours::calm, Align::centre);
     }
-    drawUpgradeList(font, upgrades, 650, 17, 1100, 2);
+    drawUpgradeList(font, upgrades, 625, 17, 1100, 2);
     std::string header = run.endless ? "Best endless runs" : "Best results on " + run.difficulty;
     drawText(font, header, centre, 570, 30, colours::white, Align::centre);
     for (size_t i = 0; i < best.size() && i < bestShown; ++i) {

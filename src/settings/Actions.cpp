@@ -8,8 +8,12 @@ namespace {
 const unsigned inPlay = 1u << static_cast<int>(InputContext::play);
 const unsigned inPause = 1u << static_cast<int>(InputContext::paused);
 const unsigned inMenus = 1u << static_cast<int>(InputContext::menus);
+const unsigned inReplay = 1u << static_cast<int>(InputContext::replay);
+// In play and in a replay, where the weapon keys choose its speed and the
+// rest only change the view.
+const unsigned playOrReplay = inPlay | inReplay;
 // Keys that answer wherever the player is: the window, the picture, the sound.
-const unsigned anywhere = inPlay | inPause | inMenus;
+const unsigned anywhere = inPlay | inPause | inMenus | inReplay;
 
 struct ActionText {
     const char* name;
@@ -32,28 +36,28 @@ const ActionText texts[] = {
     {"aim_up", "move the aim up", 0},
     {"aim_down", "move the aim down", 0},
     {"fire", "fire (hold)", 0},
-    {"weapon_1", "projectile gun", inPlay},
-    {"weapon_2", "laser beam", inPlay},
-    {"weapon_3", "shockwave gun", inPlay},
-    {"next_weapon", "next weapon", inPlay},
-    {"previous_weapon", "previous weapon", inPlay},
-    {"zoom_in", "zoom in", inPlay},
-    {"zoom_out", "zoom out", inPlay},
-    {"map", "large map", inPlay},
-    {"hud", "HUD", inPlay},
-    {"status_lines", "status lines", inPlay},
-    {"help", "help", inPlay | inPause},
-    {"pause", "pause / resume", inPlay | inPause},
+    {"weapon_1", "projectile gun", playOrReplay},
+    {"weapon_2", "laser beam", playOrReplay},
+    {"weapon_3", "shockwave gun", playOrReplay},
+    {"next_weapon", "next weapon", playOrReplay},
+    {"previous_weapon", "previous weapon", playOrReplay},
+    {"zoom_in", "zoom in", playOrReplay},
+    {"zoom_out", "zoom out", playOrReplay},
+    {"map", "large map", playOrReplay},
+    {"hud", "HUD", playOrReplay},
+    {"status_lines", "status lines", playOrReplay},
+    {"help", "help", playOrReplay | inPause},
+    {"pause", "pause / resume", playOrReplay | inPause},
     {"mute", "mute / unmute", anywhere},
     {"screenshot", "screenshot", anywhere},
     {"full_screen", "window / full screen", anywhere},
     {"fewer_enemies", "enemies arrive half as often", inPlay},
     {"more_enemies", "enemies arrive twice as often", inPlay},
-    {"flatten_depth", "flatten the depth effect", inPlay},
-    {"deepen_depth", "deepen the depth effect", inPlay},
-    {"far_plane_out", "push the far plane out", inPlay},
-    {"far_plane_in", "pull the far plane in", inPlay},
-    {"quit", "quit", inPlay | inPause},
+    {"flatten_depth", "flatten the depth effect", playOrReplay},
+    {"deepen_depth", "deepen the depth effect", playOrReplay},
+    {"far_plane_out", "push the far plane out", playOrReplay},
+    {"far_plane_in", "pull the far plane in", playOrReplay},
+    {"quit", "quit", playOrReplay | inPause},
 };
 static_assert(std::size(texts) == actionCount, "a row for each action");
 

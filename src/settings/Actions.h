@@ -43,9 +43,10 @@ enum class Action {
 const int actionCount = static_cast<int>(Action::quit) + 1;
 
 // Where input goes: the running game, the paused game with its menu, the
-// screens of menus (title, closing screen), and the key editor waiting for
-// the key to bind, which takes every key for itself.
-enum class InputContext { play, paused, menus, keyEditor };
+// screens of menus (title, closing screen), the key editor waiting for
+// the key to bind, which takes every key for itself, and a replay being
+// watched, where the weapon keys choose its speed and nothing flies.
+enum class InputContext { play, paused, menus, keyEditor, replay };
 
 // Whether a press of the action's key acts in that context.
 bool actsIn(Action action, InputContext context);

@@ -25,6 +25,9 @@ struct Settings {
     // autopilot and their readouts.
     bool flightAssist = true;
     bool freeFlightAssist = false;
+    // Free flight saves nothing unless this is on: then its runs are recorded
+    // like the campaign's.
+    bool freeFlightReplays = false;
     // The first campaign's hints are still to be shown; cleared once shown,
     // set again to bring them back.
     bool hints = true;

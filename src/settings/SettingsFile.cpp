@@ -59,6 +59,7 @@ const Field fields[] = {
     onOff("freeflight_music", &Settings::freeFlightMusic, "Free flight plays music"),
     onOff("flight_assist", &Settings::flightAssist, "the campaign's ship eases to rest with no thrust held"),
     onOff("freeflight_assist", &Settings::freeFlightAssist, "Free flight has the assist, stop and autopilot"),
+    onOff("freeflight_replays", &Settings::freeFlightReplays, "Free flight's runs are recorded in replays/"),
     onOff("hints", &Settings::hints, "the first campaign's hints are still to come"),
     number("pad_dead_zone", &Settings::padDeadZone, 0, mostPadDeadZone,
            "percent of a stick's travel taken as rest, 0 to 90"),

@@ -62,7 +62,7 @@ class Keys(unittest.TestCase):
         with Game(free_flight=False) as game:
             game.start()
             game.key("Up", "Up", "Return")  # the title's Options, above Quit, the last
-            game.key(*["Down"] * 13, "Return")  # Controls...
+            game.key(*["Down"] * 14, "Return")  # Controls...
             game.key("Return")  # thrust, the first action: waits for its new key
             game.key("i")
             deadline = time.time() + 20

@@ -16,10 +16,15 @@ TINY_CAMPAIGN = {
 }
 
 
+# The banner's baselines, in pixels from the top, first choice first: it
+# takes the first row where it covers no body or label.
+BANNER_ROWS = (264, 184, 694, 764)
+
+
 def banner_likeness(image, name):
-    """How well the arrival banner (centred, its baseline 264 pixels from the
-    top, scale 48) reads `name`."""
-    return text_likeness(image, name, 48, 640, 264)
+    """How well the arrival banner (centred, scale 48, on one of its rows)
+    reads `name`."""
+    return max(text_likeness(image, name, 48, 640, row) for row in BANNER_ROWS)
 
 
 class ArrivalBanner(unittest.TestCase):
