@@ -33,14 +33,15 @@ test-fresh:
 bench: build
 	cd data && $(XVFB) ../$(BUILD)/bench/frame_bench | grep -v -e "^Emitter construct" -e "^shader size"
 
-# The shipped campaign played by an autopilot (DIFFICULTY=easy|normal|hard):
+# The shipped campaign played by an autopilot (DIFFICULTY=easy|normal|hard, or
+# endless: an endless run of seed 1):
 # when each world was entered and cleared, the deaths and the score; pictures
 # of its moments, and its save, in build/playthrough/.
 DIFFICULTY ?= normal
 playthrough: build
 	cd data && RERARA_INSTALLED=1 XDG_DATA_HOME=$(CURDIR)/$(BUILD)/playthrough \
 	  $(XVFB) ../$(BUILD)/bench/playthrough $(DIFFICULTY) $(CURDIR)/$(BUILD)/playthrough | \
-	  grep --line-buffered -e "^ *[0-9]*:[0-9]" -e "^Won" -e "^Not won" -e "^Playing"
+	  grep --line-buffered -e "^ *[0-9]*:[0-9]" -e "^Won" -e "^Not won" -e "^Run over" -e "^Playing"
 
 images: deps
 	/usr/bin/python3 tools/make_images.py data

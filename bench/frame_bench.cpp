@@ -18,6 +18,7 @@
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
 #include "app/Startup.h"
+#include "assets/NamedImages.h"
 #include "assets/Tables.h"
 #include "campaign/Campaign.h"
 #include "campaign/CampaignScript.h"
@@ -27,6 +28,10 @@
 #include "combat/Timers.h"
 #include "core/Constants.h"
 #include "core/Platform.h"
+#include "desktop/GraphicsSetup.h"
+#include "endless/EndlessRun.h"
+#include "endless/WaveMaker.h"
+#include "endless/WorldGenerator.h"
 #include "hud/ClassicOverlays.h"
 
 namespace {
@@ -188,6 +193,19 @@ void topUpBattleShots(Universe& universe) {
     }
 }
 
+// The types of the most ships one of the world's waves has alive at once,
+// as the wave spawner scales them by `factor`, if more than `largest` has.
+void takeLargestWave(const WorldScript& world, float factor, std::vector<int>& largest) {
+    auto scaled = [&](int count) { return std::max(1, static_cast<int>(std::lround(count * factor))); };
+    for (const Wave& wave : world.waves) {
+        std::vector<int> types;
+        for (const ShipsLine& line : wave.ships) {
+            types.insert(types.end(), static_cast<size_t>(std::min(scaled(line.cap), scaled(line.total))), line.type);
+        }
+        if (types.size() > largest.size()) largest = types;
+    }
+}
+
 // The most ships a wave of the shipped campaign has alive at once, at the
 // difficulty that sends the most, as the wave spawner scales them: their
 // types. Empty when the data set has no campaign.
@@ -196,17 +214,8 @@ std::vector<int> largestWave() {
     if (!readCampaignScript(campaignScriptFile, SHIPDATA.size(), script)) return {};
     float factor = 1;
     for (const Difficulty& difficulty : script.difficulties) factor = std::max(factor, difficulty.countFactor);
-    auto scaled = [&](int count) { return std::max(1, static_cast<int>(std::lround(count * factor))); };
     std::vector<int> largest;
-    for (const WorldScript& world : script.worlds) {
-        for (const Wave& wave : world.waves) {
-            std::vector<int> types;
-            for (const ShipsLine& line : wave.ships) {
-                types.insert(types.end(), static_cast<size_t>(std::min(scaled(line.cap), scaled(line.total))), line.type);
-            }
-            if (types.size() > largest.size()) largest = types;
-        }
-    }
+    for (const WorldScript& world : script.worlds) takeLargestWave(world, factor, largest);
     return largest;
 }
 
@@ -396,6 +405,46 @@ std::vector<Row> worldRows(Game& game, std::function<void()> dustOnly) {
 // to it); and the large map, which covers the whole picture. The campaign's
 // first world is cleared, so that its wormholes are open and marked, and the
 // planet where new ships start is off screen; the battle goes on round the ship.
+// The busiest of the first ten worlds a seed makes, built as an endless run
+// builds it, with its largest wave (as normal sends it) round the ship where
+// it comes in, firing.
+struct EndlessScene {
+    EndlessScene(Startup& startup, uint64_t seed);
+
+    EndlessRun run;
+    Universe universe;
+    Player pilot;
+    std::vector<int> wave;
+    FrameState state;
+    int shots = 0;
+};
+
+EndlessScene::EndlessScene(Startup& startup, uint64_t seed) : run(seed, startup.campaignScript), pilot(*startup.player) {
+    int number = busiestWorld(seed, 10);
+    run.keepAhead(number, universe);
+    loadNamedImages();
+    universe.player = &pilot;
+    relinkEmitters(universe);
+    pilot.warpWorld(number);
+    pilot.position = generateWorld(seed, number).arrival;
+    universe.currentWorld().hitFeedback = true;
+    takeLargestWave(*run.script.world(number), endlessDifficulty(run.script).countFactor, wave);
+    state.clockTime = ticks();
+    state.spawnIntervalMs = 1e9f;
+}
+
+void addEndlessRow(EndlessScene& scene, Font& font, std::vector<Row>& rows) {
+    auto frame = [&scene, &font] { runFrame(scene.state, scene.universe, font); };
+    auto refill = [&scene] { fillWave(scene.universe, scene.wave, -1, scene.shots); };
+    auto setUp = [refill] {
+        releaseAllKeys();
+        refill();
+    };
+    refill();
+    rows.push_back(Row{"endless", static_cast<int>(scene.wave.size()), scene.shots, 0, frame, setUp, refill,
+                       Goal{"busiest endless world", 1.3}, {}});
+}
+
 struct OverlayScene {
     OverlayScene(Startup& startup, int now);
 
@@ -598,6 +647,11 @@ int main(int argc, char** argv) {
         busiest = std::make_unique<BusiestScene>(startup, game.wave);
         addBusiestRow(*busiest, *startup.font, rows);
     }
+    std::unique_ptr<EndlessScene> endless;
+    if (startup.campaign && SHIPDATA.size() >= static_cast<size_t>(generatedShipTypes)) {
+        endless = std::make_unique<EndlessScene>(startup, 1);
+        addEndlessRow(*endless, *startup.font, rows);
+    }
     for (int run = 0; run < options.runs; ++run) {
         for (Row& row : rows) {
             if (!picked(options, row)) continue;
@@ -615,6 +669,7 @@ int main(int argc, char** argv) {
     }
     printGoals(rows);
     busiest.reset();
+    endless.reset();
     overlays.reset();
     SDL_Quit();
     return 0;

@@ -1,19 +1,21 @@
-// Plays the shipped campaign with an autopilot through the real frame loop,
-// at a fixed frame time, and prints when each world was entered and cleared,
-// the deaths and the score: proof that the campaign can be won, and a
-// measure of how long it takes. A plain pilot, with the flight assist on:
-// it shoots the nearest enemy in view (the laser close by, the gun farther
-// out), backs away from rammers, lands to repair when its hull is low, and
-// once a world is cleared lets the game's autopilot take it to the wormhole
-// onward. Its aim trails a moving target by a human reaction time; a player
-// who dodges does better.
+// Plays the shipped campaign (or an endless run) with an autopilot through
+// the real frame loop, at a fixed frame time, and prints when each world was
+// entered and cleared, the upgrades taken, the deaths and the score: proof
+// that the campaign can be won, and a measure of how long it takes. A plain
+// pilot, with the flight assist on: it shoots the nearest enemy in view (the
+// laser close by, the gun farther out), backs away from rammers, lands to
+// repair when its hull is low, takes the upgrade it likes best, and once a
+// world is cleared lets the game's autopilot take it to the wormhole onward.
+// Its aim trails a moving target by a human reaction time; a player who
+// dodges does better.
 //
-// Usage, inside data/: playthrough [easy|normal|hard] [picture folder] [seconds]
-// With a folder, it saves a picture of the first wave, the first
-// destruction, each arrival, the boss and the end. With seconds, it plays
-// that long and stops, as a player who quits: the run is recorded in the
-// replays folder of the player's folder (tools/record_replays.py keeps such
-// runs as tests).
+// Usage, inside data/: playthrough [easy|normal|hard|endless] [picture folder] [seconds]
+// Both draw their upgrades and worlds from seed 1 (a recorded campaign from
+// its recording's seed). With a folder, it saves a picture of the first
+// wave, the first destruction, each arrival, the boss and the end. With
+// seconds, it plays that long and stops, as a player who quits: a campaign
+// is recorded in the replays folder of the player's folder
+// (tools/record_replays.py keeps such runs as tests).
 #include <GL/glew.h>
 #include <SDL/SDL.h>
 
@@ -33,6 +35,7 @@
 #include "desktop/GraphicsSetup.h"
 #include "desktop/Screenshot.h"
 #include "app/Startup.h"
+#include "assets/NamedImages.h"
 #include "campaign/Campaign.h"
 #include "combat/Player.h"
 #include "combat/ShipCommand.h"
@@ -41,6 +44,8 @@
 #include "core/Constants.h"
 #include "core/Geometry.h"
 #include "core/Platform.h"
+#include "endless/EndlessRun.h"
+#include "endless/WorldGenerator.h"
 #include "replay/ReplayRecorder.h"
 #include "world/Universe.h"
 
@@ -57,6 +62,13 @@ const float reactionMs = 150;  // a human's aim trails a moving target
 const float cruiseSpeed = 0.9f;
 const float repairBelow = 0.35f;
 const float pi = 3.14159265f;
+const uint64_t runSeed = 1;
+// The upgrades the pilot takes first: its aim is poor, so more and harder
+// shots, then a hull that lasts.
+const UpgradeKind liked[] = {UpgradeKind::gunRate,        UpgradeKind::gunSpread,   UpgradeKind::gunDamage,
+                             UpgradeKind::hull,           UpgradeKind::laserDamage, UpgradeKind::shieldRecharge,
+                             UpgradeKind::repair,         UpgradeKind::laserReach,  UpgradeKind::thrust,
+                             UpgradeKind::turn,           UpgradeKind::shockwaveRadius, UpgradeKind::shockwavePull};
 
 bool openWindow() {
     if (initWindowingLibrary(SDL_INIT_VIDEO | SDL_INIT_TIMER) < 0) return false;
@@ -232,6 +244,15 @@ struct Watch {
     long long lastStatus = 0;
 };
 
+size_t likedChoice(const std::vector<Upgrade>& offer) {
+    for (UpgradeKind kind : liked) {
+        for (size_t i = 0; i < offer.size(); ++i) {
+            if (offer[i].kind == kind) return i;
+        }
+    }
+    return 0;
+}
+
 size_t clearedCount(const Campaign& campaign) {
     size_t count = 0;
     for (bool c : campaign.cleared) count += c ? 1 : 0;
@@ -275,11 +296,73 @@ void report(Watch& watch, const Campaign& campaign, const std::string& folder, l
         }
     }
 }
+
+// The run's worlds, its upgrades and, for an endless run, the worlds ahead.
+struct Run {
+    Run(Startup& startup, const std::string& mode, Uint32 now) {
+        if (mode == "endless") {
+            endless = std::make_unique<EndlessRun>(runSeed, startup.campaignScript);
+            endless->keepAhead(0, universe);
+            loadNamedImages();
+        } else {
+            universe = freshUniverse(startup.campaignUniverse);
+        }
+        player = std::make_unique<Player>(*startup.player);
+        universe.player = player.get();
+        relinkEmitters(universe);
+        if (endless) {
+            player->position = firstArrival;
+            campaign = std::make_unique<Campaign>(endless->script, universe, endlessDifficulty(endless->script),
+                                                  static_cast<int>(now));
+            campaign->run.endless = true;
+            campaign->spareShips = endlessSpareShips;
+        } else {
+            const Difficulty& difficulty = *startup.campaignScript.difficulty(mode);
+            campaign = std::make_unique<Campaign>(startup.campaignScript, universe, difficulty, static_cast<int>(now));
+        }
+        campaign->run.seed = runSeed;
+        campaign->upgradeTable = &startup.upgrades;
+    }
+
+    // After a frame: the upgrade the pilot likes best, and the next world.
+    void afterFrame(int now) {
+        if (!campaign->offer.empty()) {
+            std::string at = playTime(campaign->run.timeMs);
+            size_t choice = likedChoice(campaign->offer);
+            if (recorder) recorder->replay.header.upgradeChoices.push_back(static_cast<int>(choice));
+            campaign->takeUpgrade(choice, now);
+            std::printf("%7s  took %s\n", at.c_str(), campaign->upgrades.back().text.c_str());
+        }
+        if (endless && endless->keepAhead(campaign->world, universe)) {
+            campaign->noteNewWorlds();
+            loadNamedImages();
+            relinkEmitters(universe);
+        }
+    }
+
+    Universe universe;
+    std::unique_ptr<Player> player;
+    std::unique_ptr<EndlessRun> endless;
+    std::unique_ptr<Campaign> campaign;
+    // The recording the choices go into, when the run is recorded.
+    ReplayRecorder* recorder = nullptr;
+};
+
+void sayHowItEnded(const Campaign& campaign) {
+    const RunResult& run = campaign.run;
+    if (run.endless) {
+        std::printf("Run over after %s: %d worlds cleared, score %lld, %d kills, %d deaths\n",
+                    playTime(run.timeMs).c_str(), run.worlds, run.score, run.kills, run.deaths);
+        return;
+    }
+    std::printf("%s after %s: score %lld, %d kills, %d deaths\n", campaign.won ? "Won" : "Not won",
+                playTime(run.timeMs).c_str(), run.score, run.kills, run.deaths);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    std::string difficultyName = argc > 1 ? argv[1] : "normal";
+    std::string mode = argc > 1 ? argv[1] : "normal";
     std::string folder = argc > 2 ? argv[2] : "";
     long long stopAfterMs = argc > 3 ? std::atoll(argv[3]) * 1000 : giveUpMs;
     if (!openWindow()) return 1;
@@ -289,18 +372,15 @@ int main(int argc, char** argv) {
         std::printf("No campaign to play\n");
         return 1;
     }
-    const Difficulty* difficulty = startup.campaignScript.difficulty(difficultyName);
-    if (!difficulty) {
-        std::printf("No difficulty called %s\n", difficultyName.c_str());
+    if (mode != "endless" && !startup.campaignScript.difficulty(mode)) {
+        std::printf("No difficulty called %s\n", mode.c_str());
         return 1;
     }
-    Universe universe = freshUniverse(startup.campaignUniverse);
-    Player player(*startup.player);
-    universe.player = &player;
-    relinkEmitters(universe);
-
     Uint32 now = 1000;
     setTicksForTesting(&now);
+    Run run(startup, mode, now);
+    Campaign& campaign = *run.campaign;
+    Player& player = *run.player;
     FrameState state;
     state.window.area = PictureArea{0, 0, pictureWidth, pictureHeight};
     state.clockTime = now;
@@ -308,23 +388,26 @@ int main(int argc, char** argv) {
     state.shown.hud = true;
     state.shown.flight = true;
     std::unique_ptr<ReplayRecorder> recorder;
-    if (argc > 3) {
-        recorder = startRecording(state, ReplayMode::campaign, difficulty->name, {});
+    if (argc > 3 && !run.endless) {
+        recorder = startRecording(state, ReplayMode::campaign, campaign.difficulty.name, {});
         state.recorder = recorder.get();
+        campaign.run.seed = recorder->replay.header.seed;
+        run.recorder = recorder.get();
     }
-    Campaign campaign(startup.campaignScript, universe, *difficulty, static_cast<int>(now));
     state.campaign = &campaign;
 
-    Autopilot pilot(universe, player, campaign);
+    Autopilot pilot(run.universe, player, campaign);
     Watch watch;
-    std::printf("Playing the campaign on %s, %u ms a frame\n", difficulty->name.c_str(), frameMs);
-    while (!campaign.won && campaign.run.timeMs < stopAfterMs) {
+    std::printf("Playing %s on %s, %u ms a frame\n", run.endless ? "an endless run" : "the campaign",
+                campaign.difficulty.name.c_str(), frameMs);
+    while (!campaign.ended() && campaign.run.timeMs < stopAfterMs) {
         now += frameMs;
         point aim = player.position;
         ShipCommand command = pilot.decide(aim, state.pilot);
         state.cursor = cursorFor(state, player.position, aim);
-        drawFrame(state, universe, *startup.font, command);
+        drawFrame(state, run.universe, *startup.font, command);
         report(watch, campaign, folder, campaign.run.timeMs);
+        run.afterFrame(static_cast<int>(now));
         SDL_GL_SwapBuffers();
         glClear(GL_COLOR_BUFFER_BIT);
     }
@@ -333,9 +416,8 @@ int main(int argc, char** argv) {
         endRun(state);
         std::printf("Recorded in %s\n", recorder->path.c_str());
     }
-    std::printf("%s after %s: score %lld, %d kills, %d deaths\n", campaign.won ? "Won" : "Not won",
-                playTime(campaign.run.timeMs).c_str(), campaign.run.score, campaign.run.kills, campaign.run.deaths);
+    sayHowItEnded(campaign);
     setTicksForTesting(nullptr);
     SDL_Quit();
-    return campaign.won || recorder ? 0 : 1;
+    return campaign.won || campaign.run.endless || recorder ? 0 : 1;
 }

@@ -20,6 +20,8 @@ WriteResult writeProgress(Campaign& campaign, int now) {
 // The quit question, as true as the save just tried; it says itself why a save failed.
 std::string quitQuestion(Campaign& campaign, int now) {
     if (campaign.won) return "Quit? The win is recorded.";
+    if (campaign.lost) return "Quit? The result is recorded.";
+    if (campaign.run.endless) return "Quit? The run ends here; its result is kept.";
     WriteResult saved = writeProgress(campaign, now);
     return saved.written ? "Quit? Progress is saved." : "Could not save: " + saved.reason + ". Quit anyway?";
 }
@@ -27,8 +29,8 @@ std::string quitQuestion(Campaign& campaign, int now) {
 
 void stepCampaign(Campaign& campaign, int now, int dt, bool saves) {
     campaign.update(now, dt);
-    // A won campaign has no save: its result is kept instead.
-    if (campaign.takeSaveRequest() && saves && !campaign.won) {
+    // A finished run has no save, nor has an endless one: their results are kept instead.
+    if (campaign.takeSaveRequest() && saves && !campaign.ended() && !campaign.run.endless) {
         saveProgress(campaign, now);
     }
 }
@@ -48,11 +50,27 @@ WriteResult saveProgress(Campaign& campaign, int now) {
     return result;
 }
 
+size_t recordResult(const RunResult& run, std::vector<RunResult>& best) {
+    size_t place = recordBestResult(run, best);
+    if (place > 0) {
+        std::cout << "Result recorded: score " << run.score << ", place " << place << " among the best runs" << std::endl;
+    } else {
+        std::cout << "Result: score " << run.score << ", below the " << bestResultsKept << " best runs" << std::endl;
+    }
+    return place;
+}
+
+WriteResult leaveRun(Campaign& campaign, int now) {
+    if (campaign.ended()) return WriteResult{true, ""};
+    if (!campaign.run.endless) return saveProgress(campaign, now);
+    std::vector<RunResult> best;
+    recordResult(campaign.run, best);
+    return WriteResult{true, ""};
+}
+
 void quitGame(const FrameState& state) {
     if (state.playback) std::exit(0);
-    if (state.campaign && !state.campaign->won) {
-        saveProgress(*state.campaign, static_cast<int>(state.clockTime));
-    }
+    if (state.campaign) leaveRun(*state.campaign, static_cast<int>(state.clockTime));
     endRun(state);
     std::exit(0);
 }

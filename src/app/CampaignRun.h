@@ -1,5 +1,8 @@
 #pragma once
 
+#include <vector>
+
+#include "campaign/CampaignProgress.h"
 #include "core/WriteFolder.h"
 
 class Campaign;
@@ -12,8 +15,15 @@ void stepCampaign(Campaign& campaign, int now, int dt, bool saves);
 // Writes the campaign's progress to the save and says so in one line; a
 // save that fails says why on screen too.
 WriteResult saveProgress(Campaign& campaign, int now);
-// Ends the game at once, status 0; a campaign in progress is saved first,
-// and a run ends with its closing line. A replay just stops.
+// Adds a finished run to the best results and says in one line where it
+// stands; its place (1 is the best), 0 when below them; `best` as for
+// recordBestResult.
+size_t recordResult(const RunResult& run, std::vector<RunResult>& best);
+// The player leaves a run still under way: a campaign is saved, an endless
+// run ends and its result is kept.
+WriteResult leaveRun(Campaign& campaign, int now);
+// Ends the game at once, status 0; a run in progress is left first, and
+// ends with its closing line. A replay just stops.
 [[noreturn]] void quitGame(const FrameState& state);
 // The quit action: Free flight quits at once, a campaign saves and asks
 // first, its question saying whether the save was written.

@@ -56,7 +56,8 @@ bool readReplayFile(Options& options, const char* value) {
 }
 
 const ValueFlag valueFlags[] = {
-    {"--seed N", "the seed of the generated worlds (with --write-worlds): the same seed, the same worlds",
+    {"--seed N", "the seed of the generated worlds the title's Endless plays (or --write-worlds writes): the same seed, "
+                 "the same worlds",
      "a whole number from 0 to 18446744073709551615", readSeed},
     {"--write-worlds FOLDER", "write the first ten generated worlds into FOLDER/campaign/ and exit",
      "a folder", readWriteWorlds},

@@ -8,7 +8,6 @@
 #include "app/Startup.h"
 #include "assets/DataReport.h"
 #include "campaign/SaveFile.h"
-#include "campaign/UpgradeTable.h"
 
 namespace {
 
@@ -43,9 +42,6 @@ int runDataCheck(const std::string& replay) {
     bool startsUp = startup.loadAll();
     // Against the data the game reads as it starts, as a replay is.
     bool playable = replay.empty() || checkReplay(startup, replay);
-    // Upgrades only ever leave the campaign without a choice: the game starts either way.
-    UpgradeTable upgrades;
-    loadUpgrades(upgrades);
     if (!startup.withGl) {
         say("No display: the images, shaders and font need OpenGL and were not checked");
     }

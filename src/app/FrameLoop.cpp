@@ -159,21 +159,26 @@ void runPausedFrame(FrameState& state, Font& font) {
         state.pauseMenu.page = PauseMenu::Page::menu;
         return;
     }
+    if (!pausedPictureDue(state)) return;
+    state.pause.draw();
+    state.pauseMenu.draw(font, state.settings);
+    presentFrame(state);
+}
+}  // namespace
+
+bool pausedPictureDue(FrameState& state) {
     // Drawn again now and then too: just after a new video mode the first
     // picture can land in a buffer of the old size.
     bool due = SDL_GetTicks() - state.pause.drawnAt >= pausedRedrawEveryMs;
     if (!due && !state.pause.redrawWanted && !state.screenshotWanted && !state.window.switchWanted) {
         // Nothing moves: leave the machine to others.
         SDL_Delay(10);
-        return;
+        return false;
     }
     state.pause.redrawWanted = false;
     state.pause.drawnAt = SDL_GetTicks();
-    state.pause.draw();
-    state.pauseMenu.draw(font, state.settings);
-    presentFrame(state);
+    return true;
 }
-}  // namespace
 
 void spawnEnemy(Universe& universe) {
     point p{randLoc(), randLoc()};

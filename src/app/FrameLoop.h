@@ -19,6 +19,9 @@ void drawFrame(FrameState& state, Universe& universe, Font& font);
 // The same flown by `command` (an autopilot, a recorded run), with the
 // cursor where the pilot put it: no input is read.
 void drawFrame(FrameState& state, Universe& universe, Font& font, const ShipCommand& command);
+// Whether the paused picture is drawn again this frame: when asked for, and
+// now and then; otherwise it waits a moment, leaving the machine to others.
+bool pausedPictureDue(FrameState& state);
 // A replay's part of a frame: the viewer's keys, then as many recorded
 // frames as its speed asks, each with its recorded time, command and aim;
 // the last one's picture is left in the back buffer.

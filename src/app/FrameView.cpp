@@ -36,6 +36,7 @@ void addCampaign(HudView& view, const Campaign& campaign, const KnownPlaces& kno
     view.respawnPlanet = known.respawnPlanet;
     view.newShipAt = campaign.respawnAt;
     view.pointsByType = known.pointsByType;
+    for (const Upgrade& upgrade : campaign.upgrades) view.upgradeIcons.push_back(upgrade.icon);
 }
 
 void addFlight(FlightView& flight, const FrameState& state, const Universe& universe, const KnownPlaces& known) {

@@ -123,7 +123,7 @@ int SDL_main(int argc, char** argv) {
             switchWindowIfWanted(state, startup, startup.universe);
         }
     }
-    Shell shell(state, startup);
+    Shell shell(state, startup, options.seedGiven ? std::optional<uint64_t>(options.seed) : std::nullopt);
     if (playback) shell.watch(std::move(playback), from);
     for (;;) {
         shell.runFrame();

@@ -13,9 +13,14 @@
 #include "app/FrameState.h"
 #include "app/ReplayRun.h"
 #include "app/Startup.h"
+#include "assets/NamedImages.h"
+#include "assets/Tables.h"
 #include "campaign/SaveFile.h"
 #include "core/Platform.h"
+#include "core/SeededRandom.h"
 #include "desktop/GraphicsSetup.h"
+#include "endless/WaveMaker.h"
+#include "endless/WorldGenerator.h"
 #include "replay/ReplayFolder.h"
 #include "settings/SettingsFile.h"
 #include "sound/Sound.h"
@@ -23,6 +28,11 @@
 namespace {
 // The last world's message stays on screen this long before the closing screen.
 const int victoryDelayMs = 5000;
+
+std::string endlessItem(const std::optional<uint64_t>& seed) {
+    if (SHIPDATA.size() < static_cast<size_t>(generatedShipTypes)) return "";
+    return seed ? "Endless: seed " + std::to_string(*seed) : "Endless";
+}
 
 // A fresh start of the view, the cursor, the enemies' clock and the music's
 // memory of them, as at start-up.
@@ -53,12 +63,14 @@ std::vector<std::string> linesOf(const std::string& text) {
 }
 }  // namespace
 
-Shell::Shell(FrameState& state, Startup& startup)
+Shell::Shell(FrameState& state, Startup& startup, std::optional<uint64_t> seed)
     : state(state),
       startup(startup),
       scenery(startup.campaignUniverse, *startup.player, startup.campaignScript.startWorld,
               startup.player->position),
-      title(startup.campaignScript) {
+      title(startup.campaignScript),
+      seedGiven(seed) {
+    title.endlessItem = endlessItem(seed);
     state.titleAvailable = true;
     showTitle();
 }
@@ -67,12 +79,15 @@ void Shell::runFrame() {
     switch (screen) {
         case Screen::title: titleFrame(); break;
         case Screen::playing: playingFrame(); break;
+        case Screen::upgrade: upgradeFrame(); break;
         case Screen::victory: victoryFrame(); break;
     }
     switchWindowIfWanted(state, startup, shownUniverse());
 }
 
-Universe& Shell::shownUniverse() { return screen == Screen::playing ? universe : scenery.universe; }
+Universe& Shell::shownUniverse() {
+    return screen == Screen::playing || screen == Screen::upgrade ? universe : scenery.universe;
+}
 
 void Shell::menuFrame(const std::function<bool(const SDL_Event&)>& take) {
     state.startFrame();
@@ -118,28 +133,102 @@ void Shell::victoryFrame() {
 
 void Shell::playingFrame() {
     ::runFrame(state, universe, *startup.font);
-    if (campaign && campaign->won && !victoryRecorded && !playback) recordVictory();
+    if (endless) growEndless();
+    if (campaign && campaign->ended() && !resultRecorded && !playback) recordResult();
     if (playback && playback->finished()) {
         leavePause(state);
         showReplayEnd();
     } else if (state.quitToTitleWanted) {
         state.quitToTitleWanted = false;
         WriteResult saved{true, ""};
-        if (campaign && !campaign->won && !playback) saved = saveProgress(*campaign, static_cast<int>(state.clockTime));
+        if (campaign && !playback) saved = leaveRun(*campaign, static_cast<int>(state.clockTime));
         leavePause(state);
         endPlay();
         showTitle();
         if (!saved.written) title.note = "Could not save: " + saved.reason;
-    } else if (campaign && campaign->won && !playback && !state.pause.paused &&
-               static_cast<int>(state.clockTime) >= campaign->wonAt + victoryDelayMs) {
+    } else if (campaign && !campaign->offer.empty()) {
+        offerUpgrades();
+    } else if (campaign && campaign->ended() && !playback && !state.pause.paused &&
+               static_cast<int>(state.clockTime) >= campaign->endedAt() + victoryDelayMs) {
         showVictory();
     }
+}
+
+void Shell::offerUpgrades() {
+    // A replay takes what the player took, at once.
+    if (playback) {
+        const std::vector<int>& chosen = playback->replay.header.upgradeChoices;
+        size_t next = playback->upgradesTaken++;
+        int choice = next < chosen.size() ? chosen[next] : 0;
+        campaign->takeUpgrade(static_cast<size_t>(choice), static_cast<int>(state.clockTime));
+        listUpgradesInPause();
+        return;
+    }
+    // The pause keeps the world's picture and stops its clock: the choice goes over it.
+    if (!state.pause.paused) {
+        state.pause.wanted = true;
+        return;
+    }
+    upgradeChoice.open(campaign->offer, campaign->worldName(campaign->world));
+    screen = Screen::upgrade;
+    state.pause.redrawWanted = true;
+}
+
+void Shell::upgradeFrame() {
+    // The quit question and the help, asked over the choice, are the pause menu's.
+    if (state.pauseMenu.page != PauseMenu::Page::menu) {
+        ::runFrame(state, universe, *startup.font);
+        state.pause.redrawWanted = state.pauseMenu.page == PauseMenu::Page::menu;
+        return;
+    }
+    ScreenInput input;
+    input.take = [this, &input](const SDL_Event& event) {
+        // After a quit or help key, the keys that follow are the pause menu's.
+        if (state.pauseMenu.page != PauseMenu::Page::menu) {
+            input.keepReading = false;
+            return false;
+        }
+        int choice = upgradeChoice.handle(event, state.window);
+        if (choice >= 0) takeUpgrade(choice);
+        input.keepReading = choice < 0;
+        return true;
+    };
+    readEvents(state, InputContext::paused, nullptr, &input);
+    if (screen != Screen::upgrade) return;
+    // The pause key does not let the world go on without a choice.
+    state.pause.wanted = true;
+    if (!pausedPictureDue(state)) return;
+    state.pause.draw();
+    upgradeChoice.draw(*startup.font);
+    presentFrame(state);
+}
+
+void Shell::takeUpgrade(int choice) {
+    if (recorder) recorder->replay.header.upgradeChoices.push_back(choice);
+    campaign->takeUpgrade(static_cast<size_t>(choice), static_cast<int>(state.clockTime));
+    listUpgradesInPause();
+    screen = Screen::playing;
+    state.pause.wanted = false;
+    state.pause.resumeIfUnwanted();
+    state.pauseMenu.page = PauseMenu::Page::menu;
+}
+
+void Shell::listUpgradesInPause() {
+    state.pauseMenu.upgrades = campaign ? upgradeList(campaign->upgrades) : std::vector<std::string>{};
+}
+
+void Shell::growEndless() {
+    if (!campaign || !endless->keepAhead(campaign->world, universe)) return;
+    campaign->noteNewWorlds();
+    loadNamedImages();
+    relinkEmitters(universe);
 }
 
 void Shell::choose(TitleChoice choice) {
     switch (choice) {
         case TitleChoice::continueCampaign: startCampaign(&save); break;
         case TitleChoice::newCampaign: startCampaign(nullptr); break;
+        case TitleChoice::endless: startEndless(); break;
         case TitleChoice::freeFlight:
             play(startup.universe);
             startFreeFlightOverlays(state);
@@ -158,6 +247,7 @@ void Shell::choose(TitleChoice choice) {
 void Shell::play(const Universe& loaded) {
     campaign.reset();
     state.campaign = nullptr;
+    listUpgradesInPause();
     universe = freshUniverse(loaded);
     player = std::make_unique<Player>(*startup.player);
     universe.player = player.get();
@@ -178,11 +268,10 @@ void Shell::startCampaign(const SavedCampaign* from) {
         settingsChanged = state.settings.difficulty != title.difficulty().name;
         state.settings.difficulty = title.difficulty().name;
     }
-    victoryRecorded = false;
     recorder = startRecording(state, ReplayMode::campaign, from ? from->run.difficulty : title.difficulty().name,
                               from ? linesOf(saveText(*from)) : std::vector<std::string>{});
     state.recorder = recorder.get();
-    beginCampaign(from, title.difficulty());
+    beginCampaign(from, title.difficulty(), recorder ? recorder->replay.header.seed : freshSeed());
     if (from) {
         std::cout << "Continuing the campaign in " << campaign->worldName(from->world) << " with score "
                   << from->run.score << std::endl;
@@ -195,14 +284,41 @@ void Shell::startCampaign(const SavedCampaign* from) {
     if (settingsChanged) saveSettings(state.settings);
 }
 
-void Shell::beginCampaign(const SavedCampaign* from, const Difficulty& difficulty) {
+// The worlds are made as the ship gets to them, from where the first takes it in.
+void Shell::startEndless() {
+    uint64_t seed = seedGiven ? *seedGiven : freshSeed();
+    endless = std::make_unique<EndlessRun>(seed, startup.campaignScript);
+    play(Universe());
+    endless->keepAhead(0, universe);
+    loadNamedImages();
+    relinkEmitters(universe);
+    player->position = firstArrival;
+    int now = static_cast<int>(state.clockTime);
+    campaign = std::make_unique<Campaign>(endless->script, universe, endlessDifficulty(endless->script), now);
+    campaign->run.endless = true;
+    campaign->run.seed = seed;
+    campaign->spareShips = endlessSpareShips;
+    campaign->say("Endless run, seed " + std::to_string(seed), now, MessageKind::other, Campaign::worldMessageMs);
+    beginRun();
+}
+
+// A new campaign draws its upgrades from `seed`; a saved one from its own.
+void Shell::beginCampaign(const SavedCampaign* from, const Difficulty& difficulty, uint64_t seed) {
     int now = static_cast<int>(state.clockTime);
     if (from) {
         campaign = std::make_unique<Campaign>(startup.campaignScript, universe, *from, now);
     } else {
         campaign = std::make_unique<Campaign>(startup.campaignScript, universe, difficulty, now);
+        campaign->run.seed = seed;
     }
+    beginRun();
+}
+
+void Shell::beginRun() {
+    campaign->upgradeTable = &startup.upgrades;
     state.campaign = campaign.get();
+    resultRecorded = false;
+    listUpgradesInPause();
     state.shown.statusLines = false;
     state.shown.hud = true;
     state.shown.flight = true;
@@ -215,7 +331,8 @@ void Shell::watch(std::unique_ptr<ReplayPlayback> replay, const SavedCampaign& f
     playback = std::move(replay);
     beginReplay(state, *playback);
     if (ofCampaign) {
-        beginCampaign(header.save.empty() ? nullptr : &from, *startup.campaignScript.difficulty(header.difficulty));
+        beginCampaign(header.save.empty() ? nullptr : &from, *startup.campaignScript.difficulty(header.difficulty),
+                      header.seed);
     } else {
         startFreeFlightOverlays(state);
     }
@@ -245,6 +362,7 @@ void Shell::endPlay() {
 
 void Shell::showTitle() {
     campaign.reset();
+    endless.reset();
     state.campaign = nullptr;
     title.replays.fill(keptReplays());
     std::optional<SaveSummary> saved;
@@ -258,19 +376,16 @@ void Shell::showTitle() {
     relinkEmitters(scenery.universe);
 }
 
-// The run as it stood at the win goes to the closing screen too.
-void Shell::recordVictory() {
-    victoryRecorded = true;
+// The run as it stood at its end (a win, or an endless run's last ship)
+// goes to the closing screen too.
+void Shell::recordResult() {
+    resultRecorded = true;
     const RunResult& run = campaign->run;
     std::vector<RunResult> best;
-    size_t place = recordBestResult(run, best);
-    removeSave();
-    victory.open(run, best, place);
-    if (place > 0) {
-        std::cout << "Result recorded: score " << run.score << ", place " << place << " among the best runs" << std::endl;
-    } else {
-        std::cout << "Result: score " << run.score << ", below the " << bestResultsKept << " best runs" << std::endl;
-    }
+    size_t place = ::recordResult(run, best);
+    if (!run.endless) removeSave();
+    victory.open(run, best, place, upgradeList(campaign->upgrades),
+                 run.endless ? "The run is over" : "Campaign complete");
 }
 
 void Shell::showVictory() {
@@ -280,6 +395,7 @@ void Shell::showVictory() {
 
 void Shell::toClosingScreen() {
     campaign.reset();
+    endless.reset();
     state.campaign = nullptr;
     screen = Screen::victory;
     givePointerToMenus(true);
@@ -292,7 +408,8 @@ void Shell::showReplayEnd() {
     RunFigures figures = runFigures(state);
     RunResult run{figures.score, figures.kills, figures.deaths, figures.timeMs, playback->replay.header.difficulty};
     endPlay();
-    victory.open(run, readBestResults(), 0, "End of the replay");
+    std::vector<std::string> taken = campaign ? upgradeList(campaign->upgrades) : std::vector<std::string>{};
+    victory.open(run, readBestResults(), 0, taken, "End of the replay");
     toClosingScreen();
 }
 

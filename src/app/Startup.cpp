@@ -107,6 +107,17 @@ bool readCampaign(Startup& startup) {
     return true;
 }
 
+// Only ever a campaign without upgrades: the game starts either way. Their
+// icons load with the other pictures named by file.
+bool readUpgrades(Startup& startup) {
+    if (!startup.campaign && !(startup.withCampaign && checkingEverything())) return true;
+    loadUpgrades(startup.upgrades);
+    for (const Upgrade& upgrade : startup.upgrades.upgrades) {
+        if (!upgrade.icon.empty()) registerImage(upgrade.icon);
+    }
+    return true;
+}
+
 bool readHudArt(Startup&) {
     registerHudArt();
     return true;
@@ -132,6 +143,7 @@ const DataSet dataSets[] = {
     {StartupStage::world, true, readFont, "Loading font", nullptr},
     {StartupStage::world, false, readWorlds, "Initializing stars", nullptr},
     {StartupStage::world, false, readCampaign, nullptr, nullptr},
+    {StartupStage::world, false, readUpgrades, nullptr, nullptr},
     {StartupStage::world, false, readHudArt, nullptr, nullptr},
     {StartupStage::world, true, readNamedImages, nullptr, "Done with that, now starting main loop"},
 };

@@ -4,6 +4,7 @@
 
 #include "assets/Font.h"
 #include "campaign/CampaignScript.h"
+#include "campaign/UpgradeTable.h"
 #include "combat/Player.h"
 #include "settings/Settings.h"
 #include "sound/SoundSystem.h"
@@ -47,4 +48,6 @@ public:
     bool campaign = false;
     CampaignScript campaignScript;
     Universe campaignUniverse;
+    // What a cleared world offers; empty without campaign/upgrades.txt.
+    UpgradeTable upgrades;
 };

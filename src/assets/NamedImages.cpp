@@ -65,6 +65,13 @@ GLuint namedImage(int index) {
     return images[static_cast<size_t>(index)].texture;
 }
 
+GLuint namedImageOf(const std::string& file) {
+    for (const NamedImage& image : images) {
+        if (image.file == file) return image.texture;
+    }
+    return 0;
+}
+
 GLuint namedImageOr(int index, GLuint fallback) {
     GLuint texture = namedImage(index);
     return texture != 0 ? texture : fallback;

@@ -19,5 +19,7 @@ void loadNamedImages();
 void forgetNamedImages();
 // The texture of a registered image; 0 when it failed to load or `index` is -1.
 GLuint namedImage(int index);
+// The texture of the image registered from `file`; 0 when none was, or it failed to load.
+GLuint namedImageOf(const std::string& file);
 // The texture of a registered image, or `fallback` when it has none.
 GLuint namedImageOr(int index, GLuint fallback);

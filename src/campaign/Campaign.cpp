@@ -47,6 +47,8 @@ point orbitPosition(const Star& star, const Planet& planet) {
 
 }  // namespace
 
+std::string modeOf(const RunResult& run) { return run.endless ? "endless" : run.difficulty; }
+
 std::string playTime(long long ms) {
     long long seconds = ms / 1000;
     char text[32];
@@ -63,7 +65,7 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Diffi
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
     showHits(universe);
-    fitShield();
+    fitShip();
     player.warpWorld(script.startWorld);
     enterWorld(script.startWorld, now);
 }
@@ -78,7 +80,11 @@ Campaign::Campaign(const CampaignScript& script, Universe& universe, const Saved
       cleared(universe.worlds.size(), false) {
     run.difficulty = difficulty.name;
     showHits(universe);
-    fitShield();
+    fitShip();
+    for (const Upgrade& upgrade : save.upgrades) {
+        applyUpgrade(upgrade);
+        upgrades.push_back(upgrade);
+    }
     for (int number : save.cleared) {
         if (number >= 0 && static_cast<size_t>(number) < cleared.size()) cleared[static_cast<size_t>(number)] = true;
     }
@@ -107,11 +113,12 @@ void Campaign::update(int now, int dt) {
     checkGoal(now);
     if (!player.destroyed && player.health <= 0) {
         destroyShip(now);
-    } else if (player.destroyed && now >= respawnAt) {
+    } else if (player.destroyed && !lost && now >= respawnAt) {
         respawnShip(now);
     }
     landAndRepair(now, dt);
-    if (!won) run.timeMs += dt;
+    offerUpgrades();
+    if (!ended()) run.timeMs += dt;
     dropOldMessages(now);
 }
 
@@ -143,12 +150,17 @@ void Campaign::dropOldMessages(int now) {
 
 WorldState& Campaign::currentWorld() { return universe[world]; }
 
-// The campaign's ship carries the script's shield, full.
-void Campaign::fitShield() {
+// The campaign's ship carries the script's shield, full, and its laser's reach.
+void Campaign::fitShip() {
     player.shieldCapacity = script.shield.capacity;
     player.shieldPoints = script.shield.capacity;
     player.shieldQuietMs = script.shield.quietMs;
     player.shieldPerMs = script.shield.perSecond / 1000;
+    player.upgrades.laserReach = script.laserReach;
+}
+
+void Campaign::noteNewWorlds() {
+    if (cleared.size() < universe.worlds.size()) cleared.resize(universe.worlds.size(), false);
 }
 
 // The ship enters where it stands: that is where a new one appears until it
@@ -231,6 +243,7 @@ void Campaign::checkGoal(int now) {
 
 void Campaign::clearWorld(int now) {
     cleared[static_cast<size_t>(world)] = true;
+    ++run.worlds;
     spawner.reset();
     const WorldScript* block = script.world(world);
     std::vector<std::string> leadsTo;
@@ -258,12 +271,19 @@ void Campaign::clearWorld(int now) {
 void Campaign::destroyShip(int now) {
     largeExplosion(player.position, currentWorld(), now);
     playSound(SoundEffect::shipDestroyed);
-    say("Ship destroyed", now, MessageKind::ship, std::max(script.respawnMs, messageMs));
     player.destroyed = true;
     player.landed = false;
     player.velocity = point{0, 0};
     player.thrustLevel = 0;
     ++run.deaths;
+    if (spareShips == 0) {
+        lost = true;
+        lostAt = now;
+        say("The last ship is lost: the run is over", now, MessageKind::world, worldMessageMs);
+        return;
+    }
+    if (spareShips > 0) --spareShips;
+    say(shipsLeftText("Ship destroyed"), now, MessageKind::ship, std::max(script.respawnMs, messageMs));
     run.score -= std::llround(run.score * script.deathCostPercent / 100.0);
     respawnAt = now + script.respawnMs;
 }
@@ -333,7 +353,7 @@ void Campaign::landAndRepair(int now, int dt) {
     }
     wasLanded = landedGently;
     if (!landedGently || player.health >= fullHealth) return;
-    player.health = std::min(fullHealth, player.health + script.repairPerSecond * dt / 1000.0f);
+    player.health = std::min(fullHealth, player.health + script.repairPerSecond * repairFactor * dt / 1000.0f);
     if (player.health >= fullHealth) {
         playSound(SoundEffect::repair);
         say("Repaired", now, MessageKind::landing);
@@ -353,6 +373,7 @@ long long Campaign::pointsFor(int type) const {
 
 std::string Campaign::objectiveText() const {
     if (won) return "The campaign is won";
+    if (lost) return "The run is over";
     std::string name = worldName(world);
     if (cleared[static_cast<size_t>(world)]) {
         bool exits = !universe.worlds[static_cast<size_t>(world)].wormholes.empty();
@@ -376,8 +397,14 @@ std::string Campaign::goalText() const {
 }
 
 std::string Campaign::scoreText() const {
-    return "Score " + std::to_string(run.score) + "   Kills " + std::to_string(run.kills) + "   Deaths " +
-           std::to_string(run.deaths) + "   Time " + playTime(run.timeMs);
+    std::string text = "Score " + std::to_string(run.score) + "   Kills " + std::to_string(run.kills) + "   Deaths " +
+                       std::to_string(run.deaths) + "   Time " + playTime(run.timeMs);
+    return spareShips >= 0 ? text + "   Ships " + std::to_string(spareShips + 1) : text;
+}
+
+std::string Campaign::shipsLeftText(const std::string& first) const {
+    if (spareShips < 0) return first;
+    return first + ": " + std::to_string(spareShips) + (spareShips == 1 ? " ship left" : " ships left");
 }
 
 bool Campaign::takeSaveRequest() {
@@ -396,6 +423,68 @@ SavedCampaign Campaign::progress(int now) const {
     }
     save.respawn = respawn;
     save.health = player.destroyed || player.health <= 0 ? fullHealth : player.health;
+    save.upgrades = upgrades;
     save.here = worldProgress(*this, now);
     return save;
+}
+
+size_t Campaign::upgradesEarned() const {
+    size_t earned = 0;
+    for (const WorldScript& block : script.worlds) {
+        bool clearedHere = block.world >= 0 && static_cast<size_t>(block.world) < cleared.size() &&
+                           cleared[static_cast<size_t>(block.world)];
+        if (clearedHere && !block.final && !block.waves.empty()) ++earned;
+    }
+    return earned;
+}
+
+// The nth choice of a run is drawn from its seed and n alone.
+void Campaign::offerUpgrades() {
+    if (!upgradeTable || upgradeTable->upgrades.empty() || ended() || !offer.empty() ||
+        upgrades.size() >= upgradesEarned()) {
+        return;
+    }
+    for (size_t index : upgradeTable->drawChoice(run.seed, static_cast<int>(upgrades.size()))) {
+        offer.push_back(upgradeTable->upgrades[index]);
+    }
+}
+
+void Campaign::takeUpgrade(size_t choice, int now) {
+    if (choice >= offer.size()) return;
+    Upgrade taken = offer[choice];
+    offer.clear();
+    applyUpgrade(taken);
+    upgrades.push_back(taken);
+    say("Upgrade: " + taken.text, now, MessageKind::other);
+    saveWanted = true;
+}
+
+// Each upgrade acts on top of those before it.
+void Campaign::applyUpgrade(const Upgrade& upgrade) {
+    float factor = 1 + upgrade.amount / 100;
+    ShipUpgrades& weapons = player.upgrades;
+    switch (upgrade.kind) {
+        case UpgradeKind::hull: {
+            float more = fullHealth * (factor - 1);
+            fullHealth += more;
+            if (!player.destroyed) player.health += more;
+            break;
+        }
+        case UpgradeKind::thrust:
+            player.forwardAccel *= factor;
+            player.reverseAccel *= factor;
+            break;
+        case UpgradeKind::turn: player.turnRate *= factor; break;
+        case UpgradeKind::gunRate: weapons.gunRate *= factor; break;
+        case UpgradeKind::gunDamage: weapons.gunDamage *= factor; break;
+        case UpgradeKind::gunSpread:
+            weapons.gunSpread = std::min(weapons.gunSpread + static_cast<int>(upgrade.amount), mostSpreadShots);
+            break;
+        case UpgradeKind::laserReach: weapons.laserReach *= factor; break;
+        case UpgradeKind::laserDamage: weapons.laserDamage *= factor; break;
+        case UpgradeKind::shockwaveRadius: weapons.shockwaveRadius *= factor; break;
+        case UpgradeKind::shockwavePull: weapons.shockwavePullPerMs += upgrade.amount / 1000; break;
+        case UpgradeKind::shieldRecharge: player.shieldPerMs += upgrade.amount / 1000; break;
+        case UpgradeKind::repair: repairFactor *= factor; break;
+    }
 }

@@ -6,6 +6,7 @@
 
 #include "campaign/CampaignProgress.h"
 #include "campaign/CampaignScript.h"
+#include "campaign/UpgradeTable.h"
 #include "campaign/WaveSpawner.h"
 
 class Player;
@@ -48,6 +49,8 @@ public:
 
     // What the player is to do here, in one line.
     std::string objectiveText() const;
+    // "Ship destroyed", with the ships left when they can run out.
+    std::string shipsLeftText(const std::string& first) const;
     // Score, kills, deaths and time played, in one line.
     std::string scoreText() const;
     // True once after each moment the progress should be written.
@@ -58,6 +61,13 @@ public:
     std::string worldName(int world) const;
     // What destroying a ship of `type` adds to the score.
     long long pointsFor(int type) const;
+    // Takes upgrade `choice` of the offer: the ship has it from now on.
+    void takeUpgrade(size_t choice, int now);
+    // Cleared worlds with waves (the final one aside) earn an upgrade each.
+    size_t upgradesEarned() const;
+    // The run is over: won, or its last ship lost.
+    bool ended() const { return won || lost; }
+    int endedAt() const { return won ? wonAt : lostAt; }
 
     const CampaignScript& script;
     Universe& universe;
@@ -74,6 +84,18 @@ public:
     int respawnAt = 0;
     bool won = false;
     int wonAt = 0;
+    // Ships a run has left beyond the one flying; -1 never runs out (the campaign).
+    int spareShips = -1;
+    // The last ship was lost: the run ends.
+    bool lost = false;
+    int lostAt = 0;
+    // What a cleared world may offer (not owned); null offers nothing.
+    const UpgradeTable* upgradeTable = nullptr;
+    // The upgrades taken, in order, and the three on offer while the player chooses.
+    std::vector<Upgrade> upgrades;
+    std::vector<Upgrade> offer;
+    // Repair while landed, times this.
+    float repairFactor = 1;
     bool saveWanted = false;
     // Why the last save was not written, in a player's words; "" once one is.
     std::string saveProblem;
@@ -90,13 +112,21 @@ public:
     static constexpr float edgePushPerMs = 0.003f;
     static constexpr float edgePushRamp = 2000;
     static constexpr size_t messagesShown = 2;
+    // Gun spread upgrades stop adding shots here, so a frame stays light.
+    static constexpr int mostSpreadShots = 8;
+
+    // Worlds added to the universe since (an endless run's): not cleared.
+    void noteNewWorlds();
+    // A line on screen (and on standard output) until `now + forMs`. The same
+    // text again only lasts longer; a newer message of a kind takes the older
+    // one's place.
+    void say(const std::string& text, int now, MessageKind kind, int forMs = messageMs);
 
 private:
-    // The same text again only lasts longer; a newer message of a kind takes
-    // the older one's place.
-    void say(const std::string& text, int now, MessageKind kind, int forMs = messageMs);
     void dropOldMessages(int now);
-    void fitShield();
+    void fitShip();
+    void applyUpgrade(const Upgrade& upgrade);
+    void offerUpgrades();
     void enterWorld(int number, int now);
     void takeLosses(int number);
     void letEscapedShipsGo(int now);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "campaign/UpgradeTable.h"
 #include "core/point.h"
 
 // What a run has earned so far; a finished one goes into the best results.
@@ -13,7 +15,16 @@ struct RunResult {
     int deaths = 0;
     long long timeMs = 0;
     std::string difficulty;
+    // Through generated worlds, one after another, rather than the campaign's.
+    bool endless = false;
+    // What made the run: its generated worlds and its upgrade choices.
+    uint64_t seed = 0;
+    // Worlds cleared: how far an endless run got.
+    int worlds = 0;
 };
+
+// Best results are kept apart by this: a difficulty of the campaign, or "endless".
+std::string modeOf(const RunResult& run);
 
 // "27:13": time played, in minutes and seconds.
 std::string playTime(long long ms);
@@ -87,6 +98,8 @@ struct SavedCampaign {
     std::vector<int> cleared;
     RespawnPoint respawn;
     float health = 0;
+    // The upgrades chosen, in order.
+    std::vector<Upgrade> upgrades;
     // None when the world starts again (a save of the game's first version).
     std::optional<WorldProgress> here;
 };

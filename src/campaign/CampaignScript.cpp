@@ -49,6 +49,8 @@ public:
             if (in.needs(1)) in.number(0, "edge distance", leastEdge, mostEdge, script.edgeDistance);
         } else if (key == "shield") {
             readShield(in);
+        } else if (key == "laser_reach") {
+            if (in.needs(1)) in.number(0, "laser reach", 0, farthest, script.laserReach);
         } else if (key == "assist") {
             if (in.needs(1)) in.number(0, "assist time", leastAssistMs, mostAssistMs, script.flight.assistMs);
         } else if (key == "brake") {

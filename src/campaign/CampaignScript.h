@@ -72,6 +72,8 @@ public:
     // it never reaches the world's hard edge.
     float edgeDistance = 90000;
     ShieldScript shield;
+    // How far the ship's laser reaches; 0 reaches the world's edge, as in Free flight.
+    float laserReach = 0;
     FlightTuning flight;
     std::vector<int> points;  // by ship type
     std::vector<Difficulty> difficulties;

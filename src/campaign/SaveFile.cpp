@@ -1,8 +1,11 @@
 #include "campaign/SaveFile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <string>
 
 #include "assets/DataReport.h"
@@ -17,13 +20,17 @@
 namespace {
 
 const int savedVersion = 2;
-const char* const resultsVersionLine = "version 1";
+// Best results gained a mode and a seed in version 2; version 1's lines still read.
+const int resultsVersion = 2;
 const long long mostCount = 1000000000LL;
 const long long mostScore = 1000000000000LL;
 const float mostHealth = 1e9f;
 // The lines every save has, each once.
 const std::vector<std::string> runEntryNames{"difficulty", "world", "cleared", "score", "kills",
                                              "deaths",     "time",  "respawn", "health"};
+// The run's seed (once at most) and the upgrades taken (one line each), when it has them.
+const char* const seedEntry = "seed";
+const char* const upgradeEntry = "upgrade";
 
 std::filesystem::path inWriteFolder(const char* name) { return writeFolder() / name; }
 
@@ -48,6 +55,16 @@ int versionOf(const std::vector<FileLine>& lines) {
     return named && readWhole(lines[0].words[1], 1, 1000000, version) ? version : 0;
 }
 
+// A seed: all of a uint64_t, in decimal digits alone.
+bool readSeed(const std::string& text, uint64_t& seed) {
+    if (text.empty() || text.size() > 20 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+    errno = 0;
+    unsigned long long value = std::strtoull(text.c_str(), nullptr, 10);
+    if (errno == ERANGE) return false;
+    seed = value;
+    return true;
+}
+
 // Reads the save's lines against the campaign; the first problem ends it.
 // A save of version 1 has no world's progress: its world starts again.
 class SaveReader {
@@ -61,7 +78,7 @@ public:
         if (!collect(lines) || !readRun(save.run) || !readWorlds(save) || !readRespawn(save) || !readHealth(save)) {
             return false;
         }
-        return version == 1 || readWorld(save);
+        return version == 1 || (readWorld(save) && readRunSeed(save.run) && readUpgrades(save));
     }
 
     int version = 0;
@@ -75,8 +92,9 @@ private:
                 return problem.fail(lines[i].number, "longer than " + std::to_string(longestSaveLine) + " characters");
             }
             const std::string& name = lines[i].words[0];
-            bool repeats = current && listed(repeatedEntryNames, name);
-            if (!repeats && !listed(runEntryNames, name) && !(current && listed(worldEntryNames, name))) {
+            bool repeats = current && (listed(repeatedEntryNames, name) || name == upgradeEntry);
+            bool single = listed(runEntryNames, name) || (current && (listed(worldEntryNames, name) || name == seedEntry));
+            if (!repeats && !single) {
                 return problem.fail(lines[i].number, "unknown entry \"" + shortened(name) + "\"");
             }
             std::vector<FileLine>& given = entries[name];
@@ -167,6 +185,24 @@ private:
         return true;
     }
 
+    bool readRunSeed(RunResult& run) {
+        if (entries.count(seedEntry) == 0) return true;
+        const FileLine& line = entry(seedEntry);
+        return (line.words.size() == 2 && readSeed(line.words[1], run.seed)) ||
+               problem.fail(line.number, "seed must be a whole number from 0");
+    }
+
+    bool readUpgrades(SavedCampaign& save) {
+        for (const FileLine& line : entries[upgradeEntry]) {
+            Upgrade upgrade;
+            std::vector<std::string> words(line.words.begin() + 1, line.words.end());
+            std::string wrong = upgradeFromWords(words, upgrade);
+            if (!wrong.empty()) return problem.fail(line.number, wrong);
+            save.upgrades.push_back(upgrade);
+        }
+        return true;
+    }
+
     const CampaignScript& script;
     const Universe& universe;
     SaveEntries entries;
@@ -174,13 +210,28 @@ private:
 
 std::string resultLine(const RunResult& result) {
     return "result " + std::to_string(result.score) + " " + std::to_string(result.kills) + " " +
-           std::to_string(result.deaths) + " " + std::to_string(result.timeMs) + " " + result.difficulty + "\n";
+           std::to_string(result.deaths) + " " + std::to_string(result.timeMs) + " " + result.difficulty + " " +
+           (result.endless ? "endless " : "campaign ") + std::to_string(result.seed) + " " +
+           std::to_string(result.worlds) + "\n";
+}
+
+// Version 2's MODE SEED WORLDS after version 1's six words.
+bool readResultMode(const FileLine& line, RunResult& result) {
+    if (line.words.size() == 6) return true;
+    long long worlds = 0;
+    if (line.words.size() != 9 || (line.words[6] != "campaign" && line.words[6] != "endless") ||
+        !readSeed(line.words[7], result.seed) || !readWhole(line.words[8], 0, mostCount, worlds)) {
+        return false;
+    }
+    result.endless = line.words[6] == "endless";
+    result.worlds = static_cast<int>(worlds);
+    return true;
 }
 
 bool readResult(const FileLine& line, RunResult& result) {
     long long kills = 0;
     long long deaths = 0;
-    if (line.words.size() != 6 || line.words[0] != "result" || !readWhole(line.words[1], 0, mostScore, result.score) ||
+    if (line.words.size() < 6 || line.words[0] != "result" || !readWhole(line.words[1], 0, mostScore, result.score) ||
         !readWhole(line.words[2], 0, mostCount, kills) || !readWhole(line.words[3], 0, mostCount, deaths) ||
         !readWhole(line.words[4], 0, mostScore, result.timeMs)) {
         return false;
@@ -188,10 +239,27 @@ bool readResult(const FileLine& line, RunResult& result) {
     result.kills = static_cast<int>(kills);
     result.deaths = static_cast<int>(deaths);
     result.difficulty = line.words[5];
-    return true;
+    return readResultMode(line, result);
 }
 
 bool betterThan(const RunResult& a, const RunResult& b) { return a.score > b.score; }
+
+// Best first, and no more than are kept of each mode.
+void keepBestOfEachMode(std::vector<RunResult>& results) {
+    std::stable_sort(results.begin(), results.end(), betterThan);
+    std::map<std::string, size_t> counted;
+    results.erase(std::remove_if(results.begin(), results.end(),
+                                 [&](const RunResult& result) { return ++counted[modeOf(result)] > bestResultsKept; }),
+                  results.end());
+}
+
+std::vector<RunResult> ofMode(const std::vector<RunResult>& results, const std::string& mode) {
+    std::vector<RunResult> kept;
+    for (const RunResult& result : results) {
+        if (modeOf(result) == mode) kept.push_back(result);
+    }
+    return kept;
+}
 
 }  // namespace
 
@@ -220,6 +288,10 @@ std::string saveText(const SavedCampaign& kept) {
                 : "respawn point " + exactly(respawn.position.x) + " " + exactly(respawn.position.y) + "\n";
     text += "health " + exactly(save.health) + "\n";
     if (save.here) text += worldSaveText(*save.here);
+    if (save.here) {
+        text += std::string(seedEntry) + " " + std::to_string(save.run.seed) + "\n";
+        for (const Upgrade& upgrade : save.upgrades) text += std::string(upgradeEntry) + " " + upgradeWords(upgrade) + "\n";
+    }
     return text;
 }
 
@@ -270,7 +342,8 @@ std::vector<RunResult> readBestResults() {
         return results;
     }
     std::vector<FileLine> lines = linesOf(text);
-    if (versionOf(lines) != 1) {
+    int version = versionOf(lines);
+    if (version < 1 || version > resultsVersion) {
         std::cout << path.string() << ": not a best results file of this game; it is not used" << std::endl;
         return results;
     }
@@ -286,20 +359,22 @@ std::vector<RunResult> readBestResults() {
     if (firstBad > 0) {
         std::cout << path.string() << " line " << firstBad << ": not a result; such lines are left out" << std::endl;
     }
-    std::stable_sort(results.begin(), results.end(), betterThan);
-    if (results.size() > bestResultsKept) results.resize(bestResultsKept);
+    keepBestOfEachMode(results);
     return results;
 }
 
 size_t recordBestResult(const RunResult& result, std::vector<RunResult>& results) {
-    results = readBestResults();
+    std::vector<RunResult> all = readBestResults();
+    results = ofMode(all, modeOf(result));
     auto place = std::upper_bound(results.begin(), results.end(), result, betterThan);
     size_t index = static_cast<size_t>(place - results.begin());
     if (index >= bestResultsKept) return 0;
     results.insert(place, withinLimits(result));
     if (results.size() > bestResultsKept) results.resize(bestResultsKept);
-    std::string text = std::string(resultsVersionLine) + "\n";
-    for (const RunResult& kept : results) text += resultLine(kept);
+    all.push_back(withinLimits(result));
+    keepBestOfEachMode(all);
+    std::string text = "version " + std::to_string(resultsVersion) + "\n";
+    for (const RunResult& kept : all) text += resultLine(kept);
     replaceFile(inWriteFolder(bestResultsFileName), text, "Could not write ");
     return index + 1;
 }

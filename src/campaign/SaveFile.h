@@ -37,10 +37,11 @@ bool readSave(const CampaignScript& script, const Universe& universe, SavedCampa
 // After a won campaign there is nothing to continue.
 void removeSave();
 
-// The best finished runs, best first; lines that cannot be read are left out
-// with one line naming the first of them.
+// The best finished runs of every mode (modeOf), the best ones of each kept,
+// best first; lines that cannot be read are left out with one line naming
+// the first of them.
 std::vector<RunResult> readBestResults();
-// Adds a finished run, keeps the best ones and writes them; the run's place
-// among them (1 is the best), or 0 when it did not make the list. `results`
-// gets the best runs as they now stand.
+// Adds a finished run, keeps the best ones of its mode and writes them all;
+// the run's place among its mode's (1 is the best), or 0 when it did not make
+// the list. `results` gets the best runs of its mode as they now stand.
 size_t recordBestResult(const RunResult& result, std::vector<RunResult>& results);

@@ -8,6 +8,7 @@
 
 #include "assets/DataReport.h"
 #include "campaign/LineReader.h"
+#include "campaign/SaveText.h"
 #include "core/DataFile.h"
 #include "core/SeededRandom.h"
 
@@ -79,6 +80,7 @@ void readUpgrade(LineReader& in, UpgradeTable& table) {
     }
     if (!dataFileProblem(upgrade.icon, imageFiles).empty()) {
         in.report.warn(in.line, "icon " + shortened(upgrade.icon) + " is not a file; none is shown");
+        upgrade.icon.clear();
     }
     table.upgrades.push_back(upgrade);
 }
@@ -92,8 +94,48 @@ const char* upgradeKeyword(UpgradeKind kind) {
     return "";
 }
 
-std::vector<size_t> UpgradeTable::drawChoice(uint64_t seed) const {
-    SeededRandom random(seed, choiceStream);
+std::string upgradeWords(const Upgrade& upgrade) {
+    return std::string(upgradeKeyword(upgrade.kind)) + " " + exactly(upgrade.amount) + " " +
+           (upgrade.icon.empty() ? "-" : upgrade.icon) + " " + upgrade.text;
+}
+
+std::string upgradeFromWords(const std::vector<std::string>& words, Upgrade& upgrade) {
+    const KindRange* range = words.empty() ? nullptr : kindNamed(words[0]);
+    if (range == nullptr) return "not an upgrade";
+    if (words.size() < 4) return std::string(range->keyword) + " needs an amount, an icon and a text";
+    int whole = 0;
+    bool fits = range->whole ? readWhole(words[1], static_cast<int>(range->least), static_cast<int>(range->most), whole)
+                             : readNumber(words[1], range->least, range->most, upgrade.amount);
+    if (!fits) return std::string(range->keyword) + " amount out of its range";
+    if (range->whole) upgrade.amount = static_cast<float>(whole);
+    upgrade.kind = range->kind;
+    upgrade.icon = words[2] == "-" ? "" : words[2];
+    upgrade.text = words[3];
+    for (size_t i = 4; i < words.size(); ++i) upgrade.text += " " + words[i];
+    if (upgrade.text.size() > longestText) return "upgrade text longer than " + std::to_string(longestText) + " characters";
+    return "";
+}
+
+std::vector<std::string> upgradeList(const std::vector<Upgrade>& taken) {
+    std::vector<std::string> texts;
+    std::vector<int> times;
+    for (const Upgrade& upgrade : taken) {
+        auto found = std::find(texts.begin(), texts.end(), upgrade.text);
+        if (found == texts.end()) {
+            texts.push_back(upgrade.text);
+            times.push_back(1);
+        } else {
+            ++times[static_cast<size_t>(found - texts.begin())];
+        }
+    }
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (times[i] > 1) texts[i] += " x" + std::to_string(times[i]);
+    }
+    return texts;
+}
+
+std::vector<size_t> UpgradeTable::drawChoice(uint64_t seed, int choice) const {
+    SeededRandom random(seed, choiceStream + 16 * static_cast<uint64_t>(choice));
     std::vector<size_t> order;
     for (size_t i = 0; i < upgrades.size(); ++i) order.push_back(i);
     for (size_t i = order.size(); i > 1; --i) {

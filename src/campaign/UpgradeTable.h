@@ -14,14 +14,15 @@
 //   gun_rate A         the gun's cooldown divided by (1 + A/100)
 //   gun_damage A       damage per gun hit times (1 + A/100)
 //   gun_spread A       each gun shot brings A more (whole), fanned out 0.1
-//                      radians apart, half to each side
-//   laser_reach A      the beam's length times (1 + A/100)
+//                      radians apart, half to each side; 8 more at most
+//   laser_reach A      the beam's reach (campaign.txt's laser_reach) times
+//                      (1 + A/100); a beam to the world's edge stays so
 //   laser_damage A     the beam's damage per ms times (1 + A/100)
 //   shockwave_radius A the ring grows A % wider in the same time
 //   shockwave_pull A   ships inside a growing ring are drawn towards its
 //                      centre at A units per second
-//   shield_recharge A  after 3 s without damage the ship regains A hit
-//                      points a second, up to its most
+//   shield_recharge A  the shield (campaign.txt's shield) refills A hit
+//                      points a second faster; no shield, no change
 //   repair A           repair while landed gently times (1 + A/100)
 enum class UpgradeKind {
     hull,
@@ -55,12 +56,19 @@ class UpgradeTable {
 public:
     // Three upgrades for one choice, by their index in `upgrades`, each of
     // another kind while the table has kinds enough; the same seed draws the
-    // same three.
-    std::vector<size_t> drawChoice(uint64_t seed) const;
+    // same three for the same choice of a run (counted from 0).
+    std::vector<size_t> drawChoice(uint64_t seed, int choice = 0) const;
 
     std::vector<Upgrade> upgrades;
 };
 
+// The upgrades taken, for a list: each text once, in the order first taken,
+// with the times taken after it when more than once ("Gun: +20 % fire rate x2").
+std::vector<std::string> upgradeList(const std::vector<Upgrade>& taken);
+// An upgrade as a save keeps it: the words of its line in upgrades.txt
+// ("-" for no icon), and back; "" when they make one, else what is wrong.
+std::string upgradeWords(const Upgrade& upgrade);
+std::string upgradeFromWords(const std::vector<std::string>& words, Upgrade& upgrade);
 // The keyword the file names a kind by: `gun_rate`.
 const char* upgradeKeyword(UpgradeKind kind);
 // Reads an upgrades file: one upgrade a line, `KIND AMOUNT ICON TEXT`.

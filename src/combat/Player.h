@@ -2,6 +2,7 @@
 
 #include "assets/Emitter.h"
 #include "combat/ShipCommand.h"
+#include "combat/ShipUpgrades.h"
 #include "core/point.h"
 #include "world/Trail.h"
 
@@ -43,6 +44,10 @@ public:
     void drawTrail(int dt);
     void draw();
     void shoot(unsigned now, WorldState& world, point target, int dt);
+    // The wait after a shot of weapon `number`, the upgrades counted.
+    float cooldownOf(int number) const;
+    // One projectile of weapon `number` along `direction`, as the upgrades make it.
+    void fireShot(WorldState& world, int number, point direction);
 
     point position;
     int weapon = 0;
@@ -80,4 +85,6 @@ public:
     bool gentleTouchDown = false;
     // All the damage the ship has taken: the screen shows a hit when it grows.
     float damageTaken = 0;
+    // What a campaign's upgrades change in the weapons; none in Free flight.
+    ShipUpgrades upgrades;
 };

@@ -100,23 +100,59 @@ void drawBeam(point start, point end, point direction, GLuint texture) {
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
-void fireLaser(point start, WorldState& world, point target, int dt) {
+// The beam stops at its reach, when it has one short of the world's edge.
+point reachedEnd(point start, point end, float reach) {
+    float length = pointDistance(start, end);
+    if (reach <= 0 || length <= reach) return end;
+    float share = reach / length;
+    return point{start.x + (end.x - start.x) * share, start.y + (end.y - start.y) * share};
+}
+
+void fireLaser(point start, WorldState& world, point target, int dt, const ShipUpgrades& upgrades) {
     point direction{target.x - start.x, target.y - start.y};
     if (direction.x == 0 && direction.y == 0) {
         return;  // no direction to cast along
     }
-    point end = beamEnd(start, direction);
+    point end = reachedEnd(start, beamEnd(start, direction), upgrades.laserReach);
     Ship* ship = nearestShipOnSegment(start, end, world.ships);
     if (ship != nullptr && !beamBlocked(start, end, world, pointDistance(start, ship->position))) {
         end = ship->position;
-        ship->takeDamage(weaponStat(laserWeapon, DAMAGE) * dt, start, world);
+        ship->takeDamage(weaponStat(laserWeapon, DAMAGE) * upgrades.laserDamage * dt, start, world);
     }
     // The campaign draws the beam in the player's own colour.
     bool ownLook = world.hitFeedback && playerBeamSprite() != 0;
     drawBeam(start, end, direction, ownLook ? playerBeamSprite() : textures[laserTexture]);
 }
 
+point turned(point direction, float radians) {
+    float c = std::cos(radians);
+    float s = std::sin(radians);
+    return point{direction.x * c - direction.y * s, direction.x * s + direction.y * c};
+}
+
+// The fan's extra shots alternate sides, each pair a step farther out.
+float fanOffset(int extra) {
+    float step = static_cast<float>((extra + 1) / 2) * ShipUpgrades::spreadStep;
+    return extra % 2 == 1 ? -step : step;
+}
+
 }  // namespace
+
+float Player::cooldownOf(int number) const {
+    float cooldown = weaponStat(number, COOLDOWN);
+    return number == 0 ? cooldown / upgrades.gunRate : cooldown;
+}
+
+void Player::fireShot(WorldState& world, int number, point direction) {
+    Projectile shot(position, direction.x, direction.y, weaponStat(number, GUNSPEED), world, number, true,
+                    static_cast<int>(weaponStat(number, LIFETIME)), velocity.x, velocity.y);
+    if (number == 0) shot.damage *= upgrades.gunDamage;
+    if (number == 2) {
+        shot.blastScale = upgrades.shockwaveRadius;
+        shot.blastPullPerMs = upgrades.shockwavePullPerMs;
+    }
+    world.projectiles.push_front(shot);
+}
 
 void Player::shoot(unsigned now, WorldState& currentWorld, point target, int dt) {
     if (destroyed) {
@@ -129,17 +165,18 @@ void Player::shoot(unsigned now, WorldState& currentWorld, point target, int dt)
         weaponOffset = 0;
     }
     if (number == laserWeapon) {
-        fireLaser(position, currentWorld, target, dt);
+        fireLaser(position, currentWorld, target, dt, upgrades);
         playSound(SoundEffect::laser);
     }
     bool gun = number == 0 || number == 2;
     if (!gun || !(static_cast<float>(now) > nextShotTime) || insideDeadZone(position, target)) {
         return;
     }
-    nextShotTime = static_cast<float>(now) + weaponStat(number, COOLDOWN);
-    Projectile shot(position, target.x - position.x, target.y - position.y, weaponStat(number, GUNSPEED),
-                    currentWorld, number, true, static_cast<int>(weaponStat(number, LIFETIME)), velocity.x,
-                    velocity.y);
-    currentWorld.projectiles.push_front(shot);
+    nextShotTime = static_cast<float>(now) + cooldownOf(number);
+    point aim{target.x - position.x, target.y - position.y};
+    fireShot(currentWorld, number, aim);
+    for (int extra = 1; number == 0 && extra <= upgrades.gunSpread; ++extra) {
+        fireShot(currentWorld, number, turned(aim, fanOffset(extra)));
+    }
     playSound(number == 0 ? SoundEffect::gunShot : SoundEffect::shockwaveShot);
 }

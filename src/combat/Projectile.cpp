@@ -49,8 +49,9 @@ bool hitsPlayer(point from, point to, const Player* player) {
            intersectCircleLine(from, to, player->position, player->getRadius());
 }
 
-void startShockwave(point position, WorldState& world, int now) {
-    auto wave = std::make_unique<TShockwave>(200, now, 2000, position);
+void startShockwave(point position, WorldState& world, int now, float scale, float pullPerMs) {
+    auto wave = std::make_unique<TShockwave>(static_cast<int>(std::lround(200 * scale)), now, 2000, position);
+    wave->pullPerMs = pullPerMs;
     wave->startTime = 0;
     wave->endTime = now + 2000;
     addTimer(std::move(wave), world);
@@ -143,7 +144,7 @@ bool Projectile::update(int dt, WorldState& world, int now, const ShipGrid& ship
         }
     } else if (weapon == 2) {
         if (expired || handleCollision(previous, ships, world)) {
-            startShockwave(position, world, now);
+            startShockwave(position, world, now, blastScale, blastPullPerMs);
             return false;
         }
         drawShot(sprites, position, theta, size, textures[shockwaveShotTexture]);

@@ -36,4 +36,8 @@ public:
     bool hostile = false;
     // Half-size of its sprite.
     float size = 20;
+    // A shockwave shot's ring: how many times as wide it grows, and how fast
+    // it draws ships in (units per ms).
+    float blastScale = 1;
+    float blastPullPerMs = 0;
 };

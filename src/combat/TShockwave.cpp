@@ -54,6 +54,15 @@ void TShockwave::execute(int now, WorldState& world) {
     for (Ship& ship : world.ships) {
         if (pointDistance(position, ship.position) < reach) {
             ship.takeDamage(damage, position, world);
+            if (pullPerMs > 0) pullIn(ship, pullPerMs * static_cast<float>(elapsed));
         }
     }
+}
+
+// Never past the centre.
+void TShockwave::pullIn(Ship& ship, float step) const {
+    float distance = pointDistance(position, ship.position);
+    float share = distance > step ? step / distance : 1;
+    ship.position.x += (position.x - ship.position.x) * share;
+    ship.position.y += (position.y - ship.position.y) * share;
 }

@@ -4,6 +4,10 @@
 
 #include "campaign/CampaignScript.h"
 
+// The rows of shipdata.txt generated waves need: the campaign's roster, rows
+// 2 (the Dart) to 7 (the Dreadnought).
+const int generatedShipTypes = 8;
+
 // Every fifth world ends with the Dreadnought.
 bool bossWorld(int number);
 // The most ships one wave of world `number` has alive at once: it grows

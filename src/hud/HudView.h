@@ -70,6 +70,8 @@ struct HudView {
     int newShipAt = -1;
     // Points a kill of each enemy type gives.
     std::vector<long long> pointsByType;
+    // The pictures of the upgrades the ship carries, in the order taken ("" for one without).
+    std::vector<std::string> upgradeIcons;
     // The flight readouts, shown with the panels.
     FlightView flight;
 

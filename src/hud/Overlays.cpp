@@ -51,6 +51,7 @@ ScreenLayout startLayout(const HudView& view) {
     for (const Box& box : labelKeepOut()) layout.take(box);
     if (view.statusLines) layout.take(statusLinesBox(view.panels ? statusLinesRaise : 0));
     if (view.flight.shown) layout.take(flightPanelBox());
+    if (view.panels && !view.upgradeIcons.empty()) layout.take(upgradeIconsBox(view));
     return layout;
 }
 
@@ -113,7 +114,10 @@ void drawOverlays(HudState& hud, const HudView& view, Universe& universe, Font& 
         drawOverPlay(hud, view, universe, screen, canvas, layout, now);
     }
     // What the ship must not miss, whatever covers the view.
-    if (view.panels) drawHullPanel(canvas, player, view, hud, now);
+    if (view.panels) {
+        drawHullPanel(canvas, player, view, hud, now);
+        drawUpgradeIcons(canvas, view);
+    }
     canvas.draw();
     if (view.hits) drawHitPulse(hud, now);
 }

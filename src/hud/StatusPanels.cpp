@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "assets/NamedImages.h"
 #include "combat/Player.h"
-#include "combat/Targeting.h"
 #include "core/Constants.h"
 #include "hud/HudArt.h"
 #include "hud/HudCanvas.h"
@@ -59,7 +59,7 @@ void drawShieldBar(HudCanvas& canvas, const Player& player, float x, float y, fl
 // The share of the wait between two shots that has passed: 1 when ready.
 float readiness(const Player& player, int number, int now) {
     if (number == laserWeapon) return 1;
-    float cooldown = weaponStat(number, COOLDOWN);
+    float cooldown = player.cooldownOf(number);
     float left = player.nextShotTime - static_cast<float>(now);
     if (cooldown <= 0 || left <= 0) return 1;
     return std::clamp(1 - left / cooldown, 0.0f, 1.0f);
@@ -139,6 +139,29 @@ Box drawObjective(HudCanvas& canvas, const HudView& view) {
     canvas.text(score, centre, scoreY, scoreScale, colours::grey, Align::centre);
     if (!unsaved.empty()) canvas.text(unsaved, centre, unsavedY, unsavedScale, colours::warning, Align::centre);
     return box;
+}
+
+namespace {
+const float upgradeIconHalf = 11;
+const float upgradeIconStep = 26;
+const size_t upgradeIconsPerRow = static_cast<size_t>((panelWidth - 2 * inset) / upgradeIconStep);
+}  // namespace
+
+void drawUpgradeIcons(HudCanvas& canvas, const HudView& view) {
+    const float half = upgradeIconHalf;
+    const float step = upgradeIconStep;
+    const size_t perRow = upgradeIconsPerRow;
+    for (size_t i = 0; i < view.upgradeIcons.size(); ++i) {
+        point centre{margin + inset + half + step * static_cast<float>(i % perRow),
+                     margin + panelHeight + 6 + half + step * static_cast<float>(i / perRow)};
+        canvas.icon(namedImageOf(view.upgradeIcons[i]), centre, half, 0, colours::white);
+    }
+}
+
+Box upgradeIconsBox(const HudView& view) {
+    size_t rows = (view.upgradeIcons.size() + upgradeIconsPerRow - 1) / upgradeIconsPerRow;
+    float bottom = margin + panelHeight;
+    return Box{margin, margin + panelWidth, bottom, bottom + 6 + upgradeIconStep * static_cast<float>(rows)};
 }
 
 Box hullPanelBox() { return Box{margin, margin + panelWidth, margin, margin + panelHeight}; }

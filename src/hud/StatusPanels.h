@@ -19,6 +19,9 @@ void drawWeaponPanel(HudCanvas& canvas, const Player& player, int now);
 // The objective and the score at the top, and under them, while the progress
 // is not saved, why; gives the box the lines take.
 Box drawObjective(HudCanvas& canvas, const HudView& view);
+// The upgrades the ship carries, as small icons in rows over the hull panel.
+void drawUpgradeIcons(HudCanvas& canvas, const HudView& view);
+Box upgradeIconsBox(const HudView& view);
 Box hullPanelBox();
 Box weaponPanelBox();
 

@@ -43,6 +43,11 @@ std::string headerText(const ReplayHeader& header, size_t frames) {
         << "\nclock " << header.clock << " " << header.spawnClock << "\nspawn " << exactly(header.spawnIntervalMs)
         << "\ndate " << header.date << "\n";
     for (const std::string& line : header.save) out << "save " << line << "\n";
+    if (!header.upgradeChoices.empty()) {
+        out << "upgrades";
+        for (int choice : header.upgradeChoices) out << " " << choice;
+        out << "\n";
+    }
     if (header.ended) {
         const RunFigures& f = header.figures;
         out << "end " << f.score << " " << f.kills << " " << f.deaths << " " << f.timeMs << " " << f.world << "\n";
@@ -84,6 +89,7 @@ private:
     bool word(const char* name, std::string& out);
     bool readMode(ReplayHeader& header);
     bool readNumbers(ReplayHeader& header);
+    bool readUpgrades(ReplayHeader& header);
     bool readEnd(ReplayHeader& header);
     bool readBody(size_t& frames, size_t& raw, size_t& packed);
 
@@ -194,6 +200,20 @@ bool HeaderReader::readNumbers(ReplayHeader& header) {
     return true;
 }
 
+// Each choice a place in an offer of three.
+bool HeaderReader::readUpgrades(ReplayHeader& header) {
+    auto found = entries.find("upgrades");
+    if (found == entries.end()) return true;
+    line = found->second.first;
+    std::istringstream words(found->second.second);
+    for (std::string word; words >> word;) {
+        long long choice = 0;
+        if (!readWhole(word, 0, 2, choice)) return fail(line, "upgrades must be places in an offer, 0 to 2");
+        header.upgradeChoices.push_back(static_cast<int>(choice));
+    }
+    return true;
+}
+
 bool HeaderReader::readEnd(ReplayHeader& header) {
     auto found = entries.find("end");
     if (found == entries.end()) return true;
@@ -236,7 +256,7 @@ bool HeaderReader::readBody(size_t& frames, size_t& raw, size_t& packed) {
 
 bool HeaderReader::read(const std::string& bytes, size_t& bodyStart, ReplayHeader& header, size_t& frames,
                         size_t& raw, size_t& packed) {
-    if (!splitLines(bytes, bodyStart) || !readMode(header) || !readNumbers(header) || !readEnd(header) ||
+    if (!splitLines(bytes, bodyStart) || !readMode(header) || !readNumbers(header) || !readUpgrades(header) || !readEnd(header) ||
         !readBody(frames, raw, packed)) {
         return false;
     }

@@ -51,6 +51,8 @@ struct ReplayHeader {
     std::string date;
     // The save the run went on from, as its lines; empty for a new run.
     std::vector<std::string> save;
+    // The upgrades chosen, in order, each by its place in what was offered.
+    std::vector<int> upgradeChoices;
     bool ended = false;
     RunFigures figures;
 };

@@ -8,6 +8,8 @@ struct ReplayPlayback {
     Replay replay;
     size_t played = 0;
     int speed = 1;
+    // The recorded upgrade choices made so far.
+    size_t upgradesTaken = 0;
 
     bool finished() const { return played >= replay.frames.size(); }
 };

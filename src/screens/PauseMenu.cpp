@@ -2,6 +2,7 @@
 
 #include "core/Constants.h"
 #include "desktop/WindowMode.h"
+#include "screens/UpgradeList.h"
 #include "input/Controls.h"
 #include "settings/InputNames.h"
 #include "ui/Text.h"
@@ -137,6 +138,7 @@ void PauseMenu::draw(Font& font, const Settings& settings) const {
             return;
         case Page::menu:
             menu.draw(font);
+            drawUpgradeList(font, upgrades, 215, 18, 1100, 2);
             drawText(font, keysToPress(), w / 2.0f, 120, 20, colours::grey, Align::centre);
             return;
     }

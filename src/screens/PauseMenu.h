@@ -3,6 +3,7 @@
 #include <SDL/SDL.h>
 
 #include <string>
+#include <vector>
 
 #include "screens/HelpPages.h"
 #include "screens/Menu.h"
@@ -42,6 +43,8 @@ public:
     Menu question;
     OptionsScreen options;
     HelpPages help;
+    // The upgrades the ship carries, listed under the menu.
+    std::vector<std::string> upgrades;
 
 private:
     void choose(Settings& settings, MenuRequests& requests);

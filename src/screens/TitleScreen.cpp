@@ -67,7 +67,9 @@ void TitleScreen::open(const std::optional<SaveSummary>& save, const std::string
     note.clear();
     main.items.clear();
     if (saved) main.items.push_back({continueLabel(*saved)});
-    main.items.insert(main.items.end(), {{newItem}, {freeItem}});
+    main.items.push_back({newItem});
+    if (!endlessItem.empty()) main.items.push_back({endlessItem});
+    main.items.push_back({freeItem});
     if (!replays.kept.empty()) main.items.push_back({replaysItem});
     main.items.insert(main.items.end(), {{optionsItem}, {quitItem}});
     main.select(0);
@@ -120,6 +122,7 @@ TitleChoice TitleScreen::chooseMain(const Settings& settings) {
         return TitleChoice::none;
     }
     if (saved && main.selected == 0) return TitleChoice::continueCampaign;
+    if (label == endlessItem) return TitleChoice::endless;
     if (label == freeItem) return TitleChoice::freeFlight;
     if (label == quitItem) return TitleChoice::quit;
     if (saved) {

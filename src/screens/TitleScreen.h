@@ -17,7 +17,7 @@ class Font;
 class WindowMode;
 
 // What the player picked on the title screen this frame.
-enum class TitleChoice { none, continueCampaign, newCampaign, freeFlight, watchReplay, quit };
+enum class TitleChoice { none, continueCampaign, newCampaign, endless, freeFlight, watchReplay, quit };
 
 // What a saved campaign would resume.
 struct SaveSummary {
@@ -28,8 +28,8 @@ struct SaveSummary {
 
 // The game's name and its first menu: Continue (when a campaign is saved,
 // saying what it resumes), New campaign (asking first when it would replace
-// a saved one, then how hard), Free flight, Replays (when runs are kept:
-// fill `replays` before opening), Options, Quit.
+// a saved one, then how hard), Endless (when offered), Free flight, Replays
+// (when runs are kept: fill `replays` before opening), Options, Quit.
 class TitleScreen {
 public:
     explicit TitleScreen(const CampaignScript& script);
@@ -44,6 +44,8 @@ public:
     bool waitingForKey() const { return showingOptions && options.waitingForKey(); }
 
     const CampaignScript& script;
+    // The Endless entry's words ("Endless", "Endless: seed 42"); empty offers none.
+    std::string endlessItem;
     Menu main;
     Menu difficulties;
     // "Replace the saved campaign (...)?", before New campaign goes on.

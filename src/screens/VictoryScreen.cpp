@@ -5,25 +5,34 @@
 
 #include "core/Constants.h"
 #include "desktop/WindowMode.h"
+#include "screens/UpgradeList.h"
 #include "ui/Text.h"
 
 namespace {
 const size_t bestShown = 5;
 
+// An endless run is told by its seed and how far it got.
+std::string modeText(const RunResult& result) {
+    if (!result.endless) return result.difficulty;
+    return "seed " + std::to_string(result.seed) + ", " + std::to_string(result.worlds) +
+           (result.worlds == 1 ? " world" : " worlds");
+}
+
 std::string resultLine(size_t place, const RunResult& result) {
-    char line[128];
+    char line[160];
     std::snprintf(line, sizeof line, "%zu.  %9lld   %4d kills   %3d deaths   %7s   %s", place, result.score,
-                  result.kills, result.deaths, playTime(result.timeMs).c_str(), result.difficulty.c_str());
+                  result.kills, result.deaths, playTime(result.timeMs).c_str(), modeText(result).c_str());
     return line;
 }
 }  // namespace
 
 void VictoryScreen::open(const RunResult& finished, std::vector<RunResult> bestRuns, size_t runPlace,
-                         const std::string& title) {
+                         std::vector<std::string> taken, const std::string& title) {
     run = finished;
     heading = title;
     best = std::move(bestRuns);
     place = runPlace;
+    upgrades = std::move(taken);
     menu.items = {{"Back to the title"}};
     menu.top = 150;
     menu.select(0);
@@ -41,13 +50,15 @@ void VictoryScreen::draw(Font& font) const {
     drawText(font, heading, centre, 850, 64, colours::highlight, Align::centre);
     drawText(font, "Score " + std::to_string(run.score), centre, 760, 44, colours::white, Align::centre);
     std::string details = std::to_string(run.kills) + " kills   " + std::to_string(run.deaths) + " deaths   " +
-                          playTime(run.timeMs) + "   " + run.difficulty;
+                          playTime(run.timeMs) + "   " + modeText(run);
     drawText(font, details, centre, 705, 24, colours::grey, Align::centre);
     if (place > 0) {
         drawText(font, place == 1 ? "Your best run yet" : "Place " + std::to_string(place) + " among your best",
                  centre, 660, 22, colours::calm, Align::centre);
     }
-    drawText(font, "Best results", centre, 570, 30, colours::white, Align::centre);
+    drawUpgradeList(font, upgrades, 625, 17, 1100, 2);
+    std::string header = run.endless ? "Best endless runs" : "Best results on " + run.difficulty;
+    drawText(font, header, centre, 570, 30, colours::white, Align::centre);
     for (size_t i = 0; i < best.size() && i < bestShown; ++i) {
         Colour colour = i + 1 == place ? colours::highlight : colours::grey;
         drawText(font, resultLine(i + 1, best[i]), centre, 520 - 40.0f * i, 20, colour, Align::centre);

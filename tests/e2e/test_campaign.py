@@ -1,8 +1,9 @@
-"""The campaign from the title screen: a world cleared opens its wormhole, the
-ship is destroyed and comes back where it landed, and the progress is saved
-and continued (or refused when the save is damaged): the world as it was left,
-a save that fails said on screen, a win kept however soon the player quits,
-and a saved campaign not replaced without asking."""
+"""The campaign from the title screen: a world cleared opens its wormhole and
+offers upgrades, the ship keeps the one taken, the ship is destroyed and comes
+back where it landed, and the progress is saved and continued (or refused when
+the save is damaged): the world as it was left, a save that fails said on
+screen, a win kept however soon the player quits, and a saved campaign not
+replaced without asking."""
 
 import os
 import re
@@ -47,6 +48,18 @@ LANDING = {
     "campaign/planetdata.txt": "0 100 0.3 0 0 0 0 0 10 @Rock\n",
     "campaign/wormholedata.txt": "0 -20000 0 300 1 0 0 1\n1 5000 5000 300 0 0 0 1\n",
 }
+
+
+# Three upgrades of three kinds: a cleared world offers all of them.
+UPGRADES = ("hull 25 hud/icon-hull.png Hull: +25 % plating\n"
+            "gun_rate 20 hud/icon-gun.png Gun: +20 % fire rate\n"
+            "turn 20 hud/icon-turn.png Turning: +20 % turn rate\n")
+UPGRADE_TEXTS = ["Hull: +25 % plating", "Gun: +20 % fire rate", "Turning: +20 % turn rate"]
+
+
+def icon_pixels(image):
+    """The lit pixels where the HUD puts the first upgrade's icon: over the hull panel."""
+    return colour_pixels(image, (28, 912, 50, 934), lambda r, g, b: max(r, g, b) > 90)
 
 
 # One world whose targets stand still 120 to 160 units round the ship, each
@@ -131,15 +144,23 @@ def planet_rust(r, g, b):
 
 
 class Campaign(unittest.TestCase):
-    def test_a_cleared_world_opens_its_wormhole_and_the_progress_is_continued(self):
-        with Game(replace=THROUGH, free_flight=False) as game:
+    def test_a_cleared_world_opens_its_wormhole_offers_upgrades_and_the_progress_is_continued(self):
+        with Game(replace={**THROUGH, "campaign/upgrades.txt": UPGRADES}, free_flight=False) as game:
             game.start()
             game.key("Return", "Return")  # New campaign, the difficulty offered first
             self.assertTrue(wait_for_prefix(game, "Test Reach"), game.output())
             # The three chasers ram the waiting ship: every ship of the wave is gone.
             self.assertTrue(wait_for_prefix(game, "Test Reach cleared, bonus 500: wormholes open to Far Side"),
                             game.output())
-            game.screenshot("campaign-cleared")
+            choice = game.picture("campaign-upgrade-choice",
+                                  lambda image: text_likeness(image, "Choose an upgrade", 36.4, 640, 324) > 0.6)
+            self.assertGreater(text_likeness(choice, "Choose an upgrade", 36.4, 640, 324), 0.6)
+            game.key("2")
+            self.assertTrue(wait_for_prefix(game, "Upgrade: "), game.output())
+            taken = next(line for line in game.lines() if line.startswith("Upgrade: "))[len("Upgrade: "):]
+            self.assertIn(taken, UPGRADE_TEXTS)
+            cleared = game.picture("campaign-cleared", lambda image: icon_pixels(image) > 40)
+            self.assertGreater(icon_pixels(cleared), 40, "no icon of the upgrade on the HUD")
             game.hold(["w"], 1.0)
             self.assertTrue(wait_for_prefix(game, "Far Side"), game.output())
             game.key("q")
@@ -232,7 +253,7 @@ class SaveTroubles(unittest.TestCase):
             self.assertEqual(game.wait_exit(), 0)
             self.assertIn("Result recorded: score 500, place 1 among the best runs", game.lines())
             with open(game.dir + "/best-results.txt") as f:
-                self.assertRegex(f.read(), r"\nresult 500 0 0 \d+ normal\n")
+                self.assertRegex(f.read(), r"\nresult 500 0 0 \d+ normal campaign \d+ 1\n")
             self.assertFalse(os.path.exists(game.dir + "/campaign-save.txt"))
 
     def test_a_save_into_a_read_only_folder_says_so_on_screen_and_in_the_quit_question(self):

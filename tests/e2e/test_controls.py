@@ -61,7 +61,7 @@ class Keys(unittest.TestCase):
     def test_thrust_bound_to_another_key_in_the_options_moves_the_ship_after_a_restart(self):
         with Game(free_flight=False) as game:
             game.start()
-            game.key("Down", "Down", "Return")  # the title's Options
+            game.key("Up", "Up", "Return")  # the title's Options, above Quit, the last
             game.key(*["Down"] * 14, "Return")  # Controls...
             game.key("Return")  # thrust, the first action: waits for its new key
             game.key("i")

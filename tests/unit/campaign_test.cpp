@@ -157,6 +157,64 @@ TEST_F(CampaignTest, ThreeWeakEnemiesComeAndGoThenTheWorldClearsAndItsWormholeLe
     EXPECT_EQ(campaign->run.timeMs, time) << "the clock stops at the victory";
 }
 
+TEST_F(CampaignTest, AClearedWorldOffersTheSeedsThreeUpgradesAndTheShipAndItsSaveCarryThem) {
+    UpgradeTable table;
+    table.upgrades = {Upgrade{UpgradeKind::hull, 50, "", "Hull"},        Upgrade{UpgradeKind::thrust, 10, "", "Thrust"},
+                      Upgrade{UpgradeKind::turn, 20, "", "Turn"},        Upgrade{UpgradeKind::repair, 100, "", "Repair"},
+                      Upgrade{UpgradeKind::gunSpread, 4, "", "Spread"}, Upgrade{UpgradeKind::laserReach, 50, "", "Reach"}};
+    script.laserReach = 2000;
+    script.shield = ShieldScript{100, 1000, 20};
+    start("normal");
+    campaign->upgradeTable = &table;
+    campaign->run.seed = 7;
+    waitForShips(3);
+    EXPECT_TRUE(campaign->offer.empty()) << "nothing is offered before the world is cleared";
+    destroyShips(3);
+    std::vector<size_t> drawn = table.drawChoice(7, 0);
+    ASSERT_EQ(campaign->offer.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(campaign->offer[i].text, table.upgrades[drawn[i]].text);
+    frame();
+    EXPECT_EQ(campaign->offer.size(), 3u) << "the offer waits for the player";
+
+    // Every kind of the table, taken one by one; the spread twice.
+    std::vector<Upgrade> taken = table.upgrades;
+    taken.push_back(table.upgrades[4]);
+    taken.push_back(Upgrade{UpgradeKind::shieldRecharge, 30, "", "Shield"});
+    for (const Upgrade& upgrade : taken) {
+        campaign->offer = {upgrade};
+        campaign->takeUpgrade(0, now);
+    }
+    EXPECT_TRUE(shown("Upgrade: Shield"));
+    EXPECT_FLOAT_EQ(campaign->fullHealth, 1500);
+    EXPECT_FLOAT_EQ(player.health, 1500);
+    EXPECT_FLOAT_EQ(player.forwardAccel, 0.0011f);
+    EXPECT_FLOAT_EQ(player.reverseAccel, 0.0011f);
+    EXPECT_FLOAT_EQ(player.turnRate, 0.0036f);
+    EXPECT_FLOAT_EQ(campaign->repairFactor, 2);
+    EXPECT_EQ(player.upgrades.gunSpread, Campaign::mostSpreadShots);
+    EXPECT_FLOAT_EQ(player.upgrades.laserReach, 3000);
+    EXPECT_FLOAT_EQ(player.shieldPerMs, 0.05f);
+    frame();
+    EXPECT_TRUE(campaign->offer.empty()) << "one world cleared, one choice";
+
+    // A ship of the saved run, continued, carries them all again.
+    ScratchDir scratch;
+    ASSERT_TRUE(writeSave(campaign->progress(now)).written);
+    SavedCampaign save;
+    ASSERT_TRUE(readSave(script, universe, save));
+    ASSERT_EQ(save.upgrades.size(), taken.size());
+    EXPECT_EQ(save.run.seed, 7u);
+    EXPECT_EQ(save.upgrades[0].text, "Hull");
+    Player again = playerAt(startPoint, 45);
+    universe.player = &again;
+    Campaign continued(script, universe, save, now);
+    EXPECT_EQ(continued.upgrades.size(), taken.size());
+    EXPECT_FLOAT_EQ(continued.fullHealth, 1500);
+    EXPECT_FLOAT_EQ(again.turnRate, 0.0036f);
+    EXPECT_FLOAT_EQ(again.upgrades.laserReach, 3000);
+    universe.player = &player;
+}
+
 TEST_F(CampaignTest, AKillsGoalRepeatsItsLastWaveAndTheDifficultyScalesCountsDamageAndPoints) {
     script.worlds[0].goal = WorldGoal::kills;
     script.worlds[0].killTarget = 5;
@@ -439,7 +497,7 @@ TEST_F(CampaignTest, ADamagedOrForeignSaveIsNamedInOneLineAndNotUsed) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 
-TEST_F(CampaignTest, BestResultsKeepTheTenBestAndSkipALineTheyCannotRead) {
+TEST_F(CampaignTest, BestResultsKeepTheTenBestOfEachModeWithTheirSeedAndSkipALineTheyCannotRead) {
     ScratchDir scratch;
     writeFile(bestResultsFileName, "version 1\nresult 500 5 0 1000 easy\nresult lots\n");
     testing::internal::CaptureStdout();
@@ -453,14 +511,21 @@ TEST_F(CampaignTest, BestResultsKeepTheTenBestAndSkipALineTheyCannotRead) {
         recordBestResult(RunResult{score, 1, 0, 60000, "normal"}, standing);
     }
     EXPECT_EQ(recordBestResult(RunResult{50, 1, 0, 60000, "normal"}, standing), 0u);
-    EXPECT_EQ(recordBestResult(RunResult{1150, 9, 1, 90000, "hard"}, standing), 2u);
+    EXPECT_EQ(recordBestResult(RunResult{1150, 9, 1, 90000, "normal"}, standing), 2u);
+    EXPECT_EQ(recordBestResult(RunResult{90, 9, 1, 90000, "hard"}, standing), 1u);
+    RunResult endless{70, 3, 3, 80000, "normal", true, 18446744073709551615ULL, 4};
+    EXPECT_EQ(recordBestResult(endless, standing), 1u);
+    ASSERT_EQ(standing.size(), 1u);
     std::vector<RunResult> best = readBestResults();
-    ASSERT_EQ(best.size(), bestResultsKept);
+    ASSERT_EQ(best.size(), bestResultsKept + 2);
     EXPECT_EQ(best[0].score, 1200);
     EXPECT_EQ(best[1].score, 1150);
     EXPECT_EQ(best[1].kills, 9);
-    EXPECT_EQ(best[1].difficulty, "hard");
-    EXPECT_EQ(best.back().score, 400);
+    EXPECT_EQ(best[9].score, 400);
+    EXPECT_EQ(modeOf(best[10]), "hard");
+    EXPECT_TRUE(best[11].endless);
+    EXPECT_EQ(best[11].seed, endless.seed);
+    EXPECT_EQ(best[11].worlds, 4);
 }
 
 }  // namespace

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include "CombatTestData.h"
 #include "combat/Player.h"
+#include "combat/TShockwave.h"
 #include "world/WorldState.h"
 
 namespace {
@@ -105,4 +110,38 @@ TEST_F(ShootTest, LaserEndsOnTheWorldBound) {
     Ship& onTop = addShip(point{10, 0});
     laser(player.position);
     EXPECT_FLOAT_EQ(onTop.health, 100);
+}
+
+TEST_F(ShootTest, UpgradesFanTheGunHastenAndHardenItReachTheLaserAndPullShipsIntoTheShockwave) {
+    player.upgrades.gunSpread = 2;
+    player.upgrades.gunRate = 2;
+    player.upgrades.gunDamage = 1.5f;
+    player.shoot(1000, world, point{0, 1000}, 16);
+    ASSERT_EQ(world.projectiles.size(), 3u);
+    std::vector<float> headings;
+    for (const Projectile& shot : world.projectiles) {
+        headings.push_back(std::atan2(shot.velocity.x, shot.velocity.y));
+        EXPECT_FLOAT_EQ(shot.damage, 37.5f);
+    }
+    std::sort(headings.begin(), headings.end());
+    EXPECT_NEAR(headings[0], -0.1f, 1e-4);
+    EXPECT_NEAR(headings[1], 0, 1e-4);
+    EXPECT_NEAR(headings[2], 0.1f, 1e-4);
+    EXPECT_FLOAT_EQ(player.nextShotTime, 1100);
+
+    player.upgrades.laserReach = 400;
+    player.upgrades.laserDamage = 2;
+    Ship& far = addShip(point{500, 0});
+    laser(point{100, 0});
+    EXPECT_FLOAT_EQ(far.health, 100) << "beyond the beam's reach";
+    player.upgrades.laserReach = 600;
+    laser(point{100, 0});
+    EXPECT_FLOAT_EQ(far.health, 84);
+
+    TShockwave wave(200, 0, 2000, point{0, 0});
+    wave.pullPerMs = 0.05f;
+    far.position = point{100, 0};
+    far.health = 1e6f;
+    wave.execute(1000, world);
+    EXPECT_NEAR(far.position.x, 50, 1e-3) << "drawn 50 units in over the ring's first second";
 }

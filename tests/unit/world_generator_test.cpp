@@ -9,6 +9,7 @@
 #include "WorldFixtures.h"
 #include "campaign/CampaignScript.h"
 #include "campaign/CampaignSetup.h"
+#include "endless/EndlessRun.h"
 #include "endless/WaveMaker.h"
 #include "endless/WorldGenerator.h"
 #include "endless/WorldRules.h"
@@ -121,5 +122,48 @@ TEST_F(WrittenWorldsTest, TheWrittenWorldsLoadAsTheCampaign) {
             }
             EXPECT_EQ(loadedWorld.wormholes.size(), number < 9 ? 1u : 0u);
         }
+    }
+}
+
+// An endless run builds in memory what the world files of the same seed load.
+TEST_F(WrittenWorldsTest, AnEndlessRunBuildsTheSeedsWorldsAsTheirFilesLoadThem) {
+    ScratchDir scratch;
+    SHIPDATA.assign(8, std::vector<float>{1, 0.01f, 1, 50, 20});
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(writeWorldsAndSay(42, "."), 0);
+    Universe loaded;
+    CampaignScript script;
+    ASSERT_TRUE(loadCampaign(loaded, script));
+    EndlessRun run(42, script);
+    Universe built;
+    EXPECT_TRUE(run.keepAhead(8, built));
+    EXPECT_FALSE(run.keepAhead(8, built));
+    testing::internal::GetCapturedStdout();
+    ASSERT_EQ(built.worlds.size(), 10u);
+    ASSERT_EQ(run.script.worlds.size(), 10u);
+    for (size_t number = 0; number < 9; ++number) {
+        const WorldState& file = loaded.worlds[number];
+        const WorldState& memory = built.worlds[number];
+        ASSERT_EQ(memory.stars.size(), file.stars.size());
+        for (size_t s = 0; s < file.stars.size(); ++s) {
+            EXPECT_EQ(memory.stars[s].position.x, file.stars[s].position.x);
+            EXPECT_EQ(memory.stars[s].look, file.stars[s].look);
+            ASSERT_EQ(memory.stars[s].planets.size(), file.stars[s].planets.size());
+            for (size_t p = 0; p < file.stars[s].planets.size(); ++p) {
+                const Planet& a = memory.stars[s].planets[p];
+                const Planet& b = file.stars[s].planets[p];
+                EXPECT_EQ(a.name, b.name);
+                EXPECT_FLOAT_EQ(a.orbitAngle, b.orbitAngle);
+                EXPECT_FLOAT_EQ(a.orbitSpeed, b.orbitSpeed);
+                EXPECT_FLOAT_EQ(a.density, b.density);
+            }
+        }
+        ASSERT_EQ(memory.wormholes.size(), 1u);
+        EXPECT_EQ(memory.wormholes[0].destinationWorld, file.wormholes[0].destinationWorld);
+        EXPECT_EQ(memory.wormholes[0].exitPoint.y, file.wormholes[0].exitPoint.y);
+        const WorldScript& written = *script.world(static_cast<int>(number));
+        EXPECT_EQ(run.script.worlds[number].waves.size(), written.waves.size());
+        EXPECT_EQ(run.script.worlds[number].goal, written.goal);
+        EXPECT_EQ(run.script.worlds[number].bonus, written.bonus);
     }
 }
