@@ -10,12 +10,13 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/FrameLoop.h"
 #include "app/FrameState.h"
-#include "hud/ClassicOverlays.h"
 #include "app/Startup.h"
 #include "assets/Tables.h"
 #include "campaign/Campaign.h"
@@ -27,14 +28,16 @@
 #include "core/Constants.h"
 #include "core/Platform.h"
 #include "desktop/GraphicsSetup.h"
-#include "assets/NamedImages.h"
 #include "endless/EndlessRun.h"
 #include "endless/WaveMaker.h"
 #include "endless/WorldGenerator.h"
+#include "hud/ClassicOverlays.h"
+#include "assets/NamedImages.h"
 
 namespace {
 const int warmupFrames = 5;
-const int measuredFrames = 60;
+// Frames a run times; a profiler may ask for fewer.
+int measuredFrames = 60;
 
 struct Figures {
     double median;
@@ -260,198 +263,417 @@ void fillWave(Universe& universe, const std::vector<int>& types, int shotsEach, 
     }
 }
 
-void printRow(const char* label, int ships, int projectiles, int events, const Timed& t) {
-    const Figures& f = t.frame;
-    std::printf("%-10s %6d %6d %6d %10.2f %8.2f-%-8.2f %8.1f %8.2f %8.2f\n", label, ships, projectiles, events,
-                f.median, f.low, f.high, f.median > 0 ? 1000.0 / f.median : 0.0, t.dust.median,
-                t.dust.median > 0 ? f.median / t.dust.median : 0.0);
+// A figure `make bench` holds a row to: at most `most` times the dust-only
+// frame. A row without a name has none.
+struct Goal {
+    std::string name;
+    double most = 0;
+};
+
+// A line of the table. Rows take turns, so `setUp` puts everything the row
+// relies on in place before each of its runs; `prepare` runs before every
+// frame, outside the timing.
+struct Row {
+    std::string name;
+    int ships;
+    int shots;
+    int events;
+    std::function<void()> frame;
+    std::function<void()> setUp;
+    std::function<void()> prepare;
+    Goal goal;
+    std::vector<Timed> runs;
+};
+
+double ratio(const Timed& t) { return t.dust.median > 0 ? t.frame.median / t.dust.median : 0.0; }
+
+// The run least disturbed by the rest of the machine.
+const Timed& bestRun(const Row& row) {
+    return *std::min_element(row.runs.begin(), row.runs.end(),
+                             [](const Timed& a, const Timed& b) { return ratio(a) < ratio(b); });
 }
+
+void printHeader(int runs) {
+    std::printf("\nFrame cost, the best of %d runs of %d frames (ms: median, 10th-90th percentile), each\n"
+                "frame followed by a dust-only frame (the least any frame does), whose median divides\n"
+                "the row's; the last column gives every run's figure\n",
+                runs, measuredFrames);
+    std::printf("%-10s %6s %6s %6s %10s %17s %8s %8s %8s  %s\n", "frame", "ships", "shots", "events", "ms/frame",
+                "spread", "fps", "dust ms", "x dust", "runs");
+}
+
+void printRow(const Row& row) {
+    const Timed& t = bestRun(row);
+    const Figures& f = t.frame;
+    std::printf("%-10s %6d %6d %6d %10.2f %8.2f-%-8.2f %8.1f %8.2f %8.2f ", row.name.c_str(), row.ships, row.shots,
+                row.events, f.median, f.low, f.high, f.median > 0 ? 1000.0 / f.median : 0.0, t.dust.median,
+                ratio(t));
+    for (const Timed& run : row.runs) std::printf(" %.2f", ratio(run));
+    std::printf("\n");
+}
+
+void printGoal(const std::string& name, double figure, double most, const char* format) {
+    std::printf("%s: ", name.c_str());
+    std::printf(format, figure);
+    std::printf(" (goal %g)%s\n", most, figure <= most ? "" : ", missed");
+}
+
+// What the world rows share: the game's own state and what it draws with.
+struct Game {
+    FrameState state;
+    Universe& universe;
+    Font& font;
+    int startWeapon;
+    std::vector<int> wave = largestWave();
+    std::vector<int> crowd = mixedCrowd();
+};
+
+// The controls a row plays with: the laser held down (the cursor lies on the
+// battle's ring), the large map open, the campaign's feedback on hits.
+struct Scene {
+    bool laser = false;
+    bool largeMap = false;
+    bool feedback = false;
+};
+
+void setScene(Game& game, const Scene& scene) {
+    releaseAllKeys();
+    setKeyHeld(SDLK_SPACE, scene.laser);
+    game.universe.player->weapon = scene.laser ? 1 : game.startWeapon;
+    game.state.shown.largeMap = scene.largeMap;
+    game.universe.currentWorld().hitFeedback = scene.feedback;
+}
+
+// The wave rows: the campaign's largest wave, and forty of the roster's types,
+// each put back before every frame.
+void addWaveRows(Game& game, std::vector<Row>& rows, const std::function<void()>& frame) {
+    Scene feedback;
+    feedback.feedback = true;
+    auto setUp = [&game, feedback] { setScene(game, feedback); };
+    auto fillRow = [&game](const std::vector<int>& types, int shotsEach) {
+        return [&game, &types, shotsEach] {
+            int shots = 0;
+            fillWave(game.universe, types, shotsEach, shots);
+        };
+    };
+    int shots = 0;
+    if (!game.wave.empty()) {
+        fillWave(game.universe, game.wave, -1, shots);
+        rows.push_back(Row{"wave", static_cast<int>(game.wave.size()), shots, 0, frame, setUp,
+                           fillRow(game.wave, -1), Goal{"wave", 1.5}, {}});
+    }
+    fillWave(game.universe, game.crowd, 5, shots);
+    rows.push_back(Row{"mixed 40", static_cast<int>(game.crowd.size()), shots, 0, frame, setUp,
+                       fillRow(game.crowd, 5), Goal{}, {}});
+}
+
+// The current world filling up, the battle on screen, and the waves.
+std::vector<Row> worldRows(Game& game, std::function<void()> dustOnly) {
+    auto frame = [&game] { runFrame(game.state, game.universe, game.font); };
+    auto nothing = [] {};
+    std::vector<Row> rows;
+    rows.push_back(Row{"dust only", 0, 0, 0, dustOnly, nothing, nothing, Goal{}, {}});
+    for (int ships : {0, 500, 2000, 2500, 5000}) {
+        auto setUp = [&game, ships] {
+            setScene(game, Scene{});
+            fill(game.universe, ships, ships / 2, ships / 5, static_cast<int>(ticks()));
+        };
+        Goal goal = ships == 0 ? Goal{"empty", 1.22} : Goal{};
+        rows.push_back(Row{ships == 0 ? "empty" : "full " + std::to_string(ships), ships, ships / 2, ships / 5,
+                           frame, setUp, nothing, goal, {}});
+    }
+    auto topUp = [&game] { topUpBattleShots(game.universe); };
+    for (bool map : {false, true}) {
+        Scene scene;
+        scene.laser = true;
+        scene.largeMap = map;
+        auto setUp = [&game, scene] {
+            setScene(game, scene);
+            fillBattle(game.universe, static_cast<int>(ticks()));
+        };
+        Goal goal = map ? Goal{} : Goal{"battle 300", 1.3};
+        rows.push_back(Row{map ? "battle+map" : "battle", battleShips, battleShots, battleEvents, frame, setUp,
+                           topUp, goal, {}});
+    }
+    addWaveRows(game, rows, frame);
+    return rows;
+}
+
 // What is drawn over the world, timed alone beside the dust-only frame: the
 // classic picture's status lines, radar and map; the campaign's HUD with its
 // labels and markers (the radar stays, the map and the status lines give way
 // to it); and the large map, which covers the whole picture. The campaign's
 // first world is cleared, so that its wormholes are open and marked, and the
 // planet where new ships start is off screen; the battle goes on round the ship.
-// The busiest of the first ten worlds a seed makes, built as an endless run
-// builds it, with its largest wave (as normal sends it) round the ship where
-// it comes in, firing.
-template <typename Dust>
-void printEndlessRow(Startup& startup, Dust dust) {
-    const uint64_t seed = 1;
-    int number = busiestWorld(seed, 10);
-    EndlessRun run(seed, startup.campaignScript);
+struct OverlayScene {
+    OverlayScene(Startup& startup, int now);
+
     Universe universe;
-    run.keepAhead(number, universe);
-    loadNamedImages();
-    Player pilot(*startup.player);
-    universe.player = &pilot;
-    relinkEmitters(universe);
-    pilot.warpWorld(number);
-    pilot.position = generateWorld(seed, number).arrival;
-    universe.currentWorld().hitFeedback = true;
-    std::vector<int> wave;
-    takeLargestWave(*run.script.world(number), endlessDifficulty(run.script).countFactor, wave);
+    Player pilot;
+    std::unique_ptr<Campaign> campaign;
     FrameState state;
-    state.clockTime = SDL_GetTicks();
-    state.spawnIntervalMs = 1e9f;
-    int shots = 0;
-    fillWave(universe, wave, -1, shots);
-    printRow("endless", static_cast<int>(wave.size()), shots, 0,
-             measure([&] { runFrame(state, universe, *startup.font); }, dust,
-                     [&] { fillWave(universe, wave, -1, shots); }));
+    int now;
+};
+
+OverlayScene::OverlayScene(Startup& startup, int now)
+    : universe(freshUniverse(startup.campaignUniverse)), pilot(*startup.player), now(now) {
+    universe.player = &pilot;
+    campaign = std::make_unique<Campaign>(startup.campaignScript, universe,
+                                          startup.campaignScript.difficulties.front(), now);
+    campaign->cleared[static_cast<size_t>(campaign->world)] = true;
+    for (Wormhole& wormhole : universe.currentWorld().wormholes) wormhole.open = true;
+    campaign->respawn = RespawnPoint{0, 2, point{0, 0}};
+    fillBattle(universe, now);
+    state.fpsText = "FPS: 60";
 }
 
-template <typename Dust>
-void printOverlayRows(Startup& startup, Dust dust) {
-    Universe universe = freshUniverse(startup.campaignUniverse);
-    Player pilot(*startup.player);
-    universe.player = &pilot;
-    int now = static_cast<int>(SDL_GetTicks());
-    Campaign campaign(startup.campaignScript, universe, startup.campaignScript.difficulties.front(), now);
-    campaign.cleared[static_cast<size_t>(campaign.world)] = true;
-    for (Wormhole& wormhole : universe.currentWorld().wormholes) wormhole.open = true;
-    campaign.respawn = RespawnPoint{0, 2, point{0, 0}};
-    fillBattle(universe, now);
-    FrameState state;
-    state.fpsText = "FPS: 60";
-    Font& font = *startup.font;
-    auto overWorld = [&] {
-        setCamera(state.camera, pilot.position);
+void addOverlayRows(OverlayScene& scene, Font& font, std::vector<Row>& rows) {
+    auto overWorld = [&scene, &font] {
+        setCamera(scene.state.camera, scene.pilot.position);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        drawOverWorld(state, universe, font, pilot.position, now);
+        drawOverWorld(scene.state, scene.universe, font, scene.pilot.position, scene.now);
     };
-    Timed classic = measure(overWorld, dust, [] {});
-    printRow("classic", battleShips, 0, 0, classic);
-    state.campaign = &campaign;
-    state.shown.hud = true;
-    state.shown.statusLines = false;
-    Timed hud = measure(overWorld, dust, [] {});
-    printRow("hud", battleShips, 0, 0, hud);
-    state.shown.largeMap = true;
-    Timed map = measure(overWorld, dust, [] {});
-    printRow("large map", battleShips, 0, 0, map);
-    auto beyondClassic = [&](const Timed& t) {
-        return (t.frame.median - classic.frame.median) / (t.dust.median + classic.dust.median) * 2;
+    auto show = [&scene](bool hud, bool largeMap) {
+        return [&scene, hud, largeMap] {
+            scene.state.campaign = hud ? scene.campaign.get() : nullptr;
+            scene.state.shown.hud = hud;
+            scene.state.shown.statusLines = !hud;
+            scene.state.shown.largeMap = largeMap;
+        };
     };
-    std::printf("Over the classic picture's panels and lines, in dust-only frames: the HUD with its labels and\n"
-                "markers %+.3f, the large map %+.3f (a frame with it open draws no dust: see battle+map)\n",
-                beyondClassic(hud), beyondClassic(map));
+    auto nothing = [] {};
+    rows.push_back(Row{"classic", battleShips, 0, 0, overWorld, show(false, false), nothing, Goal{}, {}});
+    rows.push_back(Row{"hud", battleShips, 0, 0, overWorld, show(true, false), nothing, Goal{}, {}});
+    rows.push_back(Row{"large map", battleShips, 0, 0, overWorld, show(true, true), nothing, Goal{}, {}});
 }
 
 // The busiest moment of the campaign as a player sees it: its largest wave
 // round the ship, firing, the ship moving and firing back, with the HUD, its
 // labels and markers and the flight readouts (the velocity mark ahead of the
-// ship), times the dust-only frame: at most 1.3. The first world is cleared,
-// so that its wormhole is open and marked; the ship is shielded, so that it
-// stays in the fight.
-template <typename Dust>
-void printBusiestCampaignRow(Startup& startup, Dust dust) {
-    std::vector<int> wave = largestWave();
-    if (wave.empty()) return;
-    Universe universe = freshUniverse(startup.campaignUniverse);
-    Player ship(*startup.player);
-    universe.player = &ship;
+// ship). The first world is cleared, so that its wormhole is open and marked;
+// the ship is shielded, so that it stays in the fight.
+struct BusiestScene {
+    BusiestScene(Startup& startup, std::vector<int> wave);
+    void refill();
+
+    Universe universe;
+    Player ship;
+    std::vector<int> wave;
     FrameState state;
-    state.clockTime = SDL_GetTicks();
-    Campaign campaign(startup.campaignScript, universe, startup.campaignScript.difficulties.front(),
-                      static_cast<int>(state.clockTime));
-    campaign.cleared[static_cast<size_t>(campaign.world)] = true;
-    campaign.spawner.reset();
+    std::unique_ptr<Campaign> campaign;
+    int shots = 0;
+};
+
+BusiestScene::BusiestScene(Startup& startup, std::vector<int> largest)
+    : universe(freshUniverse(startup.campaignUniverse)), ship(*startup.player), wave(std::move(largest)) {
+    universe.player = &ship;
+    state.clockTime = ticks();
+    campaign = std::make_unique<Campaign>(startup.campaignScript, universe,
+                                          startup.campaignScript.difficulties.front(),
+                                          static_cast<int>(state.clockTime));
+    campaign->cleared[static_cast<size_t>(campaign->world)] = true;
+    campaign->spawner.reset();
     for (Wormhole& wormhole : universe.currentWorld().wormholes) wormhole.open = true;
-    state.campaign = &campaign;
+    state.campaign = campaign.get();
     state.shown.hud = true;
     state.shown.statusLines = false;
     state.shown.flight = true;
     state.cursor = point{70, 60};
-    int shots = 0;
-    auto refill = [&] {
-        fillWave(universe, wave, -1, shots);
-        ship.shieldTime = shieldedMs;
-        ship.velocity = point{0.9f, 0.4f};
-    };
     refill();
-    setKeyHeld(SDLK_SPACE, true);
-    Font& font = *startup.font;
-    printRow("wave+hud", static_cast<int>(wave.size()), shots, 0,
-             measure([&] { runFrame(state, universe, font); }, dust, refill));
-    releaseAllKeys();
-    std::printf("The campaign's largest wave with the HUD and the flight readouts: goal at most 1.3 x dust\n");
+}
+
+void BusiestScene::refill() {
+    fillWave(universe, wave, -1, shots);
+    ship.shieldTime = shieldedMs;
+    ship.velocity = point{0.9f, 0.4f};
+}
+
+void addBusiestRow(BusiestScene& scene, Font& font, std::vector<Row>& rows) {
+    auto frame = [&scene, &font] { runFrame(scene.state, scene.universe, font); };
+    auto setUp = [] {
+        releaseAllKeys();
+        setKeyHeld(SDLK_SPACE, true);
+    };
+    auto refill = [&scene] { scene.refill(); };
+    rows.push_back(Row{"wave+hud", static_cast<int>(scene.wave.size()), scene.shots, 0, frame, setUp, refill,
+                       Goal{"busiest campaign moment", 1.3}, {}});
+}
+
+// The busiest of the first ten worlds a seed makes, built as an endless run
+// builds it, with its largest wave (as an endless run sends it) round the
+// ship where it comes in, firing.
+struct EndlessScene {
+    explicit EndlessScene(Startup& startup);
+    void refill() { fillWave(universe, wave, -1, shots); }
+
+    static constexpr uint64_t seed = 1;
+    EndlessRun run;
+    Universe universe;
+    Player ship;
+    std::vector<int> wave;
+    FrameState state;
+    int shots = 0;
+};
+
+EndlessScene::EndlessScene(Startup& startup) : run(seed, startup.campaignScript), ship(*startup.player) {
+    int number = busiestWorld(seed, 10);
+    run.keepAhead(number, universe);
+    loadNamedImages();
+    universe.player = &ship;
+    relinkEmitters(universe);
+    ship.warpWorld(number);
+    ship.position = generateWorld(seed, number).arrival;
+    universe.currentWorld().hitFeedback = true;
+    takeLargestWave(*run.script.world(number), endlessDifficulty(run.script).countFactor, wave);
+    state.clockTime = ticks();
+    state.spawnIntervalMs = 1e9f;
+    state.cursor = point{70, 60};
+    refill();
+}
+
+void addEndlessRow(EndlessScene& scene, Font& font, std::vector<Row>& rows) {
+    auto frame = [&scene, &font] { runFrame(scene.state, scene.universe, font); };
+    auto setUp = [] {
+        releaseAllKeys();
+        setKeyHeld(SDLK_SPACE, true);
+    };
+    auto refill = [&scene] { scene.refill(); };
+    rows.push_back(Row{"endless", static_cast<int>(scene.wave.size()), scene.shots, 0, frame, setUp, refill,
+                       Goal{"busiest endless world of seed 1", 1.3}, {}});
+}
+
+// The least, over the runs, of what a row adds beyond the classic overlays, in
+// dust-only frames; runs of the same number were taken in turn.
+double leastBeyond(const Row& classic, const Row& row) {
+    double least = 1e9;
+    for (size_t i = 0; i < row.runs.size() && i < classic.runs.size(); ++i) {
+        const Timed& c = classic.runs[i];
+        const Timed& t = row.runs[i];
+        least = std::min(least, (t.frame.median - c.frame.median) / (t.dust.median + c.dust.median) * 2);
+    }
+    return least;
+}
+
+const Row* rowNamed(const std::vector<Row>& rows, const std::string& name) {
+    for (const Row& row : rows) {
+        if (row.name == name && !row.runs.empty()) return &row;
+    }
+    return nullptr;
+}
+
+void printGoals(const std::vector<Row>& rows) {
+    std::printf("\n");
+    for (const Row& row : rows) {
+        if (!row.goal.name.empty() && !row.runs.empty()) printGoal(row.goal.name, ratio(bestRun(row)), row.goal.most, "%.2f");
+    }
+    const Row* classic = rowNamed(rows, "classic");
+    const Row* hud = rowNamed(rows, "hud");
+    const Row* map = rowNamed(rows, "large map");
+    // A frame with the large map open draws no dust: see battle+map.
+    if (classic && hud) printGoal("HUD over the classic overlays", leastBeyond(*classic, *hud), 0.05, "%+.3f");
+    if (classic && map) printGoal("large map over the classic overlays", leastBeyond(*classic, *map), 0.05, "%+.3f");
+}
+
+struct Options {
+    int runs = 3;
+    // The game clock's step from frame to frame; 0 follows the real clock.
+    // A profiler slows every frame so much that ships would leave the view.
+    int stepMs = 0;
+    // The rows to run; all when empty.
+    std::vector<std::string> picked;
+};
+
+Options readOptions(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        std::string word = argv[i];
+        if (word == "--runs" && i + 1 < argc) {
+            options.runs = std::max(1, std::atoi(argv[++i]));
+        } else if (word == "--step" && i + 1 < argc) {
+            options.stepMs = std::max(0, std::atoi(argv[++i]));
+        } else if (word == "--frames" && i + 1 < argc) {
+            measuredFrames = std::max(1, std::atoi(argv[++i]));
+        } else {
+            options.picked.push_back(word);
+        }
+    }
+    return options;
+}
+
+// A word picks the row of that name, and "full" every "full ..." row.
+bool picked(const Options& options, const Row& row) {
+    if (options.picked.empty()) return true;
+    return std::any_of(options.picked.begin(), options.picked.end(), [&](const std::string& word) {
+        return row.name == word || row.name.rfind(word + " ", 0) == 0;
+    });
 }
 }  // namespace
 
-int main() {
+// frame_bench [--runs N] [--frames N] [--step MS] [row...]: every row, or
+// those named, each the best of N runs (3 unless told) of N frames (60), the
+// rows taking turns.
+int main(int argc, char** argv) {
+    Options options = readOptions(argc, argv);
     if (!openWindow()) {
         return 1;
     }
+    Uint32 gameClock = SDL_GetTicks();
+    if (options.stepMs > 0) setTicksForTesting(&gameClock);
     Startup startup;
     startup.withCampaign = true;
     if (!startup.loadAll()) {
         return 1;
     }
-    Universe& universe = startup.universe;
-    Font& font = *startup.font;
-
-    FrameState state;
-    state.clockTime = SDL_GetTicks();
-    state.spawnTicks = state.clockTime;
-    state.spawnIntervalMs = 1e9f;  // the bench sets the population itself
+    Game game{FrameState(), startup.universe, *startup.font, startup.universe.player->weapon};
+    game.state.clockTime = ticks();
+    game.state.spawnTicks = game.state.clockTime;
+    game.state.spawnIntervalMs = 1e9f;  // the bench sets the population itself
+    game.state.cursor = point{70, 60};
 
     // Drawn as every game frame draws its background: with the normal blending
     // that the previous frame left set.
-    auto dustOnly = [&] {
+    auto dustOnly = [&game] {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        setCamera(state.camera, universe.player->position);
+        setCamera(game.state.camera, game.universe.player->position);
         drawBackground();
         SDL_GL_SwapBuffers();
         glClear(GL_COLOR_BUFFER_BIT);
     };
-    auto gameFrame = [&] { runFrame(state, universe, font); };
-    auto nothing = [] {};
-
-    std::printf("\nFrame cost, %d frames each (ms: median, 10th-90th percentile), each followed by a\n"
-                "dust-only frame (the least any frame does), whose median divides the row's\n",
-                measuredFrames);
-    std::printf("%-10s %6s %6s %6s %10s %17s %8s %8s %8s\n", "frame", "ships", "shots", "events", "ms/frame",
-                "spread", "fps", "dust ms", "x dust");
-    printRow("dust only", 0, 0, 0, measure(dustOnly, dustOnly, nothing));
-    for (int ships : {0, 500, 2000, 2500, 5000}) {
-        int projectiles = ships / 2;
-        int events = ships / 5;
-        fill(universe, ships, projectiles, events, static_cast<int>(SDL_GetTicks()));
-        printRow("full", ships, projectiles, events, measure(gameFrame, dustOnly, nothing));
+    std::vector<Row> rows = worldRows(game, dustOnly);
+    std::unique_ptr<OverlayScene> overlays;
+    if (startup.campaign) {
+        overlays = std::make_unique<OverlayScene>(startup, static_cast<int>(ticks()));
+        addOverlayRows(*overlays, *startup.font, rows);
     }
-
-    fillBattle(universe, static_cast<int>(SDL_GetTicks()));
-    setKeyHeld(SDLK_SPACE, true);
-    universe.player->weapon = 1;
-    state.cursor = point{70, 60};
-    printRow("battle", battleShips, battleShots, battleEvents,
-             measure(gameFrame, dustOnly, [&] { topUpBattleShots(universe); }));
-    state.shown.largeMap = true;
-    printRow("battle+map", battleShips, battleShots, battleEvents,
-             measure(gameFrame, dustOnly, [&] { topUpBattleShots(universe); }));
-    state.shown.largeMap = false;
-    releaseAllKeys();
-
-    universe.currentWorld().hitFeedback = true;
-    std::vector<int> wave = largestWave();
-    if (!wave.empty()) {
-        int shots = 0;
-        fillWave(universe, wave, -1, shots);
-        printRow("wave", static_cast<int>(wave.size()), shots, 0,
-                 measure(gameFrame, dustOnly, [&] { fillWave(universe, wave, -1, shots); }));
+    std::unique_ptr<BusiestScene> busiest;
+    if (startup.campaign && !game.wave.empty()) {
+        busiest = std::make_unique<BusiestScene>(startup, game.wave);
+        addBusiestRow(*busiest, *startup.font, rows);
     }
-    std::vector<int> crowd = mixedCrowd();
-    int crowdShots = 0;
-    fillWave(universe, crowd, 5, crowdShots);
-    printRow("mixed 40", static_cast<int>(crowd.size()), crowdShots, 0,
-             measure(gameFrame, dustOnly, [&] { fillWave(universe, crowd, 5, crowdShots); }));
-    universe.currentWorld().hitFeedback = false;
+    std::unique_ptr<EndlessScene> endless;
     if (startup.campaign && SHIPDATA.size() >= static_cast<size_t>(generatedShipTypes)) {
-        printEndlessRow(startup, dustOnly);
+        endless = std::make_unique<EndlessScene>(startup);
+        addEndlessRow(*endless, *startup.font, rows);
     }
-    if (startup.campaign) printOverlayRows(startup, dustOnly);
-    if (startup.campaign) printBusiestCampaignRow(startup, dustOnly);
+    for (int run = 0; run < options.runs; ++run) {
+        for (Row& row : rows) {
+            if (!picked(options, row)) continue;
+            row.setUp();
+            auto prepare = [&] {
+                if (options.stepMs > 0) gameClock += static_cast<Uint32>(options.stepMs);
+                row.prepare();
+            };
+            row.runs.push_back(measure(row.frame, dustOnly, prepare));
+        }
+    }
+    printHeader(options.runs);
+    for (const Row& row : rows) {
+        if (!row.runs.empty()) printRow(row);
+    }
+    printGoals(rows);
+    busiest.reset();
+    endless.reset();
+    overlays.reset();
     SDL_Quit();
     return 0;
 }

@@ -52,6 +52,8 @@ void addFlight(FlightView& flight, const FrameState& state, const Universe& univ
         flight.destination = destinationText(*to);
         flight.destinationAt = to->position;
         flight.destinationRadius = std::max(to->reach, ship.getRadius());
+        // The objective has its brackets already; its reach is a fight's range, not its size.
+        flight.framed = to->kind != DestinationKind::objective;
     }
     const Planet* planet = nearestPlanet(world, ship.position);
     if (!planet || ship.isLanded() ||

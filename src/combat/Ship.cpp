@@ -238,6 +238,10 @@ void Ship::addSprite(SpriteBatch& batch) const {
     }
 }
 
+bool Ship::endsRun(const SpriteBatch& batch) const {
+    return visibleArea.showsSquare(position, spriteScale * radius) && batch.endsRun(shipSprite(type), tint());
+}
+
 // enemy.png takes the colour the ship's trail leaves current, as it always
 // has; a sprite of the type's own is drawn in its own colours.
 SpriteTint Ship::tint() const {

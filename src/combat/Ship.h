@@ -19,6 +19,8 @@ public:
     bool update(int dt, WorldState& world, Player* player);
     // The body's sprite, put into a batch to be drawn with others, if it is in view.
     void addSprite(SpriteBatch& batch) const;
+    // Whether its sprite, in view, would have what waits in `batch` drawn first.
+    bool endsRun(const SpriteBatch& batch) const;
     // A blow from the player's weapons, landing from the side of `from`.
     bool takeDamage(float amount, point from, WorldState& world);
     void addVelocity(point v);

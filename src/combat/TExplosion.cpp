@@ -1,15 +1,19 @@
 #include "combat/TExplosion.h"
 
-#include <GL/glew.h>
-
 #include "assets/Textures.h"
-#include "core/Draw.h"
+#include "core/SpriteBatch.h"
 #include "core/VisibleArea.h"
 
 TExplosion::TExplosion(int createdAt, int lifetime, point centre)
     : created(createdAt), duration(lifetime), position(centre), size(50.0f) {}
 
-void TExplosion::execute(int now, WorldState&) {
+void TExplosion::execute(int now, WorldState& world) {
+    SpriteBatch sprites;
+    executeBatched(now, world, sprites);
+    sprites.flush();
+}
+
+void TExplosion::executeBatched(int now, WorldState&, SpriteBatch& sprites) {
     // Whole degrees on purpose: the layers turn in integer steps.
     int forwardTurn = ((now - created) * 360) / 1000;
     int backwardTurn = ((created - now) * 360) / 2000;
@@ -18,24 +22,8 @@ void TExplosion::execute(int now, WorldState&) {
     if (!visibleArea.showsSquare(position, halfSize)) {
         return;
     }
-
-    if (ownColours) {
-        glPushAttrib(GL_CURRENT_BIT);
-        glColor4f(1, 1, 1, 1);
-    }
-    glPushMatrix();
-    glTranslatef(position.x, position.y, 0);
-    glPushMatrix();
-    glRotatef(static_cast<float>(forwardTurn), 0, 0, 1);
-    glBindTexture(GL_TEXTURE_2D, textures[explosionTexture]);
-    drawSquare(halfSize);
-    glPopMatrix();
-    glRotatef(static_cast<float>(backwardTurn), 0, 0, 1);
-    glBindTexture(GL_TEXTURE_2D, textures[explosionTexture]);
-    drawSquare(halfSize);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glPopMatrix();
-    if (ownColours) {
-        glPopAttrib();
-    }
+    SpriteTint tint = ownColours ? SpriteTint::own : SpriteTint::current;
+    GLuint texture = textures[explosionTexture];
+    sprites.add(texture, position, halfSize, static_cast<float>(forwardTurn), tint);
+    sprites.add(texture, position, halfSize, static_cast<float>(backwardTurn), tint);
 }

@@ -8,6 +8,8 @@ class TExplosion : public TimerBase {
 public:
     TExplosion(int created, int duration, point position);
     void execute(int now, WorldState& world) override;
+    // Its two squares join the batch, in their own colours or the current one.
+    void executeBatched(int now, WorldState& world, SpriteBatch& sprites) override;
 
     int created;
     int duration;

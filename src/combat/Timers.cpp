@@ -3,6 +3,7 @@
 #include "combat/Ship.h"
 #include "combat/TExplosion.h"
 #include "core/Platform.h"
+#include "core/SpriteBatch.h"
 #include "sound/Sound.h"
 #include "world/WorldState.h"
 
@@ -55,7 +56,9 @@ void addTimer(std::unique_ptr<TimerBase> event, WorldState& world) {
     timers.insert(place, std::move(event));
 }
 
+// Explosions are drawn together, in runs that other effects break.
 void runTimer(int now, WorldState& world) {
+    SpriteBatch sprites;
     auto& timers = world.timers;
     for (auto it = timers.begin(); it != timers.end();) {
         TimerBase& event = **it;
@@ -67,8 +70,9 @@ void runTimer(int now, WorldState& world) {
             continue;
         }
         if (event.startTime < now) {
-            event.execute(now, world);
+            event.executeBatched(now, world, sprites);
         }
         ++it;
     }
+    sprites.flush();
 }

@@ -42,7 +42,7 @@ void drawTinted(const std::vector<float>& corners, SpriteTint tint) {
 }  // namespace
 
 void SpriteBatch::add(GLuint spriteTexture, point centre, float half, float degrees, SpriteTint spriteTint) {
-    if (!corners.empty() && (spriteTexture != texture || spriteTint != tint)) {
+    if (endsRun(spriteTexture, spriteTint)) {
         flush();
     }
     texture = spriteTexture;
@@ -70,6 +70,10 @@ void SpriteBatch::flush() {
     glBindTexture(GL_TEXTURE_2D, 0);
     corners.clear();
     boxes.clear();
+}
+
+bool SpriteBatch::endsRun(GLuint spriteTexture, SpriteTint spriteTint) const {
+    return !corners.empty() && (spriteTexture != texture || spriteTint != tint);
 }
 
 bool SpriteBatch::overlapsWaiting(const Box& other) const {

@@ -22,6 +22,8 @@ public:
     void flush();
     // Whether a box of the world plane touches a square that is still waiting.
     bool overlapsWaiting(const Box& box) const;
+    // Whether a square of this texture and tint would have what waits drawn first.
+    bool endsRun(GLuint texture, SpriteTint tint) const;
 
     GLuint texture = 0;
     SpriteTint tint = SpriteTint::current;

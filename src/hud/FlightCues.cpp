@@ -81,7 +81,7 @@ void drawVelocityMark(const Player& ship, const ScreenMap& screen, HudCanvas& ca
 }
 
 void drawDestinationBracket(const FlightView& flight, const ScreenMap& screen, HudCanvas& canvas) {
-    if (flight.destination.empty() || !screen.shows(flight.destinationAt, flight.destinationRadius)) return;
+    if (!flight.framed || !screen.shows(flight.destinationAt, flight.destinationRadius)) return;
     point at = screen.toLayout(flight.destinationAt);
     float half = std::max(leastBracket, screen.toPixels(flight.destinationRadius) + 6);
     canvas.outline(at.x - half, at.y - half, 2 * half, 2 * half, faded(colours::highlight, 0.7f));

@@ -14,10 +14,11 @@ struct FlightView {
     bool stopping = false;
     bool assist = false;
     // The marked destination in words ("" for none), where it is and how
-    // far round it reaches.
+    // far round it reaches; framed on screen unless something else marks it.
     std::string destination;
     point destinationAt{0, 0};
     float destinationRadius = 0;
+    bool framed = false;
     // Near a planet: where a touch-down would be (its centre and the ring
     // the ship's centre touches it on), how fast it would be and below what
     // speed it lands gently.

@@ -6,18 +6,7 @@
 
 #include "assets/Shaders.h"
 #include "core/VisibleArea.h"
-
-namespace {
-
-const size_t trailProgram = 2;
-// Position xyzw then colour rgba of each strip vertex.
-const int floatsPerVertex = 8;
-
-// The strip of the trail being drawn; kept between draws so that drawing
-// allocates nothing once it has grown to the longest trail.
-std::vector<float> strip;
-
-}  // namespace
+#include "world/TrailBatch.h"
 
 Trail::Trail(int n, point start, int interval, float wd, float r, float g, float b)
     : sampleInterval(interval),
@@ -57,57 +46,19 @@ Box Trail::bounds(point current) const {
 }
 
 void Trail::draw(point current) {
-    if (!programReady(trailProgram)) {
+    // Kept between draws, so that drawing allocates nothing once it has grown.
+    static TrailBatch alone;
+    draw(current, alone);
+    alone.flush();
+}
+
+void Trail::draw(point current, TrailBatch& batch) {
+    if (!programReady(TrailBatch::program)) {
         return;
     }
     if (visibleArea.shows(bounds(current))) {
-        drawStrip(current);
+        batch.add(*this, current);
     }
     // Drawing the strip leaves its last colour current, seen or not.
     glColor4f(red, green, blue, width);
-}
-
-// Each pair carries -w then +w in alpha: the sign picks the ribbon edge, xy
-// the sample and zw the one before it, for the direction of travel. Samples
-// stored in one place (a long frame) give no direction; such a segment takes
-// its older neighbour's, or the ribbon pinches to nothing there.
-void Trail::drawStrip(point current) {
-    int n = sampleCount;
-    strip.resize(static_cast<size_t>(2 * (n + 1) * floatsPerVertex));
-    float* out = strip.data();
-    point travel{0, 0};
-    auto emitPair = [&](point at, point before, float w) {
-        if (at.x == before.x && at.y == before.y) {
-            before = point{at.x - travel.x, at.y - travel.y};
-        } else {
-            travel = point{at.x - before.x, at.y - before.y};
-        }
-        for (float signedWidth : {-w, w}) {
-            *out++ = at.x;
-            *out++ = at.y;
-            *out++ = before.x;
-            *out++ = before.y;
-            *out++ = red;
-            *out++ = green;
-            *out++ = blue;
-            *out++ = signedWidth;
-        }
-    };
-    for (int i = 1; i <= n; ++i) {
-        int slot = (head + i + 1) % (n + 1);
-        int previous = slot == 0 ? n : slot - 1;
-        float f = static_cast<float>(i) / n;
-        emitPair(ring[slot], ring[previous], width * f);
-    }
-    emitPair(current, ring[head], width);
-
-    glUseProgram(shaders[trailProgram]);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_COLOR_ARRAY);
-    glVertexPointer(4, GL_FLOAT, floatsPerVertex * sizeof(float), strip.data());
-    glColorPointer(4, GL_FLOAT, floatsPerVertex * sizeof(float), strip.data() + 4);
-    glDrawArrays(GL_QUAD_STRIP, 0, 2 * (n + 1));
-    glDisableClientState(GL_COLOR_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
-    glUseProgram(0);
 }

@@ -9,6 +9,7 @@
 #include "combat/Timers.h"
 #include "core/SpriteBatch.h"
 #include "world/ListPass.h"
+#include "world/TrailBatch.h"
 #include "world/Universe.h"
 #include "world/WorldState.h"
 
@@ -49,23 +50,34 @@ void processStars(WorldState& world, Player* player, int frameTime) {
     }
 }
 
-// Each ship's trail, then its body. The bodies wait to be drawn together;
-// a trail may go before bodies that wait only where it crosses none of them,
-// so every pixel sees the same drawing in the same order.
+// Each ship's trail, then its body. Trails and bodies wait to be drawn
+// together, the trails first; a trail may go before bodies that wait only
+// where it crosses none of them, so every pixel sees the same drawing in the
+// same order. A body that ends the bodies' run has them drawn after its own
+// trail, which leaves them the colour they always took.
 void processShips(WorldState& world, Player* player, int frameTime) {
+    // Kept from frame to frame, so that a frame allocates nothing once it has grown.
+    static TrailBatch trails;
     SpriteBatch bodies;
+    auto drawWaiting = [&] {
+        trails.flush();
+        bodies.flush();
+    };
     keepWhere(world.ships, [&](Ship& ship) {
         if (!ship.update(frameTime, world, player)) {
             return false;
         }
         if (!bodies.boxes.empty() && bodies.overlapsWaiting(ship.trail.bounds(ship.position))) {
-            bodies.flush();
+            drawWaiting();
         }
-        ship.trail.draw(ship.position);
+        ship.trail.draw(ship.position, trails);
+        if (ship.endsRun(bodies)) {
+            drawWaiting();
+        }
         ship.addSprite(bodies);
         return true;
     });
-    bodies.flush();
+    drawWaiting();
 }
 
 // The stored wormholes stay as they were loaded: each effect's clock is put
