@@ -299,9 +299,10 @@ void report(Watch& watch, const Campaign& campaign, const std::string& folder, l
 
 // The run's worlds, its upgrades and, for an endless run, the worlds ahead.
 struct Run {
-    Run(Startup& startup, const std::string& mode, Uint32 now) {
+    // The run's worlds and upgrades come from `seed`.
+    Run(Startup& startup, const std::string& mode, Uint32 now, uint64_t seed) {
         if (mode == "endless") {
-            endless = std::make_unique<EndlessRun>(runSeed, startup.campaignScript);
+            endless = std::make_unique<EndlessRun>(seed, startup.campaignScript);
             endless->keepAhead(0, universe);
             loadNamedImages();
         } else {
@@ -320,7 +321,7 @@ struct Run {
             const Difficulty& difficulty = *startup.campaignScript.difficulty(mode);
             campaign = std::make_unique<Campaign>(startup.campaignScript, universe, difficulty, static_cast<int>(now));
         }
-        campaign->run.seed = runSeed;
+        campaign->run.seed = seed;
         campaign->upgradeTable = &startup.upgrades;
     }
 
@@ -378,22 +379,22 @@ int main(int argc, char** argv) {
     }
     Uint32 now = 1000;
     setTicksForTesting(&now);
-    Run run(startup, mode, now);
-    Campaign& campaign = *run.campaign;
-    Player& player = *run.player;
     FrameState state;
     state.window.area = PictureArea{0, 0, pictureWidth, pictureHeight};
     state.clockTime = now;
     state.shown.statusLines = false;
     state.shown.hud = true;
     state.shown.flight = true;
+    // A recording begins before the run, as the game's do.
     std::unique_ptr<ReplayRecorder> recorder;
-    if (argc > 3 && !run.endless) {
-        recorder = startRecording(state, ReplayMode::campaign, campaign.difficulty.name, {});
+    if (argc > 3 && mode != "endless") {
+        recorder = startRecording(state, ReplayMode::campaign, mode, {});
         state.recorder = recorder.get();
-        campaign.run.seed = recorder->replay.header.seed;
-        run.recorder = recorder.get();
     }
+    Run run(startup, mode, now, recorder ? recorder->replay.header.seed : runSeed);
+    run.recorder = recorder.get();
+    Campaign& campaign = *run.campaign;
+    Player& player = *run.player;
     state.campaign = &campaign;
 
     Autopilot pilot(run.universe, player, campaign);
