@@ -188,8 +188,11 @@ class Campaign(unittest.TestCase):
             self.assertFalse(wait_for_prefix(game, "Continuing", timeout=1))
 
     def test_a_destroyed_ship_comes_back_on_the_planet_it_landed_on(self):
-        # Without the assist, which would ease the ship to rest before the planet.
-        with Game(replace={**LANDING, "settings.txt": "flight_assist off\n"}, free_flight=False) as game:
+        # Without the assist, which would ease the ship to rest before the planet, and
+        # without upgrades, whose choice would hold the world still when the ram that
+        # destroys the ship clears it.
+        with Game(replace={**LANDING, "settings.txt": "flight_assist off\n"}, remove=["campaign/upgrades.txt"],
+                  free_flight=False) as game:
             game.start()
             game.key("Return", "Return")
             self.assertTrue(wait_for_prefix(game, "Test Reach"), game.output())
