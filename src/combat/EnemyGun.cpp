@@ -36,24 +36,8 @@ float randomSpread() { return spread * (2.0f * static_cast<float>(std::rand()) /
 
 }  // namespace
 
-// The first time t > 0 at which |target + velocity t - from| = speed t.
 point leadTarget(point from, float speed, point target, point velocity) {
-    point gap{target.x - from.x, target.y - from.y};
-    double a = dot(velocity, velocity) - static_cast<double>(speed) * speed;
-    double b = 2.0 * dot(gap, velocity);
-    double c = dot(gap, gap);
-    double t = -1;
-    if (std::fabs(a) < 1e-12) {
-        if (b < 0) t = -c / b;
-    } else {
-        double disc = b * b - 4 * a * c;
-        if (disc >= 0) {
-            double root = std::sqrt(disc);
-            double early = (-b - root) / (2 * a);
-            double late = (-b + root) / (2 * a);
-            t = early > 0 && late > 0 ? std::min(early, late) : std::max(early, late);
-        }
-    }
+    double t = interceptTime(point{target.x - from.x, target.y - from.y}, velocity, speed);
     if (!(t > 0) || !std::isfinite(t)) return target;
     return point{static_cast<float>(target.x + velocity.x * t), static_cast<float>(target.y + velocity.y * t)};
 }

@@ -1,5 +1,6 @@
 #include "core/Geometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
@@ -28,6 +29,19 @@ bool intersectCircleLine(point a, point b, point c, float r) {
 }
 
 float dot(point a, point b) { return a.x * b.x + a.y * b.y; }
+
+double interceptTime(point gap, point closing, float speed) {
+    double a = dot(closing, closing) - static_cast<double>(speed) * speed;
+    double b = 2.0 * dot(gap, closing);
+    double c = dot(gap, gap);
+    if (std::fabs(a) < 1e-12) return b < 0 ? -c / b : -1;
+    double disc = b * b - 4 * a * c;
+    if (disc < 0) return -1;
+    double root = std::sqrt(disc);
+    double early = (-b - root) / (2 * a);
+    double late = (-b + root) / (2 * a);
+    return early > 0 && late > 0 ? std::min(early, late) : std::max(early, late);
+}
 
 point normalize(point v) {
     float length = std::sqrt(v.x * v.x + v.y * v.y);

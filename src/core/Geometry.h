@@ -11,6 +11,10 @@ std::string toString(float v);
 bool intersectCircleLine(point a, point b, point c, float r);
 point normalize(point v);
 float dot(point a, point b);
+// The first time t > 0 at which a shot of `speed` from the origin meets a
+// target at `gap` moving at `closing`: |gap + closing t| = speed t. Not above
+// 0 (or not finite) when it never does.
+double interceptTime(point gap, point closing, float speed);
 float pointDistance(point a, point b);
 // A random world coordinate from -100000 to 99997.
 float randLoc();

@@ -96,25 +96,11 @@ void drawLead(const Player& player, const Ship& target, const ScreenMap& screen,
 bool leadPoint(point shooter, point shooterVelocity, point target, point targetVelocity, float speed, point& aim,
                float& ms) {
     // Seen from the shot's carrier, the target moves at `closing` and the shot at `speed`.
-    point offset{target.x - shooter.x, target.y - shooter.y};
     point closing{targetVelocity.x - shooterVelocity.x, targetVelocity.y - shooterVelocity.y};
-    float a = dot(closing, closing) - speed * speed;
-    float b = 2 * dot(offset, closing);
-    float c = dot(offset, offset);
-    float t = -1;
-    if (std::fabs(a) < 1e-9f) {
-        if (b < 0) t = -c / b;
-    } else {
-        float discriminant = b * b - 4 * a * c;
-        if (discriminant < 0) return false;
-        float root = std::sqrt(discriminant);
-        float first = (-b - root) / (2 * a);
-        float second = (-b + root) / (2 * a);
-        t = std::min(first, second) > 0 ? std::min(first, second) : std::max(first, second);
-    }
-    if (!(t > 0)) return false;
-    ms = t;
-    aim = point{target.x + closing.x * t, target.y + closing.y * t};
+    double t = interceptTime(point{target.x - shooter.x, target.y - shooter.y}, closing, speed);
+    if (!(t > 0) || !std::isfinite(t)) return false;
+    ms = static_cast<float>(t);
+    aim = point{static_cast<float>(target.x + closing.x * t), static_cast<float>(target.y + closing.y * t)};
     return true;
 }
 
