@@ -387,11 +387,14 @@ int main(int argc, char** argv) {
     state.shown.flight = true;
     // A recording begins before the run, as the game's do.
     std::unique_ptr<ReplayRecorder> recorder;
-    if (argc > 3 && mode != "endless") {
-        recorder = startRecording(state, ReplayMode::campaign, mode, {});
+    bool endless = mode == "endless";
+    if (argc > 3) {
+        recorder = startRecording(state, endless ? ReplayMode::endless : ReplayMode::campaign,
+                                  endless ? endlessDifficulty(startup.campaignScript).name : mode, {});
+        recorder->replay.header.worldSeed = runSeed;
         state.recorder = recorder.get();
     }
-    Run run(startup, mode, now, recorder ? recorder->replay.header.seed : runSeed);
+    Run run(startup, mode, now, recorder && !endless ? recorder->replay.header.seed : runSeed);
     run.recorder = recorder.get();
     Campaign& campaign = *run.campaign;
     Player& player = *run.player;

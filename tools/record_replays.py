@@ -1,8 +1,10 @@
-"""Records the kept replays of the shipped campaign that the tests play again.
+"""Records the kept replays of the shipped campaign, and of an endless run,
+that the tests play again.
 
 Usage: record_replays.py BUILD-DIR   (under a display: `make replays` runs it)
-Each is the playthrough's autopilot flying the start of the campaign for a
-while, on one difficulty, at the playthrough's fixed frame time. A change
+Each is the playthrough's autopilot flying the start of the campaign (on one
+difficulty) or of the endless worlds of seed 1 for a while, at the
+playthrough's fixed frame time. A change
 that alters how the game plays (or the shipped data) makes the kept replays
 end otherwise, or refuses them: record them again with `make replays`, and
 say so in the commit.
@@ -18,8 +20,9 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "..", "data")
 KEPT = os.path.join(HERE, "..", "tests", "replays")
-# Difficulty and seconds of play: past the first world's quiet start into its first fights.
-RUNS = [("normal", 35), ("hard", 30)]
+# Difficulty and seconds of play: past the first world's quiet start into its first fights;
+# the endless run on into its second world, which makes the third as it is entered.
+RUNS = [("normal", 35), ("hard", 30), ("endless", 60)]
 
 
 def record(build, difficulty, seconds):
@@ -32,7 +35,8 @@ def record(build, difficulty, seconds):
         files = glob.glob(os.path.join(home, "rerara", "replays", "*.replay"))
         if done.returncode != 0 or len(files) != 1 or len(ended) != 1:
             raise SystemExit("the playthrough on %s recorded nothing:\n%s%s" % (difficulty, done.stdout, done.stderr))
-        target = os.path.join(KEPT, "campaign-%s.replay" % difficulty)
+        name = difficulty if difficulty == "endless" else "campaign-" + difficulty
+        target = os.path.join(KEPT, name + ".replay")
         shutil.copyfile(files[0], target)
         print("%s: %s (%d bytes)" % (os.path.relpath(target), ended[0], os.path.getsize(target)))
     finally:

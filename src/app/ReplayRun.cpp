@@ -12,6 +12,7 @@
 #include "campaign/SaveFile.h"
 #include "core/DataFile.h"
 #include "core/SeededRandom.h"
+#include "endless/EndlessRun.h"
 #include "replay/ReplayFolder.h"
 #include "replay/ReplayPlayback.h"
 #include "replay/ReplayRecorder.h"
@@ -33,10 +34,14 @@ std::string misfit(const Replay& replay, const Startup& startup, SavedCampaign& 
     if (header.gameVersion != gameVersion()) {
         return "recorded on version " + shortened(header.gameVersion) + " of the game, this is " + gameVersion();
     }
-    bool campaign = header.mode == ReplayMode::campaign;
-    if (header.dataFingerprint != dataFingerprint(campaign)) return "recorded on another data set";
-    if (!campaign) return "";
+    if (header.dataFingerprint != dataFingerprint(header.mode != ReplayMode::freeFlight)) {
+        return "recorded on another data set";
+    }
+    if (header.mode == ReplayMode::freeFlight) return "";
     if (!startup.campaign) return "a campaign's run, and this data set has no campaign to play";
+    if (header.mode == ReplayMode::endless) {
+        return endlessPlayable() ? "" : "an endless run, and this data set has too few ship types for one";
+    }
     if (!startup.campaignScript.difficulty(header.difficulty)) return "a difficulty this campaign does not have";
     if (header.save.empty()) return "";
     std::string problem;
@@ -53,7 +58,7 @@ std::unique_ptr<ReplayRecorder> startRecording(FrameState& state, ReplayMode mod
                                                const std::vector<std::string>& save) {
     ReplayHeader header;
     header.gameVersion = gameVersion();
-    header.dataFingerprint = dataFingerprint(mode == ReplayMode::campaign);
+    header.dataFingerprint = dataFingerprint(mode != ReplayMode::freeFlight);
     header.mode = mode;
     header.difficulty = difficulty.empty() ? noDifficulty : difficulty;
     header.seed = static_cast<unsigned>(freshSeed());

@@ -14,12 +14,10 @@
 #include "app/ReplayRun.h"
 #include "app/Startup.h"
 #include "assets/NamedImages.h"
-#include "assets/Tables.h"
 #include "campaign/SaveFile.h"
 #include "core/Platform.h"
 #include "core/SeededRandom.h"
 #include "desktop/GraphicsSetup.h"
-#include "endless/WaveMaker.h"
 #include "endless/WorldGenerator.h"
 #include "replay/ReplayFolder.h"
 #include "settings/SettingsFile.h"
@@ -30,7 +28,7 @@ namespace {
 const int victoryDelayMs = 5000;
 
 std::string endlessItem(const std::optional<uint64_t>& seed) {
-    if (SHIPDATA.size() < static_cast<size_t>(generatedShipTypes)) return "";
+    if (!endlessPlayable()) return "";
     return seed ? "Endless: seed " + std::to_string(*seed) : "Endless";
 }
 
@@ -284,11 +282,18 @@ void Shell::startCampaign(const SavedCampaign* from) {
     if (settingsChanged) saveSettings(state.settings);
 }
 
-// The worlds are made as the ship gets to them, from where the first takes it in.
 void Shell::startEndless() {
     uint64_t seed = seedGiven ? *seedGiven : freshSeed();
-    endless = std::make_unique<EndlessRun>(seed, startup.campaignScript);
     play(Universe());
+    recorder = startRecording(state, ReplayMode::endless, endlessDifficulty(startup.campaignScript).name, {});
+    recorder->replay.header.worldSeed = seed;
+    state.recorder = recorder.get();
+    beginEndless(seed);
+}
+
+// The worlds are made as the ship gets to them, from where the first takes it in.
+void Shell::beginEndless(uint64_t seed) {
+    endless = std::make_unique<EndlessRun>(seed, startup.campaignScript);
     endless->keepAhead(0, universe);
     loadNamedImages();
     relinkEmitters(universe);
@@ -326,15 +331,20 @@ void Shell::beginRun() {
 
 void Shell::watch(std::unique_ptr<ReplayPlayback> replay, const SavedCampaign& from) {
     const ReplayHeader& header = replay->replay.header;
-    bool ofCampaign = header.mode == ReplayMode::campaign;
-    play(ofCampaign ? startup.campaignUniverse : startup.universe);
+    switch (header.mode) {
+        case ReplayMode::campaign: play(startup.campaignUniverse); break;
+        case ReplayMode::freeFlight: play(startup.universe); break;
+        case ReplayMode::endless: play(Universe()); break;
+    }
     playback = std::move(replay);
     beginReplay(state, *playback);
-    if (ofCampaign) {
-        beginCampaign(header.save.empty() ? nullptr : &from, *startup.campaignScript.difficulty(header.difficulty),
-                      header.seed);
-    } else {
-        startFreeFlightOverlays(state);
+    switch (header.mode) {
+        case ReplayMode::campaign:
+            beginCampaign(header.save.empty() ? nullptr : &from,
+                          *startup.campaignScript.difficulty(header.difficulty), header.seed);
+            break;
+        case ReplayMode::freeFlight: startFreeFlightOverlays(state); break;
+        case ReplayMode::endless: beginEndless(header.worldSeed); break;
     }
 }
 
@@ -406,7 +416,9 @@ void Shell::showReplayEnd() {
     endRun(state);
     if (exitAfterReplay()) std::exit(0);
     RunFigures figures = runFigures(state);
-    RunResult run{figures.score, figures.kills, figures.deaths, figures.timeMs, playback->replay.header.difficulty};
+    RunResult run = campaign ? campaign->run
+                             : RunResult{figures.score, figures.kills, figures.deaths, figures.timeMs,
+                                         playback->replay.header.difficulty};
     endPlay();
     std::vector<std::string> taken = campaign ? upgradeList(campaign->upgrades) : std::vector<std::string>{};
     victory.open(run, readBestResults(), 0, taken, "End of the replay");

@@ -51,6 +51,7 @@ private:
     void play(const Universe& loaded);
     void startCampaign(const SavedCampaign* save);
     void startEndless();
+    void beginEndless(uint64_t seed);
     // Ready for play: the upgrades it offers, the HUD on, the lines off.
     void beginRun();
     // An endless run's next world, made as the ship enters the one before.

@@ -1,6 +1,11 @@
 #include "endless/EndlessRun.h"
 
+#include <cstdlib>
+
 #include "assets/NamedImages.h"
+#include "assets/Tables.h"
+#include "core/SeededRandom.h"
+#include "endless/WaveMaker.h"
 #include "endless/WorldGenerator.h"
 #include "world/Universe.h"
 
@@ -9,6 +14,8 @@ namespace {
 const int starSlot = 14;
 const int planetSlot = 10;
 const int swirlEffect = 1;
+// Apart from the streams the worlds are made from.
+const uint64_t randStream = 1u << 20;
 
 Star starOf(const GeneratedWorld& world, size_t index) {
     const GeneratedStar& made = world.stars[index];
@@ -38,6 +45,10 @@ bool EndlessRun::keepAhead(int world, Universe& universe) {
         script.worlds.push_back(next.script);
         made = true;
     }
+    // A wormhole's effect seeds the C library's random numbers from the
+    // clock as it is made: the run's go on from its seed instead, so that a
+    // replay plays as the run did.
+    if (made) std::srand(static_cast<unsigned>(SeededRandom(seed, randStream + universe.worlds.size()).next()));
     return made;
 }
 
@@ -51,6 +62,8 @@ void addGeneratedWorld(Universe& universe, const GeneratedWorld& world) {
     state.wormholes.push_back(Wormhole(world.number, wayOn.position, wayOn.captureRadius, wayOn.destination,
                                        wayOn.exit, swirlEffect));
 }
+
+bool endlessPlayable() { return SHIPDATA.size() >= static_cast<size_t>(generatedShipTypes); }
 
 const Difficulty& endlessDifficulty(const CampaignScript& script) {
     const Difficulty* normal = script.difficulty("normal");

@@ -29,6 +29,8 @@ public:
 // The world's stars, planets and way on, built into its place in the
 // universe as its rows in the world files would build them.
 void addGeneratedWorld(Universe& universe, const GeneratedWorld& world);
+// Whether the loaded ship types are enough for the waves an endless run makes.
+bool endlessPlayable();
 // The difficulty an endless run is played at: the campaign's normal one, or
 // its first when it has none of that name.
 const Difficulty& endlessDifficulty(const CampaignScript& script);

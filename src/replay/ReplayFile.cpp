@@ -2,11 +2,13 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -26,7 +28,7 @@ const size_t longestWord = 40;
 const size_t mostSaveLines = 50;
 const size_t mostHeaderLines = 100;
 const long long mostFigure = 1000000000000000LL;
-const char* const modeWords[] = {"campaign", "free-flight"};
+const char* const modeWords[] = {"campaign", "free-flight", "endless"};
 
 std::string exactly(float value) {
     char text[32];
@@ -42,6 +44,7 @@ std::string headerText(const ReplayHeader& header, size_t frames) {
         << modeWords[static_cast<int>(header.mode)] << "\ndifficulty " << header.difficulty << "\nseed " << header.seed
         << "\nclock " << header.clock << " " << header.spawnClock << "\nspawn " << exactly(header.spawnIntervalMs)
         << "\ndate " << header.date << "\n";
+    if (header.mode == ReplayMode::endless) out << "worlds " << header.worldSeed << "\n";
     for (const std::string& line : header.save) out << "save " << line << "\n";
     if (!header.upgradeChoices.empty()) {
         out << "upgrades";
@@ -89,6 +92,7 @@ private:
     bool word(const char* name, std::string& out);
     bool readMode(ReplayHeader& header);
     bool readNumbers(ReplayHeader& header);
+    bool readWorldSeed(ReplayHeader& header);
     bool readUpgrades(ReplayHeader& header);
     bool readEnd(ReplayHeader& header);
     bool readBody(size_t& frames, size_t& raw, size_t& packed);
@@ -156,13 +160,11 @@ bool HeaderReader::word(const char* name, std::string& out) {
 bool HeaderReader::readMode(ReplayHeader& header) {
     std::string mode;
     if (!word("mode", mode)) return false;
-    if (mode == modeWords[0]) {
-        header.mode = ReplayMode::campaign;
-    } else if (mode == modeWords[1]) {
-        header.mode = ReplayMode::freeFlight;
-    } else {
-        return fail(line, "mode must be campaign or free-flight");
-    }
+    const ReplayMode modes[] = {ReplayMode::campaign, ReplayMode::freeFlight, ReplayMode::endless};
+    const auto* found = std::find_if(std::begin(modes), std::end(modes),
+                                     [&](ReplayMode m) { return mode == modeWords[static_cast<int>(m)]; });
+    if (found == std::end(modes)) return fail(line, "mode must be campaign, free-flight or endless");
+    header.mode = *found;
     std::string fingerprint;
     if (!word("data", fingerprint)) return false;
     if (fingerprint.size() != 16 || fingerprint.find_first_not_of("0123456789abcdef") != std::string::npos) {
@@ -197,6 +199,19 @@ bool HeaderReader::readNumbers(ReplayHeader& header) {
     const std::string* date = value("date");
     if (!date || date->size() > longestWord) return fail(line, "no date, or one too long");
     header.date = *date;
+    return header.mode != ReplayMode::endless || readWorldSeed(header);
+}
+
+// Any 64-bit number, as the title's seed is.
+bool HeaderReader::readWorldSeed(ReplayHeader& header) {
+    const std::string* seed = value("worlds");
+    if (!seed) return false;
+    errno = 0;
+    if (seed->empty() || seed->size() > 20 || seed->find_first_not_of("0123456789") != std::string::npos) {
+        return fail(line, "worlds must be a seed, a whole number from 0");
+    }
+    header.worldSeed = std::strtoull(seed->c_str(), nullptr, 10);
+    if (errno == ERANGE) return fail(line, "worlds must be a seed, a whole number from 0");
     return true;
 }
 
@@ -270,7 +285,10 @@ bool HeaderReader::read(const std::string& bytes, size_t& bodyStart, ReplayHeade
 
 const char* gameVersion() { return RERARA_VERSION; }
 
-const char* modeName(ReplayMode mode) { return mode == ReplayMode::campaign ? "campaign" : "free flight"; }
+const char* modeName(ReplayMode mode) {
+    const char* const names[] = {"campaign", "free flight", "endless"};
+    return names[static_cast<int>(mode)];
+}
 
 std::string closingLine(ReplayMode mode, const RunFigures& figures) {
     return std::string("Run ended: ") + modeName(mode) + ", world " + figures.world + ", score " +

@@ -12,7 +12,7 @@
 // difficulty, seed and starting clock, the save it went on from) and each
 // frame's time and command, and, once it has ended, its closing figures.
 
-enum class ReplayMode { campaign, freeFlight };
+enum class ReplayMode { campaign, freeFlight, endless };
 
 // The figures a run ends with, as its closing line gives them.
 struct RunFigures {
@@ -43,6 +43,8 @@ struct ReplayHeader {
     ReplayMode mode = ReplayMode::campaign;
     std::string difficulty;
     unsigned seed = 0;
+    // An endless run's seed, which makes its worlds and its upgrade offers.
+    uint64_t worldSeed = 0;
     // The game clock before the first frame, and when Free flight last sent an enemy.
     uint32_t clock = 0;
     uint32_t spawnClock = 0;
@@ -70,7 +72,7 @@ const int longestReplayFrameMs = 86400000;
 
 // This build's version of the game, which a replay must have been played on.
 const char* gameVersion();
-// "campaign", "free flight".
+// "campaign", "free flight", "endless".
 const char* modeName(ReplayMode mode);
 // `Run ended: campaign, world NAME, score S, kills K, deaths D, time M:SS`.
 std::string closingLine(ReplayMode mode, const RunFigures& figures);

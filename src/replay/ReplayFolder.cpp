@@ -53,9 +53,10 @@ std::vector<KeptReplay> keptReplays() {
 
 bool amongBest(const ReplayHeader& header, const std::vector<RunResult>& best) {
     const RunFigures& f = header.figures;
-    return header.ended && header.mode == ReplayMode::campaign &&
+    bool endless = header.mode == ReplayMode::endless;
+    return header.ended && header.mode != ReplayMode::freeFlight &&
            std::any_of(best.begin(), best.end(), [&](const RunResult& result) {
-               return result.score == f.score && result.kills == f.kills && result.deaths == f.deaths &&
+               return result.endless == endless && result.score == f.score && result.kills == f.kills && result.deaths == f.deaths &&
                       result.timeMs == f.timeMs && result.difficulty == header.difficulty;
            });
 }

@@ -12,7 +12,8 @@ namespace {
 // "Campaign    2024-05-01 18:30    score 1250    Far Side"; a run that did
 // not end (the game stopped) shows where its recording stops.
 std::string entryLine(const ReplayHeader& header) {
-    std::string mode = header.mode == ReplayMode::campaign ? "Campaign" : "Free flight";
+    const char* const modes[] = {"Campaign", "Free flight", "Endless"};
+    std::string mode = modes[static_cast<int>(header.mode)];
     std::string when = header.date.substr(0, 16);
     std::string result = header.ended ? "score " + std::to_string(header.figures.score) + "   " +
                                             shortened(header.figures.world)

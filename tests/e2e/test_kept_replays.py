@@ -1,6 +1,7 @@
-"""The kept replays of the shipped campaign (tests/replays/, made by `make
-replays`) each end with the closing line they recorded: a change that alters
-how the game plays shows up here, and one that means to records them again."""
+"""The kept replays of the shipped campaign and of an endless run
+(tests/replays/, made by `make replays`) each end with the closing line
+they recorded: a change that alters how the game plays shows up here, and
+one that means to records them again."""
 
 import glob
 import os
@@ -20,11 +21,13 @@ def recorded_line(path):
     """The closing line the header's `end` line gives."""
     with open(path, "rb") as f:
         header = f.read().split(b"\nbody ")[0].decode()
-    end = [line for line in header.splitlines() if line.startswith("end ")]
+    lines = header.splitlines()
+    end = [line for line in lines if line.startswith("end ")]
     assert len(end) == 1, path + " has no end line"
     score, kills, deaths, time_ms, world = end[0].split(" ", 5)[1:]
-    return "Run ended: campaign, world %s, score %s, kills %s, deaths %s, time %s" % (
-        world, score, kills, deaths, play_time(int(time_ms)))
+    mode = next(line[5:] for line in lines if line.startswith("mode ")).replace("-", " ")
+    return "Run ended: %s, world %s, score %s, kills %s, deaths %s, time %s" % (
+        mode, world, score, kills, deaths, play_time(int(time_ms)))
 
 
 class KeptReplays(unittest.TestCase):

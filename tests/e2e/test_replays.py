@@ -1,5 +1,5 @@
-"""Runs recorded and played back: a campaign run and a Free flight run end
-with a closing line, and their replays end with the same line, also on a
+"""Runs recorded and played back: a campaign, an endless and a Free flight
+run end with a closing line, and their replays end with the same line, also on a
 machine kept busy beside them; a damaged replay and one of another data set
 are refused in one line."""
 
@@ -128,6 +128,24 @@ class Replays(unittest.TestCase):
             self.assertEqual(check.wait_exit(timeout=120), 1)
             self.assertIn(refused, check.lines())
             self.assertEqual(check.lines()[-1], "Data check: 1 problem and 0 warnings; the game would start")
+
+    def test_an_endless_run_plays_back_to_its_closing_line(self):
+        with Game(free_flight=False, args=["--seed", "5"]) as game:
+            game.start()
+            game.key("Down", "Return")
+            self.assertTrue(game.wait_for_line("Endless run, seed 5"), game.output())
+            game.move_mouse(100, 90)
+            game.hold(["w", "space"], 1.5)
+            game.key("q")
+            self.assertTrue(game.wait_for_line("Paused"), game.output())
+            game.key("y")
+            self.assertEqual(game.wait_exit(), 0)
+            recorded = closing_line(game)
+            self.assertTrue(recorded.startswith("Run ended: endless, world "), recorded)
+            replay = kept_replay(game, self.folder)
+        status, game = self.watch(replay)
+        self.assertEqual(status, 0)
+        self.assertEqual(closing_line(game), recorded)
 
     def test_free_flight_records_only_when_asked_and_plays_back(self):
         settings = {"settings.txt": "freeflight_replays on\n"}

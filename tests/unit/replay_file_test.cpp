@@ -58,6 +58,9 @@ TEST(ReplayFile, TenMinutesOfPlayComeBackExactlyInUnder200KB) {
     played.header.ended = true;
     played.header.figures = RunFigures{"Far Side", 1250, 14, 1, 600000};
     played.header.save = {"version 1", "world 1"};
+    // An endless run's seed is any 64-bit number.
+    played.header.mode = ReplayMode::endless;
+    played.header.worldSeed = UINT64_MAX;
     std::string text = replayText(played);
     EXPECT_LT(text.size(), 200u * 1024);
     Replay read;
@@ -66,8 +69,9 @@ TEST(ReplayFile, TenMinutesOfPlayComeBackExactlyInUnder200KB) {
     ASSERT_TRUE(parseReplay(text, read, problem, line)) << problem;
     expectSameFrames(played, read);
     EXPECT_EQ(read.header.save, played.header.save);
+    EXPECT_EQ(read.header.worldSeed, UINT64_MAX);
     EXPECT_EQ(closingLine(read.header.mode, read.header.figures),
-              "Run ended: campaign, world Far Side, score 1250, kills 14, deaths 1, time 10:00");
+              "Run ended: endless, world Far Side, score 1250, kills 14, deaths 1, time 10:00");
 }
 
 TEST(ReplayFile, DamageIsNamedWithItsLine) {
