@@ -417,11 +417,14 @@ void Shell::showReplayEnd() {
     if (exitAfterReplay()) std::exit(0);
     RunFigures figures = runFigures(state);
     RunResult run = campaign ? campaign->run
-                             : RunResult{figures.score, figures.kills, figures.deaths, figures.timeMs,
-                                         playback->replay.header.difficulty};
+                             : RunResult{figures.score, figures.kills, figures.deaths, figures.timeMs, ""};
     endPlay();
     std::vector<std::string> taken = campaign ? upgradeList(campaign->upgrades) : std::vector<std::string>{};
-    victory.open(run, readBestResults(), 0, taken, "End of the replay");
+    std::vector<RunResult> best;
+    for (const RunResult& result : readBestResults()) {
+        if (modeOf(result) == modeOf(run)) best.push_back(result);
+    }
+    victory.open(run, best, 0, taken, "End of the replay");
     toClosingScreen();
 }
 

@@ -57,11 +57,18 @@ void VictoryScreen::draw(Font& font) const {
                  centre, 660, 22, colours::calm, Align::centre);
     }
     drawUpgradeList(font, upgrades, 625, 17, 1100, 2);
+    // Free flight's run has no difficulty, and no best results.
+    if (run.endless || !run.difficulty.empty()) drawBest(font);
+    menu.draw(font);
+}
+
+void VictoryScreen::drawBest(Font& font) const {
+    float centre = w / 2.0f;
     std::string header = run.endless ? "Best endless runs" : "Best results on " + run.difficulty;
     drawText(font, header, centre, 570, 30, colours::white, Align::centre);
+    if (best.empty()) drawText(font, "none yet", centre, 520, 20, colours::grey, Align::centre);
     for (size_t i = 0; i < best.size() && i < bestShown; ++i) {
         Colour colour = i + 1 == place ? colours::highlight : colours::grey;
         drawText(font, resultLine(i + 1, best[i]), centre, 520 - 40.0f * i, 20, colour, Align::centre);
     }
-    menu.draw(font);
 }

@@ -31,5 +31,8 @@ public:
     size_t place = 0;
     std::vector<std::string> upgrades;
     Menu menu;
+
+private:
+    void drawBest(Font& font) const;
 };
 
