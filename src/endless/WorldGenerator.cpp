@@ -71,7 +71,8 @@ GeneratedPlanet makePlanet(SeededRandom& random, float innerEdge, float& outerEd
     float speed = 0.003f * std::pow(2000 / planet.orbitRadius, 1.2f) * random.between(0.8f, 1.2f);
     planet.orbitSpeed = std::max(0.0001f, rounded(speed, 0.00001f)) * (random.chance(0.15) ? -1 : 1);
     planet.orbitAngle = static_cast<float>(random.whole(0, 359));
-    planet.spinRate = rounded(random.between(0.005f, 0.04f), 0.001f) * (random.chance(0.3) ? -1 : 1);
+    float spin = rounded(random.between(0.005f, 0.04f), 0.001f);
+    planet.spinRate = spin * (random.chance(0.3) ? -1 : 1);
     planet.spinAngle = static_cast<float>(random.whole(0, 359));
     return planet;
 }
@@ -125,7 +126,8 @@ float arrivalDistance(SeededRandom& random, System& system, float angle) {
     float slack = std::min(400.0f, gap.most - gap.least);
     float distance = gap.nearEnd ? gap.most - random.between(0, slack) : gap.least + random.between(0, slack);
     GeneratedPlanet& beside = system.planets[gap.planet];
-    float along = random.between(600, 1500) / beside.orbitRadius * (random.chance(0.5) ? -1 : 1);
+    float along = random.between(600, 1500) / beside.orbitRadius;
+    along *= random.chance(0.5) ? -1 : 1;
     float degrees = std::round((angle + along) / gameRadiansPerDegree);
     beside.orbitAngle = std::fmod(degrees + 3600, 360.0f);
     return distance;
@@ -176,7 +178,9 @@ void placeWayOn(SeededRandom& random, GeneratedWorld& world) {
     world.wayOn.captureRadius = 300;
     world.wayOn.destination = world.number + 1;
     for (int attempt = 0; attempt < 80; ++attempt) {
-        point where = roundedPoint(toward(world.arrival, random.between(0, 2 * pi), random.between(8000, 15000)));
+        float distance = random.between(8000, 15000);
+        float angle = random.between(0, 2 * pi);
+        point where = roundedPoint(toward(world.arrival, angle, distance));
         world.wayOn.position = where;
         if (wayOnFits(world, where)) return;
     }
