@@ -48,4 +48,8 @@ std::string NameMaker::body() {
     return name;
 }
 
-std::string NameMaker::world() { return word() + " " + pick(random, places); }
+// The place is drawn first: the worlds of a seed were named so.
+std::string NameMaker::world() {
+    const char* place = pick(random, places);
+    return word() + " " + place;
+}

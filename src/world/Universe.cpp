@@ -44,6 +44,8 @@ Universe freshUniverse(const Universe& loaded) {
 }
 
 std::string starName(const Universe& universe, int world) {
+    // An endless run's next world but one is not made until the ship gets on.
+    if (world < 0 || static_cast<size_t>(world) >= universe.worlds.size()) return "World " + std::to_string(world);
     const std::vector<Star>& stars = universe.worlds[static_cast<size_t>(world)].stars;
     return stars.empty() ? "World " + std::to_string(world) : stars.front().getName();
 }

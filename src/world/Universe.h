@@ -24,5 +24,5 @@ public:
 Universe freshUniverse(const Universe& loaded);
 
 // The name a world goes by when nothing else names it: its first star's, or
-// "World N" when it has none.
+// "World N" when it has none or is not made yet.
 std::string starName(const Universe& universe, int world);
