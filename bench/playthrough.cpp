@@ -392,7 +392,6 @@ int main(int argc, char** argv) {
         recorder = startRecording(state, endless ? ReplayMode::endless : ReplayMode::campaign,
                                   endless ? endlessDifficulty(startup.campaignScript).name : mode, {});
         recorder->replay.header.worldSeed = runSeed;
-        state.recorder = recorder.get();
     }
     Run run(startup, mode, now, recorder && !endless ? recorder->replay.header.seed : runSeed);
     run.recorder = recorder.get();

@@ -112,12 +112,7 @@ int SDL_main(int argc, char** argv) {
     }
     if (!startup.campaign) {
         if (playback) return watchWithoutTitle(state, startup, *playback);
-        // Free flight saves nothing, unless the player asks it to record its runs.
-        std::unique_ptr<ReplayRecorder> recorder;
-        if (state.settings.freeFlightReplays) {
-            recorder = startRecording(state, ReplayMode::freeFlight, "", {});
-            state.recorder = recorder.get();
-        }
+        std::unique_ptr<ReplayRecorder> recorder = recordFreeFlightIfAsked(state);
         for (;;) {
             runFrame(state, startup.universe, *startup.font);
             switchWindowIfWanted(state, startup, startup.universe);

@@ -69,7 +69,14 @@ std::unique_ptr<ReplayRecorder> startRecording(FrameState& state, ReplayMode mod
     header.save = save;
     std::srand(header.seed);
     state.freeFlightRun = RunFigures{};
-    return std::make_unique<ReplayRecorder>(header);
+    auto recorder = std::make_unique<ReplayRecorder>(header);
+    state.recorder = recorder.get();
+    return recorder;
+}
+
+std::unique_ptr<ReplayRecorder> recordFreeFlightIfAsked(FrameState& state) {
+    if (!state.settings.freeFlightReplays) return nullptr;
+    return startRecording(state, ReplayMode::freeFlight, "", {});
 }
 
 RunFigures runFigures(const FrameState& state) {

@@ -18,9 +18,11 @@ struct SavedCampaign;
 
 // A run starts now: std::rand is seeded with a new seed, which the file
 // keeps with the clock, the data and the save the run goes on from (its
-// lines; none for a new run).
+// lines; none for a new run). The frame state records into it.
 std::unique_ptr<ReplayRecorder> startRecording(FrameState& state, ReplayMode mode, const std::string& difficulty,
                                                const std::vector<std::string>& save);
+// Free flight is recorded only when the player asked for it: the recording, or null.
+std::unique_ptr<ReplayRecorder> recordFreeFlightIfAsked(FrameState& state);
 // The figures a run stands at: the campaign's, or Free flight's own.
 RunFigures runFigures(const FrameState& state);
 // The run is over (quit, won, or a replay played to its end): its closing

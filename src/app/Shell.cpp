@@ -206,9 +206,7 @@ void Shell::takeUpgrade(int choice) {
     campaign->takeUpgrade(static_cast<size_t>(choice), static_cast<int>(state.clockTime));
     listUpgradesInPause();
     screen = Screen::playing;
-    state.pause.wanted = false;
-    state.pause.resumeIfUnwanted();
-    state.pauseMenu.page = PauseMenu::Page::menu;
+    leavePause(state);
 }
 
 void Shell::listUpgradesInPause() {
@@ -230,10 +228,7 @@ void Shell::choose(TitleChoice choice) {
         case TitleChoice::freeFlight:
             play(startup.universe);
             startFreeFlightOverlays(state);
-            if (state.settings.freeFlightReplays) {
-                recorder = startRecording(state, ReplayMode::freeFlight, "", {});
-                state.recorder = recorder.get();
-            }
+            recorder = recordFreeFlightIfAsked(state);
             break;
         case TitleChoice::watchReplay: watchChosenReplay(); break;
         case TitleChoice::quit: quitGame(state);
@@ -268,8 +263,7 @@ void Shell::startCampaign(const SavedCampaign* from) {
     }
     recorder = startRecording(state, ReplayMode::campaign, from ? from->run.difficulty : title.difficulty().name,
                               from ? linesOf(saveText(*from)) : std::vector<std::string>{});
-    state.recorder = recorder.get();
-    beginCampaign(from, title.difficulty(), recorder ? recorder->replay.header.seed : freshSeed());
+    beginCampaign(from, title.difficulty(), recorder->replay.header.seed);
     if (from) {
         std::cout << "Continuing the campaign in " << campaign->worldName(from->world) << " with score "
                   << from->run.score << std::endl;
@@ -287,7 +281,6 @@ void Shell::startEndless() {
     play(Universe());
     recorder = startRecording(state, ReplayMode::endless, endlessDifficulty(startup.campaignScript).name, {});
     recorder->replay.header.worldSeed = seed;
-    state.recorder = recorder.get();
     beginEndless(seed);
 }
 
